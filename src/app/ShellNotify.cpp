@@ -1,0 +1,6 @@
+#include "app/ShellNotify.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+void NotifyAssociationsChanged() { SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr); }

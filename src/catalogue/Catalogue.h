@@ -1,0 +1,100 @@
+#pragma once
+// The in-memory picture of the file associations: the file-type table, whose slot i is row i
+// of the main window's file-type list, and the extension chains. It knows nothing of windows:
+// it tells a CatalogueView about rows and messages and takes icons from an IconSource.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "icons/TIcon.h"
+
+struct TExt;
+
+// One registered file type.
+struct TEntry {
+    TIcon Icon;
+    std::string Description;
+    std::string Name;
+    std::string IconFile;
+    std::int32_t IconIndex = 0;
+    TExt* FirstExt = nullptr;
+    TExt* LastExt = nullptr;
+};
+
+// One extension, on two chains: the all-extensions chain (Next) and its type's (NextInType).
+struct TExt {
+    std::int32_t Entry = -1;
+    std::string Name;
+    TExt* NextInType = nullptr;
+    TExt* Next = nullptr;
+};
+
+// The file-type list and the plain message box, as the catalogue sees them.
+class CatalogueView {
+public:
+    virtual ~CatalogueView() = default;
+    virtual void RowAppended(const std::string& label) = 0;
+    virtual void RowRemoved(int row) = 0;
+    virtual void ShowMessage(const std::string& text) = 0;
+};
+
+// Where icons come from: the shell's extraction on Windows, a recorder in tests.
+class IconSource {
+public:
+    virtual ~IconSource() = default;
+    // The icon at index in file; an empty icon when there is none.
+    virtual TIcon Extract(const std::string& file, std::int32_t index) = 0;
+    // Icon 1 of the running executable.
+    virtual TIcon Fallback() = 0;
+};
+
+inline constexpr int kMaxEntries = 4096;
+inline constexpr const char* kTableFullMessage = "File Type Array Full! Contact the programmer!!!";
+
+// Description + " (" + Name + ")": the text of a file-type row.
+std::string RowLabel(const TEntry& entry);
+
+class TCatalogue {
+public:
+    TCatalogue(CatalogueView& view, IconSource& icons) : view_(view), icons_(icons) {}
+    TCatalogue(const TCatalogue&) = delete;
+    TCatalogue& operator=(const TCatalogue&) = delete;
+    ~TCatalogue();
+
+    // Frees every record and empties the table and chains.
+    void Clear();
+
+    void AddEntry(const std::string& extName, const std::string& typeName,
+                  const std::string& description, const std::string& iconLocation);
+    std::int32_t FindExt(const std::string& extName) const;
+    void RemoveExt(std::int32_t slot, const std::string& extName);
+    void AppendExt(std::int32_t slot, const std::string& extName);
+    void RemoveEntry(std::int32_t slot);
+
+    // Add File Type: a new type with no extensions in slot EntryCount, its row appended.
+    // Returns the slot, or -1 when the table is full (nothing changed, no message shown).
+    std::int32_t AppendType(const std::string& description, const std::string& name,
+                            const std::string& iconFile, std::int32_t iconIndex);
+
+    // Gives the entry in slot the icon at its IconFile and IconIndex (old icon released).
+    void LoadIcon(std::int32_t slot);
+
+    // The properties dialog's new type key name for the entry in slot (row text is the
+    // caller's); later AddEntry calls find the type under that name. Invalid slot: nothing.
+    void RenameEntry(std::int32_t slot, const std::string& newName);
+
+    TEntry* Entry(std::int32_t slot) const {
+        return slot >= 0 && slot < EntryCount ? Entries[slot].get() : nullptr;
+    }
+
+    std::array<std::unique_ptr<TEntry>, kMaxEntries> Entries{};
+    std::int32_t EntryCount = 0;
+    TExt* ExtHead = nullptr;
+    TExt* ExtTail = nullptr;
+
+private:
+    CatalogueView& view_;
+    IconSource& icons_;
+};

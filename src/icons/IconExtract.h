@@ -1,0 +1,39 @@
+#pragma once
+// Icons from files through the shell's extraction (ExtractIconA), and the real IconSource.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "app/Unique.h"
+#include "catalogue/Catalogue.h"
+#include "icons/TIcon.h"
+
+using UniqueIcon = Unique<HICON, DestroyIcon>;
+
+// The icon at index in file, or an empty icon: for a missing file or icon, for a file that is
+// no icon file (the shell answers 1, which is not a handle) and for index -1 (the shell would
+// answer the count). Quotes around the path and %VARIABLE% references are resolved for the
+// call only; callers keep the text as the registry stores it.
+TIcon ExtractIconFrom(const std::string& file, std::int32_t index);
+
+// The number of icons in file (0 when there are none or it cannot be read).
+unsigned CountIcons(const std::string& file);
+
+// Full path of the running executable, whose icon 0 is MAINICON and icon 1 NOICON.
+std::string OwnExecutablePath();
+
+// The path as handed to ExtractIconA: one pair of quotes removed, environment expanded.
+std::string ExtractionPath(const std::string& file);
+
+class ShellIconSource : public IconSource {
+public:
+    TIcon Extract(const std::string& file, std::int32_t index) override {
+        return ExtractIconFrom(file, index);
+    }
+    TIcon Fallback() override { return ExtractIconFrom(OwnExecutablePath(), kFallbackIndex); }
+
+private:
+    static constexpr std::int32_t kFallbackIndex = 1;
+};

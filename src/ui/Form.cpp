@@ -1,0 +1,145 @@
+#include "ui/Form.h"
+
+#include <exception>
+#include <vector>
+
+#include "app/Messages.h"
+
+namespace {
+
+std::vector<HWND> modalStack;
+
+void registerClass(const char* name, HICON icon) {
+    WNDCLASSEXA wc{};
+    if (GetClassInfoExA(GetModuleHandleA(nullptr), name, &wc)) return;
+    wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_DBLCLKS;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = name;
+    wc.hIcon = icon;
+    wc.lpfnWndProc = DefWindowProcA;  // replaced per window once it exists
+    RegisterClassExA(&wc);
+}
+
+BOOL CALLBACK collectEnabled(HWND w, LPARAM p) {
+    auto* list = reinterpret_cast<std::vector<HWND>*>(p);
+    if (IsWindowVisible(w) && IsWindowEnabled(w)) list->push_back(w);
+    return TRUE;
+}
+
+}  // namespace
+
+HWND ActiveModalWindow() { return modalStack.empty() ? nullptr : modalStack.back(); }
+
+TForm::~TForm() {
+    if (hwnd_) {
+        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+}
+
+void TForm::CreateForm(const FormStyle& s) {
+    registerClass(s.className, s.icon);
+    RECT r{0, 0, s.clientWidth, s.clientHeight};
+    AdjustWindowRectEx(&r, s.style, FALSE, s.exStyle);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
+    if (s.centred) {
+        x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
+        y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+    }
+    // The class procedure is the system's; this window's own is installed once it exists,
+    // before any control is added, so every message a control sends reaches the object.
+    HWND w0 = CreateWindowExA(s.exStyle, s.className, s.caption.c_str(), s.style, x, y, w, h,
+                              nullptr, nullptr, GetModuleHandleA(nullptr), this);
+    if (!w0) return;
+    hwnd_ = w0;
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TForm::Proc));
+    // The created size may differ where the frame is drawn differently; keep the client size.
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    if (client.right != s.clientWidth || client.bottom != s.clientHeight) {
+        RECT win;
+        GetWindowRect(hwnd_, &win);
+        SetWindowPos(hwnd_, nullptr, 0, 0, (win.right - win.left) + s.clientWidth - client.right,
+                     (win.bottom - win.top) + s.clientHeight - client.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+HWND TForm::AddControl(const char* className, const char* text, DWORD style, int x, int y, int w,
+                       int h, int id, DWORD exStyle) {
+    HWND c = CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h,
+                             hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                             GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    return c;
+}
+
+void TForm::SetCaption(const std::string& caption) { SetWindowTextA(hwnd_, caption.c_str()); }
+
+int TForm::ShowModal() {
+    HWND owner = ActiveModalWindow();
+    if (!owner) owner = GetActiveWindow();
+    // Every other top-level window of the program stays disabled while this one is open.
+    std::vector<HWND> disabled;
+    EnumThreadWindows(GetCurrentThreadId(), collectEnabled, reinterpret_cast<LPARAM>(&disabled));
+    for (HWND w : disabled)
+        if (w != hwnd_) EnableWindow(w, FALSE);
+
+    ModalResult = mrNone;
+    inModal_ = true;
+    modalStack.push_back(hwnd_);
+    ShowWindow(hwnd_, SW_SHOW);
+    SetForegroundWindow(hwnd_);
+    FormShow();
+
+    MSG msg;
+    bool quit = false;
+    while (ModalResult == mrNone) {
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            quit = true;
+            break;
+        }
+        if (!IsDialogMessageA(hwnd_, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    modalStack.pop_back();
+    inModal_ = false;
+    // Enable the others before hiding, so that activation goes back to the owner.
+    for (HWND w : disabled)
+        if (w != hwnd_) EnableWindow(w, TRUE);
+    ShowWindow(hwnd_, SW_HIDE);
+    FormHide();
+    if (owner && IsWindow(owner)) SetActiveWindow(owner);
+    if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
+    return ModalResult == mrNone ? mrCancel : ModalResult;
+}
+
+LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_CLOSE && inModal_) {
+        ModalResult = mrCancel;
+        return 0;
+    }
+    return Default(msg, wp, lp);
+}
+
+LRESULT CALLBACK TForm::Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<TForm*>(GetWindowLongPtrA(w, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(w, msg, wp, lp);
+    try {
+        return self->WndProc(msg, wp, lp);
+    } catch (const std::exception& e) {
+        ShowErrorBox(w, e.what());
+    } catch (...) {
+        ShowErrorBox(w, "Unexpected error");
+    }
+    return 0;
+}

@@ -1,0 +1,151 @@
+// Icon extraction against real files: this test program's own MAINICON and NOICON, a DLL
+// with ten icons of known colours, a missing file and a file that is no icon file.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <fstream>
+
+#include "IconSetColours.h"
+#include "icons/IconExtract.h"
+#include "support/TestData.h"
+
+namespace {
+
+using UniqueDC = Unique<HDC, DeleteDC>;
+using UniqueBitmap = Unique<HBITMAP, DeleteObject>;
+
+// Draws the icon at (0, 0) on a white 32 x 32 surface and returns the pixel at (x, y).
+COLORREF pixelOf(HICON icon, int x, int y) {
+    UniqueDC dc(CreateCompatibleDC(nullptr));
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = 32;
+    info.bmiHeader.biHeight = -32;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    UniqueBitmap bmp(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    HGDIOBJ old = SelectObject(dc.get(), bmp.get());
+    RECT all{0, 0, 32, 32};
+    FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    DrawIcon(dc.get(), 0, 0, icon);
+    const COLORREF c = GetPixel(dc.get(), x, y);
+    SelectObject(dc.get(), old);
+    return c;
+}
+
+HICON handleOf(const TIcon& icon) { return static_cast<HICON>(icon.get()); }
+
+std::string directoryOf(const std::string& path) {
+    return path.substr(0, path.find_last_of("\\/"));
+}
+
+}  // namespace
+
+TEST(OwnIcons, ExecutableCarriesMainIconThenNoIcon) {
+    const std::string exe = OwnExecutablePath();
+    EXPECT_EQ(CountIcons(exe), 2u);
+    TIcon main = ExtractIconFrom(exe, 0);
+    TIcon fallback = ExtractIconFrom(exe, 1);
+    ASSERT_FALSE(main.empty());
+    ASSERT_FALSE(fallback.empty());
+    EXPECT_TRUE(ExtractIconFrom(exe, 2).empty());
+}
+
+TEST(OwnIcons, NoIconIsARedCrossedCircleOnATransparentImage) {
+    ShellIconSource source;
+    TIcon fallback = source.Fallback();
+    ASSERT_FALSE(fallback.empty());
+    // Everything outside the central 12 x 12 pixels is transparent: the white shows through.
+    for (int i = 0; i < 32; ++i) {
+        EXPECT_EQ(pixelOf(handleOf(fallback), i, 0), RGB(255, 255, 255));
+        EXPECT_EQ(pixelOf(handleOf(fallback), 0, i), RGB(255, 255, 255));
+        EXPECT_EQ(pixelOf(handleOf(fallback), i, 9), RGB(255, 255, 255));
+        EXPECT_EQ(pixelOf(handleOf(fallback), 22, i), RGB(255, 255, 255));
+    }
+    int red = 0, grey = 0;
+    for (int y = 10; y < 22; ++y)
+        for (int x = 10; x < 22; ++x) {
+            const COLORREF c = pixelOf(handleOf(fallback), x, y);
+            red += c == RGB(255, 0, 0);
+            grey += c == RGB(128, 128, 128);
+        }
+    EXPECT_GT(red, 30);
+    EXPECT_GT(grey, 10);
+}
+
+TEST(IconFiles, DllIconsComeInOrderWithTheirColours) {
+    const std::string dll = TestDataPath("icons10.dll");
+    ASSERT_EQ(CountIcons(dll), 10u);
+    for (int i = 0; i < 10; ++i) {
+        TIcon icon = ExtractIconFrom(dll, i);
+        ASSERT_FALSE(icon.empty()) << i;
+        const IconSetColour c = IconSetColourOf(i);
+        EXPECT_EQ(pixelOf(handleOf(icon), 16, 16), RGB(c.r, c.g, c.b)) << i;
+    }
+    EXPECT_TRUE(ExtractIconFrom(dll, 10).empty());
+}
+
+TEST(IconFiles, MissingFileGivesNoIconAndNoCount) {
+    const std::string missing = TestDataPath("no-such-file.dll");
+    EXPECT_EQ(CountIcons(missing), 0u);
+    EXPECT_TRUE(ExtractIconFrom(missing, 0).empty());
+    EXPECT_TRUE(ExtractIconFrom("", 0).empty());
+}
+
+TEST(IconFiles, FileThatIsNoIconFileGivesNoIcon) {
+    const std::string text = TestDataPath("not-an-icon.txt");
+    std::ofstream(text) << "plain words, no icons here\n";
+    // The shell answers 1 for such a file; that is no handle and must never be destroyed.
+    EXPECT_EQ(reinterpret_cast<UINT_PTR>(ExtractIconA(GetModuleHandleA(nullptr), text.c_str(), 0)), 1u);
+    EXPECT_TRUE(ExtractIconFrom(text, 0).empty());
+    EXPECT_EQ(CountIcons(text), 0u);
+}
+
+TEST(IconFiles, IndexMinusOneIsNeverTakenForAnIcon) {
+    EXPECT_TRUE(ExtractIconFrom(TestDataPath("icons10.dll"), -1).empty());
+}
+
+TEST(IconFiles, QuotedPathIsUnquotedForTheCall) {
+    TIcon icon = ExtractIconFrom("\"" + TestDataPath("icons10.dll") + "\"", 2);
+    ASSERT_FALSE(icon.empty());
+    EXPECT_EQ(pixelOf(handleOf(icon), 16, 16), RGB(0, 0, 255));
+}
+
+TEST(IconFiles, EnvironmentReferencesAreExpandedForTheCall) {
+    const std::string dll = TestDataPath("icons10.dll");
+    ASSERT_TRUE(SetEnvironmentVariableA("KESTRUNE_ICON_DIR", directoryOf(dll).c_str()));
+    const std::string stored = "%KESTRUNE_ICON_DIR%\\icons10.dll";
+    EXPECT_EQ(ExtractionPath(stored), dll);
+    EXPECT_EQ(CountIcons(stored), 10u);
+    TIcon icon = ExtractIconFrom("\"" + stored + "\"", 3);
+    ASSERT_FALSE(icon.empty());
+    EXPECT_EQ(pixelOf(handleOf(icon), 16, 16), RGB(255, 255, 0));
+}
+
+TEST(IconFiles, SystemRootPathOfTheShellLibraryLoads) {
+    // The form most DefaultIcon values take on current Windows.
+    EXPECT_GT(CountIcons("%SystemRoot%\\system32\\shell32.dll"), 0u);
+    EXPECT_FALSE(ExtractIconFrom("%SystemRoot%\\system32\\shell32.dll", 0).empty());
+}
+
+TEST(IconObject, ReleasesItsHandleWhenGivenAnotherAndWhenDestroyed) {
+    const std::string dll = TestDataPath("icons10.dll");
+    ICONINFO info{};
+    TIcon icon = ExtractIconFrom(dll, 0);
+    HICON first = handleOf(icon);
+    ASSERT_TRUE(GetIconInfo(first, &info));
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+
+    icon = ExtractIconFrom(dll, 1);
+    EXPECT_FALSE(GetIconInfo(first, &info)) << "the old handle should be destroyed";
+    HICON second = handleOf(icon);
+    {
+        TIcon moved = std::move(icon);
+        EXPECT_TRUE(icon.empty());
+        EXPECT_EQ(handleOf(moved), second);
+    }
+    EXPECT_FALSE(GetIconInfo(second, &info));
+}
