@@ -32,9 +32,12 @@ std::string ExtractionPath(const std::string& file) {
 TIcon ExtractIconFrom(const std::string& file, std::int32_t index) {
     if (index == kNoIconIndex) return {};
     const std::string path = ExtractionPath(file);
-    HICON h = ExtractIconA(instance(), path.c_str(), static_cast<UINT>(index));
-    if (!isIcon(h)) return {};
-    return TIcon(h, destroyIconHandle);
+    return IconFromShellResult(ExtractIconA(instance(), path.c_str(), static_cast<UINT>(index)));
+}
+
+TIcon IconFromShellResult(HICON result) {
+    if (!isIcon(result)) return {};
+    return TIcon(result, destroyIconHandle);
 }
 
 unsigned CountIcons(const std::string& file) {

@@ -18,6 +18,10 @@ using UniqueIcon = Unique<HICON, DestroyIcon>;
 // call only; callers keep the text as the registry stores it.
 TIcon ExtractIconFrom(const std::string& file, std::int32_t index);
 
+// Takes what ExtractIconA answered: a handle becomes an icon object; 0, and the 1 the shell
+// answers for a file that is no icon file, become an empty one (1 is no handle to destroy).
+TIcon IconFromShellResult(HICON result);
+
 // The number of icons in file (0 when there are none or it cannot be read).
 unsigned CountIcons(const std::string& file);
 
