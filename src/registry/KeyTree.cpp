@@ -1,0 +1,234 @@
+#include "registry/KeyTree.h"
+
+#include <cstring>
+#include <string_view>
+
+#include "registry/TRegistry.h"
+
+namespace keytree {
+
+namespace {
+
+// Key names are at most 255 characters and value names 16383; an ANSI name can take two bytes
+// per character, so buffers grow up to twice the longest name the registry allows.
+constexpr DWORD kLongestName = 2 * 16384;
+
+// Value names with the default value first, as they are copied.
+std::vector<std::string> valueNames(HKEY key) {
+    DWORD count = 0;
+    DWORD longest = 0;
+    if (RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
+                         &longest, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+        return {};
+    std::vector<std::string> names;
+    std::vector<char> buffer(longest + 1);
+    for (DWORD i = 0; i < count; ++i) {
+        DWORD length = static_cast<DWORD>(buffer.size());
+        LSTATUS r =
+            RegEnumValueA(key, i, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
+        while (r == ERROR_MORE_DATA && buffer.size() < kLongestName) {
+            buffer.resize(buffer.size() * 2);
+            length = static_cast<DWORD>(buffer.size());
+            r = RegEnumValueA(key, i, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
+        }
+        if (r == ERROR_NO_MORE_ITEMS) break;
+        // Leaving a value out would lose it when the old key is deleted, so a value that
+        // cannot even be named stops the copy while the old key is still whole.
+        if (r != ERROR_SUCCESS) Raise(kGetFailed, std::string());
+        names.emplace_back(buffer.data(), length);
+    }
+    return names;
+}
+
+void copyValue(HKEY source, HKEY target, const std::string& name, bool mayBeAbsent) {
+    RawValue value;
+    switch (ReadRawValue(source, name, value)) {
+        case ReadResult::Absent:
+            if (mayBeAbsent) return;
+            Raise(kGetFailed, name);
+        case ReadResult::Failed:
+            Raise(kGetFailed, name);
+        case ReadResult::Read:
+            break;
+    }
+    const BYTE* data = value.data.empty() ? nullptr : value.data.data();
+    if (RegSetValueExA(target, name.c_str(), 0, value.type, data,
+                       static_cast<DWORD>(value.data.size())) != ERROR_SUCCESS)
+        Raise(kSetFailed, name);
+}
+
+void copyValues(HKEY source, HKEY target) {
+    copyValue(source, target, std::string(), true);
+    for (const std::string& name : valueNames(source))
+        if (!name.empty()) copyValue(source, target, name, false);
+}
+
+std::wstring widen(std::string_view text) {
+    if (text.empty()) return {};
+    const int n =
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+    return wide;
+}
+
+std::vector<std::wstring> components(const std::string& path) {
+    std::vector<std::wstring> parts;
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t end = path.find('\\', start);
+        if (end == std::string::npos) end = path.size();
+        if (end > start) parts.push_back(widen(std::string_view(path).substr(start, end - start)));
+        start = end + 1;
+    }
+    return parts;
+}
+
+bool sameName(const std::wstring& a, const std::wstring& b) {
+    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
+                                static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
+}  // namespace
+
+void Raise(const char* format, const std::string& what) {
+    std::string text = format;
+    const size_t at = text.find("%s");
+    if (at != std::string::npos) text.replace(at, 2, what);
+    throw ERegistryException(text);
+}
+
+UniqueKey OpenKey(HKEY base, const std::string& path) {
+    UniqueKey key;
+    const LSTATUS r = RegOpenKeyExA(base, path.c_str(), 0, KEY_ALL_ACCESS, key.put());
+    if (r == ERROR_SUCCESS) return key;
+    // A missing key stays missing at any access; everything else may be a refusal of write
+    // access to a key that can still be read.
+    if (r == ERROR_FILE_NOT_FOUND) return UniqueKey();
+    if (RegOpenKeyExA(base, path.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS)
+        return UniqueKey();
+    return key;
+}
+
+UniqueKey OpenForReading(HKEY base, const std::string& path) {
+    UniqueKey key;
+    if (RegOpenKeyExA(base, path.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS)
+        return UniqueKey();
+    return key;
+}
+
+UniqueKey CreateKey(HKEY base, const std::string& path) {
+    UniqueKey key;
+    if (RegCreateKeyExA(base, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                        nullptr, key.put(), nullptr) != ERROR_SUCCESS)
+        return UniqueKey();
+    return key;
+}
+
+std::vector<std::string> SubkeyNames(HKEY key) {
+    DWORD count = 0;
+    DWORD longest = 0;
+    if (RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &count, &longest, nullptr, nullptr,
+                         nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+        return {};
+    std::vector<std::string> names;
+    names.reserve(count);
+    std::vector<char> buffer(longest + 1);
+    for (DWORD i = 0; i < count; ++i) {
+        DWORD length = static_cast<DWORD>(buffer.size());
+        LSTATUS r =
+            RegEnumKeyExA(key, i, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
+        while (r == ERROR_MORE_DATA && buffer.size() < kLongestName) {
+            buffer.resize(buffer.size() * 2);
+            length = static_cast<DWORD>(buffer.size());
+            r = RegEnumKeyExA(key, i, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
+        }
+        if (r == ERROR_NO_MORE_ITEMS) break;
+        if (r == ERROR_SUCCESS) names.emplace_back(buffer.data(), length);
+    }
+    return names;
+}
+
+ReadResult ReadRawValue(HKEY key, const std::string& name, RawValue& value) {
+    DWORD size = 0;
+    if (RegQueryValueExA(key, name.c_str(), nullptr, &value.type, nullptr, &size) != ERROR_SUCCESS)
+        return ReadResult::Absent;
+    value.data.clear();
+    if (size == 0) return ReadResult::Read;
+    // The value may grow between the two calls; read again at the size the system reports.
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        value.data.resize(size);
+        DWORD got = size;
+        const LSTATUS r =
+            RegQueryValueExA(key, name.c_str(), nullptr, &value.type, value.data.data(), &got);
+        if (r == ERROR_SUCCESS) {
+            value.data.resize(got);
+            return ReadResult::Read;
+        }
+        if (r != ERROR_MORE_DATA || got <= size) return ReadResult::Failed;
+        size = got;
+    }
+    return ReadResult::Failed;
+}
+
+namespace {
+
+std::string textOf(DWORD type, const BYTE* data, DWORD size, const std::string& name) {
+    if (size == 0) return std::string();
+    if (type != REG_SZ && type != REG_EXPAND_SZ) Raise(kInvalidType, name);
+    const char* text = reinterpret_cast<const char*>(data);
+    return std::string(text, strnlen(text, size));
+}
+
+}  // namespace
+
+Text ReadText(HKEY key, const std::string& name) {
+    // Most values the program reads (type names, descriptions, icon locations) are short: one
+    // call into a buffer on the stack reads them. Anything else takes the long way.
+    BYTE buffer[512];
+    DWORD size = sizeof buffer;
+    DWORD type = REG_NONE;
+    const LSTATUS r = RegQueryValueExA(key, name.c_str(), nullptr, &type, buffer, &size);
+    if (r == ERROR_SUCCESS) return {true, textOf(type, buffer, size, name)};
+    if (r == ERROR_FILE_NOT_FOUND) return {};
+
+    RawValue value;
+    switch (ReadRawValue(key, name, value)) {
+        case ReadResult::Absent:
+            return {};
+        case ReadResult::Failed:
+            Raise(kGetFailed, name);
+        case ReadResult::Read:
+            break;
+    }
+    return {true,
+            textOf(value.type, value.data.data(), static_cast<DWORD>(value.data.size()), name)};
+}
+
+bool CopyTree(HKEY source, HKEY target, const std::string& destinationPath) {
+    copyValues(source, target);
+    bool complete = true;
+    for (const std::string& name : SubkeyNames(source)) {
+        UniqueKey from = OpenKey(source, name);
+        if (!from) {
+            complete = false;
+            continue;
+        }
+        const std::string path = destinationPath + "\\" + name;
+        UniqueKey to = CreateKey(target, name);
+        if (!to) Raise(kCreateFailed, path);
+        if (!CopyTree(from.get(), to.get(), path)) complete = false;
+    }
+    return complete;
+}
+
+bool PathWithin(const std::string& inner, const std::string& outer) {
+    const std::vector<std::wstring> in = components(inner);
+    const std::vector<std::wstring> out = components(outer);
+    if (in.size() < out.size()) return false;
+    for (size_t i = 0; i < out.size(); ++i)
+        if (!sameName(in[i], out[i])) return false;
+    return true;
+}
+
+}  // namespace keytree

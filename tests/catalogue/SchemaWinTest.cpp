@@ -1,0 +1,97 @@
+// The association schema's writer and paths, over a scratch HKEY_CLASSES_ROOT.
+
+#include <gtest/gtest.h>
+
+#include "catalogue/Schema.h"
+#include "support/ScratchRegistry.h"
+
+using rawreg::Bytes;
+using rawreg::Get;
+using rawreg::GetText;
+using rawreg::KeyExists;
+using rawreg::PutText;
+
+namespace {
+
+class SchemaTest : public ::testing::Test {
+protected:
+    ScratchRegistry scratch;
+};
+
+}  // namespace
+
+TEST(SchemaPaths, TheIconKeyIsTheDefaultIconSubkeyOfTheType) {
+    EXPECT_EQ(IconKeyPath("kstfile"), "kstfile\\DefaultIcon");
+    EXPECT_EQ(IconKeyPath("CLSID\\{0}"), "CLSID\\{0}\\DefaultIcon");
+}
+
+TEST(SchemaPaths, ExtensionKeysAreTheNamesBeginningWithADot) {
+    EXPECT_TRUE(IsExtensionKey(".txt"));
+    EXPECT_TRUE(IsExtensionKey("."));
+    EXPECT_FALSE(IsExtensionKey(""));
+    EXPECT_FALSE(IsExtensionKey("txtfile"));
+    EXPECT_FALSE(IsExtensionKey("Word.Document.8"));
+}
+
+TEST_F(SchemaTest, ClassesRootMakesRelativePathsNameSubkeysOfTheRoot) {
+    PutText(HKEY_CLASSES_ROOT, "kstfile", "", "Kestrune file");
+    PutText(HKEY_CURRENT_USER, "kstfile", "", "the user's key");
+    ClassesRoot reg;
+    EXPECT_EQ(reg.Root(), HKEY_CLASSES_ROOT);
+    EXPECT_EQ(reg.ReadText("kstfile", kDefaultValue, "-"), "Kestrune file");
+}
+
+TEST_F(SchemaTest, WriteTypeKeysWritesTheDescriptionAndTheIconLocation) {
+    WriteTypeKeys("kstfile", "Kestrune file", "C:\\x.dll", 3);
+    const auto description = Get(HKEY_CLASSES_ROOT, "kstfile", "");
+    ASSERT_TRUE(description);
+    EXPECT_EQ(description->type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(description->data, Bytes("Kestrune file"));
+    const auto location = Get(HKEY_CLASSES_ROOT, "kstfile\\DefaultIcon", "");
+    ASSERT_TRUE(location);
+    EXPECT_EQ(location->type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(location->data, Bytes("C:\\x.dll,3"));
+}
+
+TEST_F(SchemaTest, WriteTypeKeysWritesANegativeIndexWithItsSign) {
+    WriteTypeKeys("kstfile", "Kestrune file", "C:\\x.dll", -2);
+    EXPECT_EQ(GetText(HKEY_CLASSES_ROOT, "kstfile\\DefaultIcon", ""), "C:\\x.dll,-2");
+}
+
+TEST_F(SchemaTest, WriteTypeKeysKeepsThePathAsGiven) {
+    WriteTypeKeys("kstfile", "K", "\"%ProgramFiles%\\Kestrune\\k.icl\"", 0);
+    EXPECT_EQ(GetText(HKEY_CLASSES_ROOT, "kstfile\\DefaultIcon", ""),
+              "\"%ProgramFiles%\\Kestrune\\k.icl\",0");
+}
+
+TEST_F(SchemaTest, WriteTypeKeysRewritesAnExpandableLocationAsPlainText) {
+    rawreg::Put(HKEY_CLASSES_ROOT, "kstfile\\DefaultIcon", "", REG_EXPAND_SZ,
+                Bytes("%SystemRoot%\\a.dll,1"));
+    WriteTypeKeys("kstfile", "Kestrune file", "C:\\b.dll", 5);
+    const auto location = Get(HKEY_CLASSES_ROOT, "kstfile\\DefaultIcon", "");
+    ASSERT_TRUE(location);
+    EXPECT_EQ(location->type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(location->data, Bytes("C:\\b.dll,5"));
+}
+
+TEST_F(SchemaTest, WriteTypeKeysLeavesTheTypesOtherContentsAlone) {
+    PutText(HKEY_CLASSES_ROOT, "kstfile", "", "Old description");
+    PutText(HKEY_CLASSES_ROOT, "kstfile", "FriendlyTypeName", "@k.dll,-1");
+    PutText(HKEY_CLASSES_ROOT, "kstfile\\shell\\open\\command", "", "k.exe \"%1\"");
+    WriteTypeKeys("kstfile", "New description", "C:\\k.dll", 1);
+    EXPECT_EQ(GetText(HKEY_CLASSES_ROOT, "kstfile", ""), "New description");
+    EXPECT_EQ(GetText(HKEY_CLASSES_ROOT, "kstfile", "FriendlyTypeName"), "@k.dll,-1");
+    EXPECT_EQ(GetText(HKEY_CLASSES_ROOT, "kstfile\\shell\\open\\command", ""), "k.exe \"%1\"");
+}
+
+TEST_F(SchemaTest, WriteTypeKeysWritesBelowClassesRootOnly) {
+    WriteTypeKeys("kstfile", "Kestrune file", "C:\\x.dll", 3);
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "kstfile"));
+    EXPECT_TRUE(rawreg::Subkeys(HKEY_CURRENT_USER, "").empty());
+}
+
+TEST_F(SchemaTest, WriteTypeKeysWithAnEmptyNameWritesNothing) {
+    WriteTypeKeys("", "Kestrune file", "C:\\x.dll", 3);
+    EXPECT_FALSE(Get(HKEY_CLASSES_ROOT, "", ""));
+    EXPECT_TRUE(rawreg::Subkeys(HKEY_CLASSES_ROOT, "").empty());
+}

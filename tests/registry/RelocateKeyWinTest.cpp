@@ -1,0 +1,224 @@
+// Moving a key with all its values and subkeys to a new name.
+
+#include <cstdint>
+
+#include "registry/RegistryFixture.h"
+
+using rawreg::Bytes;
+using rawreg::Get;
+using rawreg::GetText;
+using rawreg::KeyExists;
+using rawreg::MakeKey;
+using rawreg::Put;
+using rawreg::PutText;
+using rawreg::Subkeys;
+using rawreg::Value;
+using rawreg::ValueNames;
+
+namespace {
+
+std::vector<BYTE> qword(std::uint64_t v) {
+    const BYTE* p = reinterpret_cast<const BYTE*>(&v);
+    return std::vector<BYTE>(p, p + sizeof v);
+}
+
+// Every kind of value a type key may carry, at the key itself and at depth 3.
+struct Sample {
+    std::string name;
+    DWORD type;
+    std::vector<BYTE> data;
+};
+
+std::vector<Sample> samples() {
+    return {
+        {"", REG_SZ, Bytes("Kestrune file")},
+        {"Text", REG_SZ, Bytes("plain")},
+        {"EmptyText", REG_SZ, {}},
+        {"JustNul", REG_SZ, Bytes("")},
+        {"Expand", REG_EXPAND_SZ, Bytes("%SystemRoot%\\system32\\shell32.dll")},
+        {"Multi", REG_MULTI_SZ, {'o', 'n', 'e', 0, 't', 'w', 'o', 0, 0}},
+        {"EmptyMulti", REG_MULTI_SZ, {}},
+        {"Quad", REG_QWORD, qword(0x0123456789ABCDEFull)},
+        {"Flags", REG_BINARY, {0x00, 0x01, 0xFF, 0x80, 0x00}},
+        {"EmptyBinary", REG_BINARY, {}},
+        {"Number", REG_DWORD, {1, 2, 3, 4}},
+        {"BigEndian", REG_DWORD_BIG_ENDIAN, {4, 3, 2, 1}},
+        {"Nothing", REG_NONE, {9, 8}},
+        {"Resources", REG_RESOURCE_LIST, {1, 0, 0, 0}},
+        {"Private", 0x4B53, {'k', 's', 't'}},
+        {"With Spaces, Commas\\and Backslashes", REG_SZ, Bytes("odd name")},
+    };
+}
+
+void putSamples(const std::string& path) {
+    for (const Sample& s : samples()) Put(HKEY_CLASSES_ROOT, path, s.name, s.type, s.data);
+}
+
+void expectSamples(const std::string& path, size_t extraValues = 0) {
+    for (const Sample& s : samples()) {
+        const auto value = Get(HKEY_CLASSES_ROOT, path, s.name);
+        ASSERT_TRUE(value) << path << " lost '" << s.name << "'";
+        EXPECT_EQ(*value, (Value{s.type, s.data})) << path << " changed '" << s.name << "'";
+    }
+    EXPECT_EQ(ValueNames(HKEY_CLASSES_ROOT, path).size(), samples().size() + extraValues) << path;
+}
+
+void buildTree(const std::string& root) {
+    putSamples(root);
+    PutText(HKEY_CLASSES_ROOT, root + "\\DefaultIcon", "", "C:\\k.dll,2");
+    putSamples(root + "\\shell\\open\\command");
+    PutText(HKEY_CLASSES_ROOT, root + "\\shell\\Print", "", "&Print");
+    MakeKey(HKEY_CLASSES_ROOT, root + "\\shellex\\{BB2E617C-0920-11d1-9A0B-00C04FC2D6C1}");
+}
+
+}  // namespace
+
+TEST_F(RegistryTest, RelocateKeyKeepsEveryValueWithItsType) {
+    buildTree("kstfile");
+    reg.RelocateKey("kstfile", "kstfile.2");
+    expectSamples("kstfile.2");
+}
+
+TEST_F(RegistryTest, RelocateKeyKeepsEverySubkeyAtEveryDepth) {
+    buildTree("kstfile");
+    reg.RelocateKey("kstfile", "kstfile.2");
+    EXPECT_EQ(Subkeys(HKEY_CLASSES_ROOT, "kstfile.2"),
+              (std::vector<std::string>{"DefaultIcon", "shell", "shellex"}));
+    EXPECT_EQ(GetText(HKEY_CLASSES_ROOT, "kstfile.2\\DefaultIcon", ""), "C:\\k.dll,2");
+    EXPECT_EQ(GetText(HKEY_CLASSES_ROOT, "kstfile.2\\shell\\Print", ""), "&Print");
+    expectSamples("kstfile.2\\shell\\open\\command");
+    EXPECT_TRUE(
+        KeyExists(HKEY_CLASSES_ROOT, "kstfile.2\\shellex\\{BB2E617C-0920-11d1-9A0B-00C04FC2D6C1}"));
+}
+
+TEST_F(RegistryTest, RelocateKeyRemovesTheOldKey) {
+    buildTree("kstfile");
+    reg.RelocateKey("kstfile", "kstfile.2");
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "kstfile"));
+    EXPECT_EQ(Subkeys(HKEY_CLASSES_ROOT, ""), std::vector<std::string>{"kstfile.2"});
+}
+
+TEST_F(RegistryTest, RelocateKeyKeepsTheLetterCaseOfSubkeyNames) {
+    MakeKey(HKEY_CLASSES_ROOT, "kstfile\\Shell\\OPEN\\Command");
+    reg.RelocateKey("kstfile", "Renamed");
+    EXPECT_EQ(Subkeys(HKEY_CLASSES_ROOT, "Renamed"), std::vector<std::string>{"Shell"});
+    EXPECT_EQ(Subkeys(HKEY_CLASSES_ROOT, "Renamed\\Shell"), std::vector<std::string>{"OPEN"});
+    EXPECT_EQ(Subkeys(HKEY_CLASSES_ROOT, "Renamed\\Shell\\OPEN"),
+              std::vector<std::string>{"Command"});
+}
+
+TEST_F(RegistryTest, RelocateKeyOfAKeyWithoutValuesOrSubkeysMovesIt) {
+    MakeKey(HKEY_CLASSES_ROOT, "bare");
+    reg.RelocateKey("bare", "moved");
+    EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, "moved"));
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "bare"));
+}
+
+TEST_F(RegistryTest, RelocateKeyMovesIntoADeeperNewPath) {
+    buildTree("kstfile");
+    reg.RelocateKey("kstfile", "Vendor\\Kestrune.File");
+    expectSamples("Vendor\\Kestrune.File");
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "kstfile"));
+}
+
+TEST_F(RegistryTest, RelocateKeyOntoAnExistingKeyChangesNothing) {
+    buildTree("kstfile");
+    PutText(HKEY_CLASSES_ROOT, "taken", "", "already here");
+    reg.RelocateKey("kstfile", "TAKEN");
+    expectSamples("kstfile");
+    EXPECT_EQ(GetText(HKEY_CLASSES_ROOT, "taken", ""), "already here");
+    EXPECT_EQ(ValueNames(HKEY_CLASSES_ROOT, "taken").size(), 1u);
+    EXPECT_TRUE(Subkeys(HKEY_CLASSES_ROOT, "taken").empty());
+}
+
+TEST_F(RegistryTest, RelocateKeyFromAMissingKeyChangesNothing) {
+    reg.RelocateKey("missing", "created");
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "created"));
+    EXPECT_TRUE(Subkeys(HKEY_CLASSES_ROOT, "").empty());
+}
+
+TEST_F(RegistryTest, RelocateKeyToAnotherCaseOfItsOwnNameChangesNothing) {
+    buildTree("kstfile");
+    reg.RelocateKey("kstfile", "KstFile");
+    expectSamples("kstfile");
+    EXPECT_EQ(Subkeys(HKEY_CLASSES_ROOT, ""), std::vector<std::string>{"kstfile"});
+}
+
+class RelocateInsideItself : public RegistryTest,
+                             public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(RelocateInsideItself, ChangesNothingAndRaisesNothing) {
+    buildTree("kstfile");
+    EXPECT_EQ(RaisedText([&] { reg.RelocateKey("kstfile", GetParam()); }), "<nothing raised>");
+    expectSamples("kstfile");
+    EXPECT_EQ(Subkeys(HKEY_CLASSES_ROOT, "kstfile"),
+              (std::vector<std::string>{"DefaultIcon", "shell", "shellex"}));
+    EXPECT_EQ(Subkeys(HKEY_CLASSES_ROOT, ""), std::vector<std::string>{"kstfile"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, RelocateInsideItself,
+                         ::testing::Values("kstfile\\sub", "KSTFILE\\Sub", "\\kstfile\\sub",
+                                           "kstfile\\shell\\new", "kstfile\\\\sub",
+                                           "kstfile\\sub\\deeper"));
+
+TEST_F(RegistryTest, RelocateKeyFromAnAbsoluteOldPathIntoItselfChangesNothing) {
+    buildTree("kstfile");
+    reg.RelocateKey("\\kstfile", "kstfile\\sub");
+    expectSamples("kstfile");
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "kstfile\\sub"));
+}
+
+TEST_F(RegistryTest, RelocateKeyToANameThatOnlyBeginsLikeTheOldOneMoves) {
+    buildTree("kstfile");
+    reg.RelocateKey("kstfile", "kstfile2\\sub");
+    expectSamples("kstfile2\\sub");
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "kstfile"));
+}
+
+TEST_F(RegistryTest, RelocateKeyRestoresTheCurrentKey) {
+    buildTree("outer\\kstfile");
+    PutText(HKEY_CLASSES_ROOT, "outer\\inner", "", "nested");
+    ASSERT_TRUE(reg.SelectKey("outer", false));
+    const HKEY before = reg.ActiveKey();
+    reg.RelocateKey("kstfile", "moved");
+    EXPECT_EQ(reg.ActiveKey(), before);
+    expectSamples("outer\\moved");
+    EXPECT_EQ(reg.ReadText("inner", "", "-"), "nested");
+}
+
+// A value whose name has no form in the ANSI code page cannot be read through the ANSI calls;
+// the move stops with the old key whole.
+TEST_F(RegistryTest, RelocateKeyThatCannotReadAValueRaisesAndKeepsTheOldKeyWhole) {
+    buildTree("kstfile");
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CLASSES_ROOT, L"kstfile", 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+    const wchar_t data[] = L"wide";
+    ASSERT_EQ(RegSetValueExW(key, L"caf\x4E2D", 0, REG_SZ, reinterpret_cast<const BYTE*>(data),
+                             sizeof data),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+
+    EXPECT_EQ(RaisedText([&] { reg.RelocateKey("kstfile", "moved"); }),
+              "Failed to get data for 'caf?'");
+    expectSamples("kstfile", 1);
+    expectSamples("kstfile\\shell\\open\\command");
+    EXPECT_EQ(GetText(HKEY_CLASSES_ROOT, "kstfile\\DefaultIcon", ""), "C:\\k.dll,2");
+}
+
+// A subkey that cannot be opened cannot be copied; deleting the old key would then lose it,
+// so the old key stays beside the copy.
+TEST_F(RegistryTest, RelocateKeyThatCannotOpenASubkeyKeepsTheOldKey) {
+    buildTree("kstfile");
+    HKEY sub = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, L"kstfile\\shell\\\x4E2D", 0, nullptr, 0,
+                              KEY_ALL_ACCESS, nullptr, &sub, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(sub);
+
+    reg.RelocateKey("kstfile", "moved");
+    expectSamples("moved");
+    expectSamples("moved\\shell\\open\\command");
+    expectSamples("kstfile");
+    expectSamples("kstfile\\shell\\open\\command");
+    EXPECT_EQ(Subkeys(HKEY_CLASSES_ROOT, "kstfile\\shell").size(), 3u);
+}
