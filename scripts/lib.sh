@@ -50,6 +50,26 @@ wine_env() {
     export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 }
 
+# Wine's own fonts (MS Sans Serif among them) as its package ships them. Some builds do not
+# find them where they lie, and the windows then fall back to a wider font of the system.
+wine_font_dir() {
+    local dir
+    for dir in /usr/share/wine/fonts /usr/lib/wine/../share/wine/fonts /opt/wine*/share/wine/fonts; do
+        [ -f "$dir/sserife.fon" ] && { echo "$dir"; return 0; }
+    done
+    return 1
+}
+
+# Copies Wine's fonts into a prefix that lacks them (only files it does not have).
+ensure_wine_fonts() {
+    local prefix=$1 from font
+    from=$(wine_font_dir) || return 0
+    mkdir -p "$prefix/drive_c/windows/Fonts"
+    for font in "$from"/*.fon "$from"/*.ttf; do
+        [ -e "$prefix/drive_c/windows/Fonts/$(basename "$font")" ] || cp "$font" "$prefix/drive_c/windows/Fonts/"
+    done
+}
+
 # Creates the Wine prefix named by WINEPREFIX (or Wine's default) when it is new.
 ensure_wine_prefix() {
     local prefix=${WINEPREFIX:-$HOME/.wine}
@@ -58,7 +78,15 @@ ensure_wine_prefix() {
         mkdir -p "$prefix"
         wineboot -i > /dev/null 2>&1 || true
         wineserver -w
+        ensure_wine_fonts "$prefix"
     fi
+}
+
+# Test prefixes only: windows are not handed to a window manager. On a bare virtual display
+# there is none, and Wine would wait two seconds for it at every window that is hidden.
+unmanaged_windows() {
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f > /dev/null 2>&1
+    wineserver -w
 }
 
 # Starts Xvfb on a free display and exports DISPLAY; XVFB_PID names it for stop_display.

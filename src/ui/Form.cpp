@@ -32,7 +32,9 @@ BOOL CALLBACK collectEnabled(HWND w, LPARAM p) {
 
 }  // namespace
 
-HWND ActiveModalWindow() { return modalStack.empty() ? nullptr : modalStack.back(); }
+HWND ActiveModalWindow() {
+    return modalStack.empty() ? nullptr : modalStack.back();
+}
 
 TForm::~TForm() {
     if (hwnd_) {
@@ -80,7 +82,9 @@ HWND TForm::AddControl(const char* className, const char* text, DWORD style, int
     return c;
 }
 
-void TForm::SetCaption(const std::string& caption) { SetWindowTextA(hwnd_, caption.c_str()); }
+void TForm::SetCaption(const std::string& caption) {
+    SetWindowTextA(hwnd_, caption.c_str());
+}
 
 int TForm::ShowModal() {
     HWND owner = ActiveModalWindow();
@@ -131,15 +135,24 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     return Default(msg, wp, lp);
 }
 
+void ReportCurrentError(HWND owner) noexcept {
+    try {
+        try {
+            throw;
+        } catch (const std::exception& e) {
+            ShowErrorBox(owner, e.what());
+        } catch (...) {
+            ShowErrorBox(owner, "Unexpected error");
+        }
+    } catch (...) {
+        // Not even the box could be shown (no memory for its text); the program goes on.
+    }
+}
+
 LRESULT CALLBACK TForm::Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     auto* self = reinterpret_cast<TForm*>(GetWindowLongPtrA(w, GWLP_USERDATA));
     if (!self) return DefWindowProcA(w, msg, wp, lp);
-    try {
-        return self->WndProc(msg, wp, lp);
-    } catch (const std::exception& e) {
-        ShowErrorBox(w, e.what());
-    } catch (...) {
-        ShowErrorBox(w, "Unexpected error");
-    }
-    return 0;
+    LRESULT result = 0;
+    RunGuarded(w, [&] { result = self->WndProc(msg, wp, lp); });
+    return result;
 }

@@ -66,3 +66,21 @@ private:
 
 // The window that runs the current modal loop, if any; keyboard navigation goes to it.
 HWND ActiveModalWindow();
+
+// Shows the error that is being handled in the error box over owner. Only for use inside a
+// catch block; never raises itself.
+void ReportCurrentError(HWND owner) noexcept;
+
+// Runs a piece of work at a boundary no C++ exception may cross (a window, subclass or timer
+// procedure, or a step the program block runs itself): an error ends the work there and is
+// shown in the error box, and the program goes on. Returns false when the work raised one.
+template <class Work>
+bool RunGuarded(HWND owner, Work&& work) noexcept {
+    try {
+        work();
+        return true;
+    } catch (...) {
+        ReportCurrentError(owner);
+        return false;
+    }
+}

@@ -1,0 +1,56 @@
+#include "ui/Panel.h"
+
+namespace {
+
+constexpr const char* kPanelClass = "TPanel";
+
+LRESULT CALLBACK panelProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_COMMAND:
+        case WM_NOTIFY:
+        case WM_DRAWITEM:
+        case WM_MEASUREITEM:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORLISTBOX:
+            return SendMessageA(GetParent(w), msg, wp, lp);
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(w, &ps);
+            RECT r;
+            GetClientRect(w, &r);
+            DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+            EndPaint(w, &ps);
+            return 0;
+        }
+        case WM_SIZE:
+            // The bevel runs along the edges, which move with the size.
+            InvalidateRect(w, nullptr, TRUE);
+            return 0;
+    }
+    return DefWindowProcA(w, msg, wp, lp);
+}
+
+void registerPanelClass() {
+    WNDCLASSEXA wc{};
+    if (GetClassInfoExA(GetModuleHandleA(nullptr), kPanelClass, &wc)) return;
+    wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kPanelClass;
+    wc.lpfnWndProc = panelProc;
+    RegisterClassExA(&wc);
+}
+
+}  // namespace
+
+HWND CreatePanel(HWND parent, int x, int y, int w, int h, int id) {
+    registerPanelClass();
+    return CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "",
+                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y, w, h, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           GetModuleHandleA(nullptr), nullptr);
+}

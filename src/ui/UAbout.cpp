@@ -1,0 +1,79 @@
+#include "ui/UAbout.h"
+
+#include "ui/FlatButton.h"
+
+TfrmAbout* frmAbout = nullptr;
+
+namespace {
+
+const char* const kVersionText = "Kestrune v1.1";
+const char* const kWebAddress = "www.example.com";
+const char* const kMailAddress = "kestrune@example.com";
+
+}  // namespace
+
+void TfrmAbout::Create() {
+    CreateForm(FormStyle{"TfrmAbout", kAboutCaption, WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN,
+                         WS_EX_TOOLWINDOW, kAboutClientWidth, kAboutClientHeight, true});
+    const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+    const COLORREF black = RGB(0, 0, 0);
+    HFONT bold = FBoldFont.get();
+    // The addresses are centred on their boxes, so that any address keeps the window's
+    // symmetry; the labels sized to their text draw beyond their boxes rather than cut.
+    Label1 = {19, 4, 155, 16, kVersionText, bold, text, false, false, false, true};
+    Label15 = {18, 3, 155, 16, kVersionText, bold, kAboutLightColour, true, false, false, true};
+    Label4 = {45, 64, 98, 13, "visit our Web Site at:", Font(), text, false, false, false, true};
+    Label6 = {28, 81, 135, 16, kWebAddress, bold, black, false, false, true, true};
+    Label5 = {27, 80, 135, 16, kWebAddress, bold, kAboutLightColour, true, false, true, true};
+    Label7 = {26,     172,  137,   29,   "Feedback is most welcome. Contact us by e-mail at:",
+              Font(), text, false, true, true};
+    Label11 = {46, 201, 97, 16, kMailAddress, bold, black, false, false, true, true};
+    Label10 = {45, 200, 97, 16, kMailAddress, bold, kAboutLightColour, true, false, true, true};
+    SpeedButton1 =
+        CreateFlatButton(Handle(), IDC_ABOUT_SPEEDBUTTON1, "Close", 12, 228, 169, 37, Font());
+}
+
+// The ordinary close request: shown modally, the window ends its modal show with Cancel.
+void TfrmAbout::SpeedButton1Click() {
+    SendMessageA(Handle(), WM_CLOSE, 0, 0);
+}
+
+void TfrmAbout::Paint(HDC dc) const {
+    for (const PaintedLabel* label :
+         {&Label1, &Label15, &Label4, &Label6, &Label5, &Label7, &Label11, &Label10})
+        label->Paint(dc);
+}
+
+LRESULT TfrmAbout::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(Handle(), &ps);
+            Paint(dc);
+            EndPaint(Handle(), &ps);
+            return 0;
+        }
+        case WM_PRINTCLIENT: {
+            RECT client;
+            GetClientRect(Handle(), &client);
+            FillRect(reinterpret_cast<HDC>(wp), &client, GetSysColorBrush(COLOR_BTNFACE));
+            Paint(reinterpret_cast<HDC>(wp));
+            return 0;
+        }
+        case WM_COMMAND:
+            if (LOWORD(wp) == IDC_ABOUT_SPEEDBUTTON1 && HIWORD(wp) == BN_CLICKED) {
+                SpeedButton1Click();
+                return 0;
+            }
+            break;
+        case WM_CLOSE:
+            // Outside its modal show a close request only hides the window: it lives as long
+            // as the program.
+            if (!FShowing) {
+                ShowWindow(Handle(), SW_HIDE);
+                return 0;
+            }
+            break;
+    }
+    return TForm::WndProc(msg, wp, lp);
+}

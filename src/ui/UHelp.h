@@ -1,0 +1,41 @@
+#pragma once
+// The Quick Help window: the help text and a warning, both with a light copy over a dark
+// one, and the flat "Okay" button. Created hidden once at start-up, shown modally on demand.
+
+#include <windows.h>
+
+#include "ui/Form.h"
+#include "ui/PaintedLabel.h"
+
+inline constexpr const char* kHelpCaption = "Kestrune Quick Help";
+inline constexpr int kHelpClientWidth = 377;
+inline constexpr int kHelpClientHeight = 235;
+inline constexpr COLORREF kHelpTextColour = RGB(0, 255, 128);
+
+enum : int { IDC_HELP_SPEEDBUTTON1 = 100 };
+
+class TfrmHelp : public TForm {
+public:
+    // Builds the window hidden from its layout.
+    void Create();
+
+    void SpeedButton1Click();
+
+    // Painted in this order: each light copy lies over its dark copy.
+    PaintedLabel Label1;  // the help text, window-text colour on the button face
+    PaintedLabel Label2;  // the same, light, transparent, one pixel up and left
+    PaintedLabel Label3;  // the warning, window-text colour
+    PaintedLabel Label4;  // the same, white, transparent, one pixel up and left
+    HWND SpeedButton1 = nullptr;
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    void FormShow() override { FShowing = true; }
+    void FormHide() override { FShowing = false; }
+
+private:
+    void Paint(HDC dc) const;
+    bool FShowing = false;  // shown modally right now
+};
+
+extern TfrmHelp* frmHelp;

@@ -1,0 +1,253 @@
+#include "ui/Umain.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "app/Exception.h"
+#include "catalogue/Scan.h"
+#include "res/resource.h"
+#include "ui/ListBox.h"
+#include "ui/Picture.h"
+#include "ui/ToolButton.h"
+
+TfrmMain* frmMain = nullptr;
+
+namespace {
+
+constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kLabelStyle = SS_LEFTNOWORDWRAP | SS_NOPREFIX;
+constexpr int kToolSize = 40;
+constexpr int kLabelHeight = 13;
+
+}  // namespace
+
+TfrmMain::~TfrmMain() {
+    UnbindCatalogueList(lb);
+}
+
+void TfrmMain::Create() {
+    FormStyle style{};
+    style.className = "TfrmMain";
+    style.caption = kMainCaption;
+    style.style = kMainStyle;
+    style.clientWidth = kMainClientWidth;
+    style.clientHeight = kMainClientHeight;
+    style.icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
+    CreateForm(style);
+    if (!Handle()) throw Exception("The main window cannot be created");
+    CreateControls();
+    AttachDragAndDrop();
+    BindCatalogueList(lb);
+    RunGuarded(Handle(), [this] { FormCreate(); });
+}
+
+void TfrmMain::CreateControls() {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    // The tool buttons' hints are comctl32 tooltips.
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    Label2 = AddControl("STATIC", "Registered File Types:", kLabelStyle, 4, 4, 105, 13, IDC_LABEL2);
+    // Owner-drawn rows of 36 pixels and integral height: 436 outer pixels leave exactly
+    // 12 whole rows inside the 2-pixel sunken border.
+    lb = AddControl("LISTBOX", "",
+                    WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY, 4,
+                    20, 305, 436, IDC_LB, WS_EX_CLIENTEDGE);
+    Label1 = AddControl("STATIC", "Extensions:", kLabelStyle, 316, 4, 54, 13, IDC_LABEL1);
+    lbExt = AddControl("LISTBOX", "", WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                       316, 19, 120, 238, IDC_LBEXT, WS_EX_CLIENTEDGE);
+    Label5 = AddControl("STATIC", "Icon Library:", kLabelStyle, 444, 4, 58, 13, IDC_LABEL5);
+    lbLib = AddControl("LISTBOX", "",
+                       WS_HSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY |
+                           LBS_MULTICOLUMN | LBS_NOINTEGRALHEIGHT,
+                       442, 18, 243, 439, IDC_LBLIB, WS_EX_CLIENTEDGE);
+    // Seven columns share the control's width: (243 + 7 - 3) div 7 = 35 pixels each.
+    RECT libRect;
+    GetWindowRect(lbLib, &libRect);
+    const int libWidth = libRect.right - libRect.left;
+    SendMessageA(lbLib, LB_SETCOLUMNWIDTH, (libWidth + kLibColumns - 3) / kLibColumns, 0);
+
+    Hints = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),
+                            nullptr, instance, nullptr);
+
+    AddToolButton(btnAddExt, IDC_BTNADDEXT, 316, 264, BMP_ADDEXT, "Add Extension");
+    AddToolButton(btnDelExt, IDC_BTNDELEXT, 356, 264, BMP_DELEXT, "Delete Extension");
+    AddToolButton(btnFindExt, IDC_BTNFINDEXT, 396, 264, BMP_FINDEXT, "Find Extension");
+    AddToolButton(btnAddFileType, IDC_BTNADDFILETYPE, 316, 312, BMP_ADDTYPE, "Add File Type");
+    AddToolButton(btnDelFileType, IDC_BTNDELFILETYPE, 356, 312, BMP_DELTYPE, "Delete File Type");
+    AddToolButton(btnChangeIcon, IDC_BTNCHANGEICON, 396, 312, BMP_PROPERTIES,
+                  "File Type Properties");
+    AddToolButton(btnHelp, IDC_BTNHELP, 316, 360, BMP_HELP, "Quick Help");
+    AddToolButton(btnInfo, IDC_BTNINFO, 356, 360, BMP_INFO, "About");
+    AddToolButton(btnOpenLibrary, IDC_BTNOPENLIBRARY, 396, 360, BMP_OPENLIB, "Open Library");
+
+    Image1 = AddControl("STATIC", "", SS_BITMAP, 316, 408, 120, 48, IDC_IMAGE1);
+    image1Bitmap_ = LoadPictureOn(BMP_IMAGE1, GetSysColor(COLOR_BTNFACE));
+    // A picture control takes the size of its image.
+    if (image1Bitmap_)
+        SendMessageA(Image1, STM_SETIMAGE, IMAGE_BITMAP,
+                     reinterpret_cast<LPARAM>(image1Bitmap_.get()));
+
+    Label3 = AddControl("STATIC", "Icon Filename:", kLabelStyle, 4, 460, 69, 13, IDC_LABEL3);
+    lblIconName = AddControl("STATIC", "", kLabelStyle, 76, 460, 9, 13, IDC_LBLICONNAME);
+    Label4 = AddControl("STATIC", "Icon Offset:", kLabelStyle, 4, 476, 55, 13, IDC_LABEL4);
+    lblIconOffset = AddControl("STATIC", "", kLabelStyle, 76, 476, 9, 13, IDC_LBLICONOFFSET);
+    // Labels take the width of their text, whatever the font measures on this system.
+    for (HWND label : {Label2, Label1, Label5, Label3, Label4}) {
+        char text[64] = {};
+        GetWindowTextA(label, text, sizeof text);
+        SetLabelCaption(label, text);
+    }
+    SetLabelCaption(lblIconName, kNoSelectionText);
+    SetLabelCaption(lblIconOffset, kNoSelectionText);
+}
+
+void TfrmMain::AddToolButton(HWND& button, int id, int x, int y, const char* glyph,
+                             const char* hint) {
+    button = CreateToolButton(Handle(), id, x, y, kToolSize, kToolSize, glyph);
+    if (!button || !Hints) return;
+    TTTOOLINFOA tool{};
+    // The size of the first tool record every tooltip version accepts.
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(button);
+    tool.lpszText = const_cast<char*>(hint);
+    SendMessageA(Hints, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TfrmMain::Show(int showCommand) {
+    RunGuarded(Handle(), [this] { FormShow(); });
+    ShowWindow(Handle(), showCommand);
+    UpdateWindow(Handle());
+}
+
+void TfrmMain::FormCreate() {
+    FKeyNames.clear();
+    Catalogue().Clear();
+    FLibEmpty = true;
+    FLibIconCount = 0;
+    LoadSettings();
+}
+
+void TfrmMain::FormShow() {
+    ScanRegistry(Catalogue(), FKeyNames);
+}
+
+void TfrmMain::FormClose() {
+    SaveSettings();
+}
+
+void TfrmMain::SetLabelCaption(HWND label, const std::string& text) {
+    SetWindowTextA(label, text.c_str());
+    WindowDC dc(label);
+    SelectGuard font(dc.get(), Font());
+    RECT extent{0, 0, 0, 0};
+    DrawTextA(dc.get(), text.c_str(), -1, &extent,
+              DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE | DT_LEFT);
+    SetWindowPos(label, nullptr, 0, 0, extent.right - extent.left,
+                 std::max<int>(extent.bottom - extent.top, kLabelHeight),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(label, nullptr, TRUE);
+}
+
+void TfrmMain::Command(int id, int code) {
+    switch (id) {
+        case IDC_LB:
+            if (code == LBN_SELCHANGE) lbClick();
+            if (code == LBN_DBLCLK) lbDblClick();
+            break;
+        case IDC_BTNCHANGEICON:
+            if (code == BN_CLICKED) btnChangeIconClick();
+            break;
+        case IDC_BTNHELP:
+            if (code == BN_CLICKED) btnHelpClick();
+            break;
+        case IDC_BTNINFO:
+            if (code == BN_CLICKED) btnInfoClick();
+            break;
+        case IDC_BTNOPENLIBRARY:
+            if (code == BN_CLICKED) btnOpenLibraryClick();
+            break;
+        case IDC_BTNADDEXT:
+            if (code == BN_CLICKED) btnAddExtClick();
+            break;
+        case IDC_BTNDELEXT:
+            if (code == BN_CLICKED) btnDelExtClick();
+            break;
+        case IDC_BTNFINDEXT:
+            if (code == BN_CLICKED) btnFindExtClick();
+            break;
+        case IDC_BTNADDFILETYPE:
+            if (code == BN_CLICKED) btnAddFileTypeClick();
+            break;
+        case IDC_BTNDELFILETYPE:
+            if (code == BN_CLICKED) btnDelFileTypeClick();
+            break;
+    }
+}
+
+bool TfrmMain::DrawItem(const DRAWITEMSTRUCT& item) {
+    switch (item.CtlID) {
+        case IDC_LB:
+            paintOwnerDrawnRow(item, Font(), [this](HDC dc, int row, const RECT& r, UINT state) {
+                lbDrawItem(dc, row, r, state);
+            });
+            return true;
+        case IDC_LBLIB:
+            paintOwnerDrawnRow(item, Font(), [this](HDC dc, int row, const RECT& r, UINT state) {
+                lbLibDrawItem(dc, row, r, state);
+            });
+            return true;
+    }
+    return false;
+}
+
+LRESULT TfrmMain::LabelColours(HDC dc, HWND label) {
+    if (label == lblIconName || label == lblIconOffset)
+        SetTextColor(dc, kIconLabelColour);
+    else
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+LRESULT TfrmMain::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_COMMAND:
+            Command(LOWORD(wp), HIWORD(wp));
+            return 0;
+        case WM_MEASUREITEM: {
+            auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+            if (item->CtlID != IDC_LB && item->CtlID != IDC_LBLIB) break;
+            item->itemHeight = kRowHeight;
+            return TRUE;
+        }
+        case WM_DRAWITEM:
+            if (DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp))) return TRUE;
+            break;
+        case WM_CTLCOLORSTATIC:
+            return LabelColours(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
+        case WM_ACTIVATE:
+            // The control that had the focus gets it back when the window is active again.
+            if (LOWORD(wp) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus && IsChild(Handle(), focus)) focused_ = focus;
+            }
+            break;
+        case WM_SETFOCUS:
+            SetFocus(focused_ && IsWindow(focused_) ? focused_ : lb);
+            return 0;
+        case WM_CLOSE:
+            // A failed save raises out of here, and the window stays open for another try.
+            FormClose();
+            DestroyWindow(Handle());
+            return 0;
+        case WM_DESTROY:
+            if (this == frmMain) PostQuitMessage(0);
+            return 0;
+    }
+    return TForm::WndProc(msg, wp, lp);
+}

@@ -1,0 +1,160 @@
+#pragma once
+// The main window: the file-type list, the extension list, the icon library grid, the tool
+// buttons and the icon labels, with the state the commands share.
+//
+// Adding a command: declare its handler below (most are declared already), define it in a
+// file of its own (UmainExtCommands.cpp, ...), and give it its line in TfrmMain::Command.
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "catalogue/Catalogue.h"
+#include "icons/TIcon.h"
+#include "ui/DragTracker.h"
+#include "ui/Form.h"
+#include "ui/Gdi.h"
+#include "ui/OpenLibDialog.h"
+
+// Control ids; each is also the control's command identifier in WM_COMMAND and WM_DRAWITEM.
+// They start above IDOK and IDCANCEL, which keyboard navigation sends to the window itself.
+enum : int {
+    IDC_LABEL2 = 100,
+    IDC_LB,
+    IDC_LABEL1,
+    IDC_LBEXT,
+    IDC_LABEL5,
+    IDC_LBLIB,
+    IDC_BTNADDEXT,
+    IDC_BTNDELEXT,
+    IDC_BTNFINDEXT,
+    IDC_BTNADDFILETYPE,
+    IDC_BTNDELFILETYPE,
+    IDC_BTNCHANGEICON,
+    IDC_BTNHELP,
+    IDC_BTNINFO,
+    IDC_BTNOPENLIBRARY,
+    IDC_IMAGE1,
+    IDC_LABEL3,
+    IDC_LBLICONNAME,
+    IDC_LABEL4,
+    IDC_LBLICONOFFSET,
+};
+
+inline constexpr const char* kMainCaption = "Kestrune v1.1";
+inline constexpr int kMainClientWidth = 690;
+inline constexpr int kMainClientHeight = 492;
+inline constexpr int kRowHeight = 36;   // rows of lb and cells of lbLib
+inline constexpr int kLibColumns = 7;   // columns of lbLib
+inline constexpr int kLibSlots = 1024;  // icons of one library at most
+inline constexpr const char* kNoSelectionText = "...";
+inline constexpr COLORREF kIconLabelColour = RGB(0, 64, 0);
+
+// The catalogue of the whole run; its rows are the rows of the main window's lb, its messages
+// plain message boxes.
+TCatalogue& Catalogue();
+// Makes list the file-type list the catalogue appends rows to and removes them from; a
+// window that goes away unbinds its list again.
+void BindCatalogueList(HWND list);
+void UnbindCatalogueList(HWND list);
+
+class TfrmMain : public TForm {
+public:
+    TfrmMain() = default;
+    ~TfrmMain() override;
+
+    // Builds the window hidden from its layout, then runs FormCreate (an error there is
+    // shown in the error box and the window is created all the same).
+    void Create();
+    // Shows the window as the program's main window: FormShow first (an error there is
+    // shown in the error box), then the window appears as showCommand says.
+    void Show(int showCommand = SW_SHOWNORMAL);
+
+    // Handlers.
+    void FormCreate();
+    void FormShow() override;
+    void FormClose();
+    void lbDrawItem(HDC dc, int index, const RECT& rect, UINT state);
+    void lbClick();
+    void lbDblClick();
+    void btnInfoClick();
+    void btnHelpClick();
+    void btnChangeIconClick();                                            // UmainProperties.cpp
+    void lbLibDrawItem(HDC dc, int index, const RECT& rect, UINT state);  // UmainLibrary.cpp
+
+    // Handlers of the commands that come with their own files; each is declared here and
+    // defined, and added to Command, by the change that brings it.
+    void btnAddExtClick();
+    void btnDelExtClick();
+    void btnFindExtClick();
+    void btnAddFileTypeClick();
+    void btnDelFileTypeClick();
+    void btnOpenLibraryClick();
+    void lbExtStartDrag();
+    void lbLibStartDrag();
+    // Drag and drop onto lb (UmainDragDrop.cpp): whether lb takes what source drags, and the
+    // drop at (x, y) in lb's client coordinates.
+    bool lbDragOver(HWND source);
+    void lbDragDrop(int x, int y);
+    // Puts lbLib and lbExt in automatic drag mode with lb as the place to drop.
+    void AttachDragAndDrop();
+
+    // The setting DefaultDir (UmainSetting.cpp).
+    void LoadSettings();
+    void SaveSettings();
+
+    // Sets a label's caption and sizes the label to it, as wide as its text and one line high.
+    void SetLabelCaption(HWND label, const std::string& text);
+
+    // Controls. Drag and drop subclasses lbExt and lbLib; the commands read and fill them.
+    HWND Label2 = nullptr;
+    HWND lb = nullptr;
+    HWND Label1 = nullptr;
+    HWND lbExt = nullptr;
+    HWND Label5 = nullptr;
+    HWND lbLib = nullptr;
+    HWND btnAddExt = nullptr;
+    HWND btnDelExt = nullptr;
+    HWND btnFindExt = nullptr;
+    HWND btnAddFileType = nullptr;
+    HWND btnDelFileType = nullptr;
+    HWND btnChangeIcon = nullptr;
+    HWND btnHelp = nullptr;
+    HWND btnInfo = nullptr;
+    HWND btnOpenLibrary = nullptr;
+    HWND Image1 = nullptr;
+    HWND Label3 = nullptr;
+    HWND lblIconName = nullptr;
+    HWND Label4 = nullptr;
+    HWND lblIconOffset = nullptr;
+    HWND Hints = nullptr;       // the tooltip window that shows the tool buttons' hints
+    TOpenLibDialog OpenLibDlg;  // its FileName is the path of the library in lbLib
+
+    // State shared by the commands.
+    std::string FDefaultDir;
+    std::vector<std::string> FKeyNames;
+    std::array<TIcon, kLibSlots> FLibIcons;
+    std::int32_t FLibIconCount = 0;
+    bool FLibEmpty = true;
+    bool FDragFromLib = false;
+    DragTracker FDragTracker;  // the drags of lbLib and lbExt
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    void CreateControls();
+    void AddToolButton(HWND& button, int id, int x, int y, const char* glyph, const char* hint);
+    void Command(int id, int code);
+    bool DrawItem(const DRAWITEMSTRUCT& item);
+    LRESULT LabelColours(HDC dc, HWND label);
+
+    UniqueBitmap image1Bitmap_;
+    HWND focused_ = nullptr;  // the control that gets the focus back when the window does
+};
+
+// The program's main window, created by the program block.
+extern TfrmMain* frmMain;

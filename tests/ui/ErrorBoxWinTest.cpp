@@ -1,0 +1,144 @@
+// The error box: an error raised inside a handler is caught at the window procedure, shown
+// with the stop icon and the application title, and the program goes on.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "app/Messages.h"
+#include "registry/TRegistry.h"
+#include "support/ModalDriver.h"
+#include "support/Pump.h"
+#include "ui/Form.h"
+
+namespace {
+
+TEST(ErrorBoxText, TextEndingInALetterGetsAFullStop) {
+    EXPECT_EQ(ErrorBoxText("Failed to create key Settings"), "Failed to create key Settings.");
+}
+
+TEST(ErrorBoxText, TextEndingInAFullStopStaysAsItIs) {
+    EXPECT_EQ(ErrorBoxText("Nothing more."), "Nothing more.");
+}
+
+TEST(ErrorBoxText, TextEndingInAQuoteStaysAsItIs) {
+    EXPECT_EQ(ErrorBoxText("Invalid data type for 'DefaultDir'"),
+              "Invalid data type for 'DefaultDir'");
+    EXPECT_EQ(ErrorBoxText("Invalid data type for ''"), "Invalid data type for ''");
+}
+
+TEST(ErrorBoxText, TextEndingInADigitGetsAFullStop) {
+    EXPECT_EQ(ErrorBoxText("Failed to create key .ext2"), "Failed to create key .ext2.");
+}
+
+TEST(ErrorBoxText, CharactersJustBelowTheFullStopGetNone) {
+    EXPECT_EQ(ErrorBoxText("a-"), "a-");
+    EXPECT_EQ(ErrorBoxText("a,"), "a,");
+    EXPECT_EQ(ErrorBoxText("a!"), "a!");
+}
+
+TEST(ErrorBoxText, SlashAndBackslashGetOne) {
+    EXPECT_EQ(ErrorBoxText("key a/"), "key a/.");
+    EXPECT_EQ(ErrorBoxText("key a\\"), "key a\\.");
+}
+
+TEST(ErrorBoxText, CharactersAbove127SortAfterTheFullStop) {
+    EXPECT_EQ(ErrorBoxText("caf\xE9"), "caf\xE9.");
+}
+
+TEST(ErrorBoxText, EmptyTextStaysEmpty) {
+    EXPECT_EQ(ErrorBoxText(""), "");
+}
+
+void raiseRegistryError(const char* text) {
+    throw ERegistryException(text);
+}
+
+// A window whose handler raises a registry error on a message of its own.
+constexpr UINT kFailingCommand = WM_APP + 1;
+constexpr UINT kWorkingCommand = WM_APP + 2;
+
+class FailingForm : public TForm {
+public:
+    void Create() {
+        FormStyle style{};
+        style.className = "KestruneTestFailingForm";
+        style.caption = "failing";
+        style.style = WS_OVERLAPPEDWINDOW;
+        style.clientWidth = 200;
+        style.clientHeight = 100;
+        CreateForm(style);
+    }
+    int afterRaise = 0;
+    int worked = 0;
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override {
+        if (msg == kFailingCommand) {
+            raiseRegistryError("Failed to get data for 'v'");
+            ++afterRaise;
+        }
+        if (msg == kWorkingCommand) {
+            ++worked;
+            return 7;
+        }
+        return TForm::WndProc(msg, wp, lp);
+    }
+};
+
+TEST(ErrorBox, HandlerErrorIsShownWithTheStopIconTitleAndOneOkButton) {
+    FailingForm form;
+    form.Create();
+    ModalDriver modal;
+    modal.ExpectMessageBox("Failed to get data for 'v'");
+
+    const LRESULT result = SendMessageA(form.Handle(), kFailingCommand, 0, 0);
+
+    EXPECT_EQ(result, 0);
+    ASSERT_EQ(modal.MessageBoxes().size(), 1u);
+    EXPECT_EQ(modal.MessageBoxes()[0].caption, "Kestrune");
+    EXPECT_EQ(modal.MessageBoxes()[0].icon, LoadIcon(nullptr, IDI_HAND));
+    EXPECT_EQ(modal.MessageBoxes()[0].buttons, std::vector<std::string>{"OK"});
+}
+
+TEST(ErrorBox, HandlerEndsAtTheErrorAndTheWindowGoesOn) {
+    FailingForm form;
+    form.Create();
+    ModalDriver modal;
+    modal.AnswerMessageBox();
+
+    SendMessageA(form.Handle(), kFailingCommand, 0, 0);
+
+    EXPECT_EQ(form.afterRaise, 0);
+    EXPECT_TRUE(IsWindow(form.Handle()));
+    EXPECT_EQ(SendMessageA(form.Handle(), kWorkingCommand, 0, 0), 7);
+    EXPECT_EQ(form.worked, 1);
+}
+
+TEST(ErrorBox, TextGetsItsFullStopWhenItEndsInALetter) {
+    ModalDriver modal;
+    modal.ExpectMessageBox("Failed to set data for 'x' at last.");
+    RunGuarded(nullptr, [] { throw ERegistryException("Failed to set data for 'x' at last"); });
+    EXPECT_EQ(modal.Pending(), 0u);
+}
+
+TEST(ErrorBox, GuardedWorkReportsWhetherItRaised) {
+    ModalDriver modal;
+    modal.AnswerMessageBox();
+    EXPECT_FALSE(RunGuarded(nullptr, [] { throw std::runtime_error("boom"); }));
+    EXPECT_TRUE(RunGuarded(nullptr, [] {}));
+    EXPECT_EQ(modal.MessageBoxes().size(), 1u);
+}
+
+TEST(PlainMessageBox, HasTheTitleNoIconAndOneOkButton) {
+    ModalDriver modal;
+    modal.ExpectMessageBox("Select a File Type first!");
+
+    PlainMessage(nullptr, "Select a File Type first!");
+
+    ASSERT_EQ(modal.MessageBoxes().size(), 1u);
+    EXPECT_EQ(modal.MessageBoxes()[0].caption, "Kestrune");
+    EXPECT_EQ(modal.MessageBoxes()[0].icon, nullptr);
+    EXPECT_EQ(modal.MessageBoxes()[0].buttons, std::vector<std::string>{"OK"});
+}
+
+}  // namespace

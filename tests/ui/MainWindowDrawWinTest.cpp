@@ -1,0 +1,228 @@
+// The drawing of a file-type row, looked at in pixels: the window is asked to draw a row into
+// a memory surface exactly as the list asks it (WM_DRAWITEM).
+
+#include "IconSetColours.h"
+#include "MainWindowHarness.h"
+#include "support/TestData.h"
+#include "ui/Gdi.h"
+
+namespace {
+
+constexpr int kWidth = 301;
+constexpr int kHeight = 36;
+
+// A 32-bit top-down surface of one row, filled with a colour no drawing uses.
+class RowSurface {
+public:
+    RowSurface() : dc_(CreateCompatibleDC(nullptr)) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = kWidth;
+        info.bmiHeader.biHeight = -kHeight;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
+        old_ = SelectObject(dc_.get(), bitmap_.get());
+        for (int i = 0; i < kWidth * kHeight; ++i) static_cast<DWORD*>(bits_)[i] = 0x00123456;
+    }
+    ~RowSurface() { SelectObject(dc_.get(), old_); }
+    HDC dc() const { return dc_.get(); }
+    COLORREF at(int x, int y) const {
+        const DWORD p = static_cast<const DWORD*>(bits_)[y * kWidth + x];
+        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    }
+
+private:
+    UniqueDC dc_;
+    UniqueBitmap bitmap_;
+    void* bits_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+};
+
+// The bounding box of the pixels that differ from background in columns [x0, x1).
+RECT inkBox(const RowSurface& s, COLORREF background, int x0, int x1) {
+    RECT box{kWidth, kHeight, -1, -1};
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = x0; x < x1; ++x)
+            if (s.at(x, y) != background) {
+                box.left = std::min<LONG>(box.left, x);
+                box.top = std::min<LONG>(box.top, y);
+                box.right = std::max<LONG>(box.right, x + 1);
+                box.bottom = std::max<LONG>(box.bottom, y + 1);
+            }
+    return box;
+}
+
+class RowDrawing : public MainWindowTest {
+protected:
+    void SetUp() override {
+        icons_ = TestDataPath("icons10.dll");
+        RegisterType(".aaa", "BlueType", "Blue files", (icons_ + ",2").c_str());
+        RegisterType(".bbb", "BlankType", "Blank files", "C:\\Missing\\nothing.dll,0");
+        Start();
+        font_ = reinterpret_cast<HFONT>(SendMessageA(form->lb, WM_GETFONT, 0, 0));
+    }
+
+    void Draw(const RowSurface& s, int row, UINT state) {
+        DRAWITEMSTRUCT item{};
+        item.CtlType = ODT_LISTBOX;
+        item.CtlID = IDC_LB;
+        item.itemID = static_cast<UINT>(row);
+        item.itemAction = ODA_DRAWENTIRE;
+        item.itemState = state;
+        item.hwndItem = form->lb;
+        item.hDC = s.dc();
+        item.rcItem = RECT{0, 0, kWidth, kHeight};
+        SendMessageA(form->Handle(), WM_DRAWITEM, IDC_LB, reinterpret_cast<LPARAM>(&item));
+    }
+
+    // Where the row's text would appear drawn alone at (x, y) in the list's font.
+    RECT TextAlone(const std::string& text, int x, int y) {
+        RowSurface s;
+        SelectGuard font(s.dc(), font_);
+        SetBkMode(s.dc(), TRANSPARENT);
+        SetTextColor(s.dc(), RGB(0, 0, 0));
+        TextOutA(s.dc(), x, y, text.c_str(), static_cast<int>(text.size()));
+        return inkBox(s, RGB(0x12, 0x34, 0x56), 0, kWidth);
+    }
+
+    int LineHeight() {
+        RowSurface s;
+        SelectGuard font(s.dc(), font_);
+        SIZE size{};
+        GetTextExtentPoint32A(s.dc(), "Wg", 2, &size);
+        return size.cy;
+    }
+
+    std::string icons_;
+    HFONT font_ = nullptr;
+};
+
+TEST_F(RowDrawing, ListFontHasLinesThirteenPixelsHigh) {
+    EXPECT_EQ(LineHeight(), 13);
+}
+
+TEST_F(RowDrawing, WholeRowIsFilledWithTheWindowColour) {
+    RowSurface s;
+    Draw(s, 0, 0);
+    const COLORREF window = GetSysColor(COLOR_WINDOW);
+    EXPECT_EQ(s.at(0, 0), window);
+    EXPECT_EQ(s.at(kWidth - 1, kHeight - 1), window);
+    EXPECT_EQ(s.at(38, 35), window);
+}
+
+TEST_F(RowDrawing, IconSitsTwoPixelsInAtItsNaturalSize) {
+    RowSurface s;
+    Draw(s, 0, 0);
+    const IconSetColour blue = IconSetColourOf(2);
+    const COLORREF icon = RGB(blue.r, blue.g, blue.b);
+    EXPECT_EQ(s.at(2, 2), icon);
+    EXPECT_EQ(s.at(33, 33), icon);
+    EXPECT_EQ(s.at(18, 18), icon);
+    EXPECT_NE(s.at(1, 2), icon);
+    EXPECT_NE(s.at(2, 1), icon);
+    EXPECT_NE(s.at(34, 33), icon);
+    EXPECT_NE(s.at(33, 34), icon);
+}
+
+TEST_F(RowDrawing, TextStartsFortyPixelsInAndCentredOnTheRow) {
+    RowSurface s;
+    Draw(s, 0, 0);
+    const int y = (36 - LineHeight()) / 2;
+    const RECT drawn = inkBox(s, GetSysColor(COLOR_WINDOW), 36, kWidth);
+    const RECT expected = TextAlone("Blue files (BlueType)", 40, y);
+    EXPECT_EQ(drawn.left, expected.left);
+    EXPECT_EQ(drawn.top, expected.top);
+    EXPECT_EQ(drawn.right, expected.right);
+    EXPECT_EQ(drawn.bottom, expected.bottom);
+}
+
+TEST_F(RowDrawing, WithThirteenPixelLinesTheTextBeginsElevenPixelsDown) {
+    ASSERT_EQ(LineHeight(), 13);
+    RowSurface s;
+    Draw(s, 0, 0);
+    const RECT drawn = inkBox(s, GetSysColor(COLOR_WINDOW), 36, kWidth);
+    EXPECT_EQ(drawn.top, TextAlone("Blue files (BlueType)", 40, 11).top);
+    EXPECT_EQ(drawn.left, TextAlone("Blue files (BlueType)", 40, 11).left);
+}
+
+TEST_F(RowDrawing, TextIsInWindowTextColour) {
+    RowSurface s;
+    Draw(s, 0, 0);
+    const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+    int found = 0;
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 40; x < kWidth; ++x) found += s.at(x, y) == text;
+    EXPECT_GT(found, 20);
+}
+
+TEST_F(RowDrawing, SelectedRowUsesTheHighlightColours) {
+    RowSurface s;
+    Draw(s, 0, ODS_SELECTED);
+    const COLORREF back = GetSysColor(COLOR_HIGHLIGHT);
+    const COLORREF text = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    EXPECT_EQ(s.at(0, 0), back);
+    EXPECT_EQ(s.at(kWidth - 1, kHeight - 1), back);
+    int textPixels = 0;
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 40; x < kWidth; ++x) textPixels += s.at(x, y) == text;
+    EXPECT_GT(textPixels, 20);
+}
+
+TEST_F(RowDrawing, TypeWhoseIconHasNoImageShowsOnlyItsText) {
+    ASSERT_TRUE(Catalogue().Entry(1)->Icon.empty());
+    RowSurface s;
+    Draw(s, 1, 0);
+    const COLORREF window = GetSysColor(COLOR_WINDOW);
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < 40; ++x) ASSERT_EQ(s.at(x, y), window) << x << "," << y;
+    const RECT drawn = inkBox(s, window, 0, kWidth);
+    EXPECT_EQ(drawn.left, TextAlone("Blank files (BlankType)", 40, 0).left);
+}
+
+TEST_F(RowDrawing, RowTextIsTheTextStoredInTheList) {
+    setRowText(form->lb, 1, "Changed (Row)");
+    RowSurface s;
+    Draw(s, 1, 0);
+    const RECT drawn = inkBox(s, GetSysColor(COLOR_WINDOW), 36, kWidth);
+    const RECT expected = TextAlone("Changed (Row)", 40, (36 - LineHeight()) / 2);
+    EXPECT_EQ(drawn.right, expected.right);
+}
+
+TEST_F(RowDrawing, FocusedRowGetsAFocusRectangleOverItsEdge) {
+    RowSurface plain, focused;
+    Draw(plain, 1, 0);
+    Draw(focused, 1, ODS_FOCUS);
+    int edgeChanged = 0;
+    for (int x = 0; x < kWidth; ++x) edgeChanged += plain.at(x, 0) != focused.at(x, 0);
+    EXPECT_GT(edgeChanged, kWidth / 4);
+    // Inside the edge the row is the same.
+    for (int y = 1; y < kHeight - 1; ++y)
+        for (int x = 1; x < kWidth - 1; ++x) ASSERT_EQ(plain.at(x, y), focused.at(x, y));
+}
+
+TEST_F(RowDrawing, EmptyListWithFocusPaintsOnlyItsBackgroundAndFocusRectangle) {
+    RowSurface s;
+    Draw(s, -1, ODS_FOCUS);
+    const COLORREF window = GetSysColor(COLOR_WINDOW);
+    for (int y = 1; y < kHeight - 1; ++y)
+        for (int x = 1; x < kWidth - 1; ++x) ASSERT_EQ(s.at(x, y), window);
+    int edge = 0;
+    for (int x = 0; x < kWidth; ++x) edge += s.at(x, 0) != window;
+    EXPECT_GT(edge, kWidth / 4);
+}
+
+TEST_F(RowDrawing, DrawingLeavesTheDeviceContextAsItCame) {
+    RowSurface s;
+    HGDIOBJ font = GetCurrentObject(s.dc(), OBJ_FONT);
+    HGDIOBJ brush = GetCurrentObject(s.dc(), OBJ_BRUSH);
+    const COLORREF text = GetTextColor(s.dc());
+    const COLORREF back = GetBkColor(s.dc());
+    Draw(s, 0, ODS_SELECTED | ODS_FOCUS);
+    EXPECT_EQ(GetCurrentObject(s.dc(), OBJ_FONT), font);
+    EXPECT_EQ(GetCurrentObject(s.dc(), OBJ_BRUSH), brush);
+    EXPECT_EQ(GetTextColor(s.dc()), text);
+    EXPECT_EQ(GetBkColor(s.dc()), back);
+}
+
+}  // namespace

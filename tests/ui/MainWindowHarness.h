@@ -1,0 +1,87 @@
+#pragma once
+// A main window on a throwaway registry, built without the program block: the test fills
+// HKEY_CLASSES_ROOT and HKEY_CURRENT_USER (both redirected), then creates and shows the
+// window, which scans what the test put there.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/ModalDriver.h"
+#include "support/Pump.h"
+#include "support/ScratchRegistry.h"
+#include "ui/ListBox.h"
+#include "ui/Umain.h"
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    // An extension key naming a type key with a description and, unless iconLocation is
+    // null, a DefaultIcon value.
+    void RegisterType(const std::string& ext, const std::string& type,
+                      const std::string& description, const char* iconLocation = nullptr) {
+        rawreg::PutText(HKEY_CLASSES_ROOT, ext, "", type);
+        rawreg::PutText(HKEY_CLASSES_ROOT, type, "", description);
+        if (iconLocation)
+            rawreg::PutText(HKEY_CLASSES_ROOT, type + "\\DefaultIcon", "", iconLocation);
+    }
+
+    // Created and shown, with the paints and notifications of the start done.
+    TfrmMain& Start() {
+        Create();
+        form->Show(SW_SHOW);
+        PumpMessages();
+        return *form;
+    }
+
+    TfrmMain& Create() {
+        form = std::make_unique<TfrmMain>();
+        form->Create();
+        return *form;
+    }
+
+    // Selects row as the list does for a click or a key: the selection, then its notification.
+    void SelectRow(int row) {
+        SendMessageA(form->lb, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(IDC_LB, LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(form->lb));
+    }
+
+    static std::vector<std::string> Rows(HWND list) {
+        std::vector<std::string> rows;
+        for (int i = 0; i < rowCount(list); ++i) rows.push_back(rowText(list, i));
+        return rows;
+    }
+
+    static std::string Caption(HWND w) {
+        char text[1024] = {};
+        GetWindowTextA(w, text, sizeof text);
+        return text;
+    }
+
+    // The control's rectangle in the main window's client coordinates.
+    RECT PlaceOf(HWND control) const {
+        RECT r;
+        GetWindowRect(control, &r);
+        MapWindowPoints(nullptr, form->Handle(), reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+
+    // Width of text in the window's font, as a label measures it.
+    int TextWidth(const std::string& text) const {
+        HDC dc = GetDC(form->Handle());
+        HGDIOBJ old =
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(form->lb, WM_GETFONT, 0, 0)));
+        RECT r{0, 0, 0, 0};
+        DrawTextA(dc, text.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        SelectObject(dc, old);
+        ReleaseDC(form->Handle(), dc);
+        return r.right - r.left;
+    }
+
+    ScratchRegistry scratch;  // first made, last gone: the window goes before it
+    std::unique_ptr<TfrmMain> form;
+};

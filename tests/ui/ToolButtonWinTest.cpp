@@ -1,0 +1,104 @@
+// The tool button: clicks reach the parent as BN_CLICKED, the keyboard focus never moves to it.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "res/resource.h"
+#include "support/Pump.h"
+#include "ui/ToolButton.h"
+
+namespace {
+
+constexpr int kButtonId = 321;
+
+// A parent window with a list that holds the focus and a tool button beside it; it counts
+// the clicks it is told about.
+class ToolButtonTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = &ToolButtonTest::ParentProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "KestruneTestToolParent";
+        RegisterClassA(&wc);
+        parent = CreateWindowExA(0, wc.lpszClassName, "parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                                 0, 300, 200, nullptr, nullptr, wc.hInstance, nullptr);
+        list = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 100, 100,
+                               parent, nullptr, wc.hInstance, nullptr);
+        button = CreateToolButton(parent, kButtonId, 150, 10, 40, 40, BMP_ADDEXT);
+        clicks = 0;
+        SetFocus(list);
+        PumpMessages();
+    }
+    void TearDown() override { DestroyWindow(parent); }
+
+    static LRESULT CALLBACK ParentProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+        if (msg == WM_COMMAND && LOWORD(wp) == kButtonId && HIWORD(wp) == BN_CLICKED) ++clicks;
+        return DefWindowProcA(w, msg, wp, lp);
+    }
+
+    void Press(int x, int y) { SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }
+    void Move(int x, int y) { SendMessageA(button, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y)); }
+    void Release(int x, int y) { SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(x, y)); }
+
+    HWND parent = nullptr, list = nullptr, button = nullptr;
+    static inline int clicks = 0;
+};
+
+TEST_F(ToolButtonTest, PressAndReleaseOnTheButtonIsOneClick) {
+    Press(20, 20);
+    Release(20, 20);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ToolButtonTest, PressingLeavesTheFocusWhereItWas) {
+    Press(20, 20);
+    EXPECT_EQ(GetFocus(), list);
+    Release(20, 20);
+    EXPECT_EQ(GetFocus(), list);
+}
+
+TEST_F(ToolButtonTest, IsNoTabStop) {
+    EXPECT_FALSE(GetWindowLongA(button, GWL_STYLE) & WS_TABSTOP);
+}
+
+TEST_F(ToolButtonTest, IsDrawnDownWhileHeldOverIt) {
+    Press(20, 20);
+    EXPECT_TRUE(ToolButtonPressed(button));
+    Move(100, 20);
+    EXPECT_FALSE(ToolButtonPressed(button));
+    Move(30, 30);
+    EXPECT_TRUE(ToolButtonPressed(button));
+    Release(30, 30);
+    EXPECT_FALSE(ToolButtonPressed(button));
+}
+
+TEST_F(ToolButtonTest, ReleaseOutsideTheButtonIsNoClick) {
+    Press(20, 20);
+    Move(100, 20);
+    Release(100, 20);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_FALSE(ToolButtonPressed(button));
+}
+
+TEST_F(ToolButtonTest, ReleaseWithoutPressIsNoClick) {
+    Release(20, 20);
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(ToolButtonTest, LosingTheMouseCaptureCancelsThePress) {
+    Press(20, 20);
+    ReleaseCapture();
+    Release(20, 20);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_FALSE(ToolButtonPressed(button));
+}
+
+TEST_F(ToolButtonTest, MissingGlyphResourceGivesAButtonWithoutPicture) {
+    HWND bare = CreateToolButton(parent, kButtonId + 1, 200, 10, 40, 40, "NO_SUCH_BITMAP");
+    ASSERT_NE(bare, nullptr);
+    EXPECT_EQ(ToolButtonGlyph(bare), nullptr);
+    UpdateWindow(bare);  // paints without a picture
+}
+
+}  // namespace
