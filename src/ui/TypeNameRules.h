@@ -1,0 +1,32 @@
+#pragma once
+// What a File Type name typed into the properties dialog may be. The name is the name of a
+// key directly under HKEY_CLASSES_ROOT, so an empty name would address the root itself and a
+// backslash would name a key nested inside another.
+
+#include <functional>
+#include <string>
+
+inline constexpr const char* kEnterTypeName = "Enter a File Type name!";
+inline constexpr const char* kBackslashInTypeName = "A File Type name cannot contain a backslash!";
+inline constexpr const char* kNamelessTypeUndeletable =
+    "This File Type has no key name of its own and cannot be deleted!";
+
+// "A key named "name" already exists!"
+std::string KeyExistsMessage(const std::string& name);
+
+// True when the registry takes a and b for the same key name: it ignores letter case.
+bool SameKeyName(const std::string& a, const std::string& b);
+
+// True when name, as a key path, names the key it is resolved against itself: it is empty or
+// holds nothing but backslashes.
+bool NamesBaseKey(const std::string& name);
+
+// Why a new type may not be called name, or the empty text when it may.
+std::string NewTypeNameRefusal(const std::string& name);
+
+// Why the type now called oldName may not be renamed to newName, or the empty text when it
+// may. keyExists tells whether a key of that name is in the registry. A name that the registry
+// takes for the old one (the same name, or one differing only in letter case) names the type's
+// own key and is kept; any other must be a fresh top-level key name.
+std::string RenameRefusal(const std::string& newName, const std::string& oldName,
+                          const std::function<bool(const std::string&)>& keyExists);

@@ -1,0 +1,74 @@
+// The icon grid of the properties dialog: filling it from the icon file, emptying it, drawing
+// its cells, and browsing for another icon file.
+
+#include <algorithm>
+
+#include "icons/IconExtract.h"
+#include "ui/ListBox.h"
+#include "ui/OpenLibDialog.h"
+#include "ui/UProperties.h"
+
+namespace {
+
+constexpr int kIconTop = 2;
+
+}  // namespace
+
+void TfrmProperties::LoadIcons() {
+    std::string file = IconFile();
+    IconCount = CountIcons(file);
+    if (IconCount == 0) {
+        // A missing file, one without icons, or none at all: the program's own icons, so that
+        // OK always hands back a real icon file.
+        file = OwnExecutablePath();
+        SetWindowTextA(Edit4, file.c_str());
+        IconCount = CountIcons(file);
+        SelectedIconIndex = 0;
+    }
+    const int cells = static_cast<int>(std::min<unsigned>(IconCount, kIconGridSlots));
+    SendMessageA(lb, WM_SETREDRAW, FALSE, 0);
+    for (int i = 0; i < cells; ++i) {
+        FIcons[static_cast<size_t>(i)] = ExtractIconFrom(file, i);
+        addRow(lb, " ");
+    }
+    SendMessageA(lb, WM_SETREDRAW, TRUE, 0);
+    // Selecting in code is no choice of the user's: an index outside the grid selects nothing
+    // and is kept, so OK hands it back unchanged.
+    const bool inGrid = SelectedIconIndex >= 0 && SelectedIconIndex < cells;
+    selectRow(lb, inGrid ? SelectedIconIndex : -1);
+    InvalidateRect(lb, nullptr, TRUE);
+}
+
+void TfrmProperties::ClearIcons() {
+    clearRows(lb);
+    for (TIcon& icon : FIcons) icon.reset();
+}
+
+void TfrmProperties::lbDrawItem(HDC dc, int index, const RECT& rect, UINT) {
+    // The brush is the highlight for the selected cell and the window colour for the others.
+    PatBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, PATCOPY);
+    if (index < 0 || index >= kIconGridSlots) return;
+    const TIcon& icon = FIcons[static_cast<size_t>(index)];
+    if (icon.empty()) return;
+    DrawIcon(dc, IconLeftInCell(rect.left, rect.right - rect.left), rect.top + kIconTop,
+             static_cast<HICON>(icon.get()));
+}
+
+void TfrmProperties::lbClick() {
+    const int row = selectedRow(lb);
+    if (row >= 0) SelectedIconIndex = row;
+}
+
+void TfrmProperties::lbDblClick() {
+    btnOkClick();
+}
+
+void TfrmProperties::btnBrowseClick() {
+    OpenDialog.FileName = IconFile();
+    if (!OpenDialog.Execute(Handle())) return;
+    OpenDialog.InitialDir = FolderPart(OpenDialog.FileName);
+    SetWindowTextA(Edit4, OpenDialog.FileName.c_str());
+    SelectedIconIndex = 0;
+    ClearIcons();
+    LoadIcons();
+}

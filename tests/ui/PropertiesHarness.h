@@ -1,0 +1,255 @@
+#pragma once
+// The properties dialog driven as a user drives it, from a thread timer while it is shown:
+// fields filled, a grid cell clicked or double-clicked, "&Browse for Icon" pressed and the
+// real file-open dialog answered (a path typed into its file-name field, then Open or
+// Cancel), and at last OK or Cancel pressed. What the dialog showed is recorded on the way.
+//
+//     ModalDriver modal;
+//     PropertiesUser user(modal, *dialog);
+//     PropertiesAnswer answer;
+//     answer.typeName = "NewName";
+//     answer.cell = 2;
+//     user.Answer(answer);
+//     Click(IDC_BTNCHANGEICON);              // the dialog opens and is answered
+//     EXPECT_EQ(user.Seen().opened.typeName, "OldName");
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "LibraryHarness.h"
+#include "MainWindowHarness.h"
+#include "icons/IconExtract.h"
+#include "support/ModalDriver.h"
+#include "support/Pump.h"
+#include "support/ScratchRegistry.h"
+#include "support/TestData.h"
+#include "ui/ListBox.h"
+#include "ui/TypeNameRules.h"
+#include "ui/UProperties.h"
+
+namespace props_test {
+
+// The dialog's fields and grid at one moment.
+struct DialogState {
+    bool visible = false;
+    std::string caption, description, typeName, iconFile;
+    int gridCount = 0;
+    int selectedCell = -1;
+    std::int32_t selectedIconIndex = 0;
+    std::vector<HICON> icons;  // handles of the grid's icons
+};
+
+inline DialogState ReadDialog(const TfrmProperties& d) {
+    DialogState s;
+    s.visible = IsWindowVisible(d.Handle()) != FALSE;
+    s.caption = library_test::textOf(d.Handle());
+    s.description = d.Description();
+    s.typeName = d.TypeName();
+    s.iconFile = d.IconFile();
+    s.gridCount = d.GridCount();
+    s.selectedCell = selectedRow(d.lb);
+    s.selectedIconIndex = SelectedIconIndex;
+    for (int i = 0; i < s.gridCount && i < kIconGridSlots; ++i)
+        s.icons.push_back(static_cast<HICON>(d.FIcons[static_cast<size_t>(i)].get()));
+    return s;
+}
+
+inline bool IsFileDialog(HWND w) {
+    return library_test::classOf(w) == "#32770" && library_test::FileNameEdit(w) != nullptr;
+}
+
+// A click of the mouse in the middle of grid cell i.
+inline void ClickCell(HWND grid, int cell, bool twice = false) {
+    RECT r{};
+    SendMessageA(grid, LB_GETITEMRECT, static_cast<WPARAM>(cell), reinterpret_cast<LPARAM>(&r));
+    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    SendMessageA(grid, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(grid, WM_LBUTTONUP, 0, at);
+    if (!twice) return;
+    SendMessageA(grid, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageA(grid, WM_LBUTTONUP, 0, at);
+}
+
+// Characters typed into an edit box one by one, as the keyboard gives them.
+inline void TypeInto(HWND edit, const std::string& text) {
+    for (char c : text) SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
+// Every key below root with its values, by path ("" is root itself): the registry to compare
+// before and after a command.
+using RegTree = std::map<std::string, std::map<std::string, rawreg::Value>>;
+
+inline void collect(HKEY root, const std::string& path, RegTree& tree) {
+    auto& values = tree[path];
+    for (const std::string& name : rawreg::ValueNames(root, path))
+        if (auto v = rawreg::Get(root, path, name)) values[name] = *v;
+    // The default value is listed by ValueNames only when it is set.
+    for (const std::string& sub : rawreg::Subkeys(root, path))
+        collect(root, path.empty() ? sub : path + "\\" + sub, tree);
+}
+
+inline RegTree Snapshot(HKEY root = HKEY_CLASSES_ROOT) {
+    RegTree tree;
+    collect(root, "", tree);
+    return tree;
+}
+
+}  // namespace props_test
+
+// What the user does in one showing of the dialog, in this order.
+struct PropertiesAnswer {
+    std::function<void(TfrmProperties&)> onOpen;       // looks at the dialog as it opened
+    std::optional<std::string> description;            // put into the Description field
+    std::optional<std::string> typeName;               // put into the File Type field
+    std::optional<std::string> browseTo;               // typed into the Open dialog, then Open
+    bool cancelBrowse = false;                         // Browse pressed, the Open dialog cancelled
+    std::optional<int> cell;                           // grid cell clicked
+    bool doubleClickCell = false;                      // ... twice: the dialog ends as with OK
+    std::function<void(TfrmProperties&)> beforeClose;  // looks at it before the button
+    int button = IDOK;                                 // IDOK or IDCANCEL, pressed last
+};
+
+struct SeenProperties {
+    bool shown = false;
+    props_test::DialogState opened;       // as it opened
+    props_test::DialogState beforeClose;  // just before the button was pressed
+    std::optional<SeenFileDialog> fileDialog;
+};
+
+class PropertiesUser {
+public:
+    PropertiesUser(ModalDriver& modal, TfrmProperties& dialog) : modal_(modal), dialog_(dialog) {}
+    ~PropertiesUser() {
+        if (timer_) KillTimer(nullptr, timer_);
+        if (current_ == this) current_ = nullptr;
+        if (waiting_) ADD_FAILURE() << "the properties dialog never came back from Browse";
+    }
+    PropertiesUser(const PropertiesUser&) = delete;
+    PropertiesUser& operator=(const PropertiesUser&) = delete;
+
+    // The next showing of the dialog is answered as answer says.
+    void Answer(PropertiesAnswer answer) {
+        answer_ = std::move(answer);
+        modal_.AnswerNextModal([this](HWND) { opened(); },
+                               [this](HWND w) { return w == dialog_.Handle(); });
+    }
+    const SeenProperties& Seen() const { return seen_; }
+
+private:
+    void opened() {
+        seen_.shown = true;
+        seen_.opened = props_test::ReadDialog(dialog_);
+        if (answer_.onOpen) answer_.onOpen(dialog_);
+        if (answer_.description) SetWindowTextA(dialog_.Edit2, answer_.description->c_str());
+        if (answer_.typeName) SetWindowTextA(dialog_.Edit3, answer_.typeName->c_str());
+        if (!answer_.browseTo && !answer_.cancelBrowse) return finish();
+        modal_.AnswerNextModal([this](HWND fileDialog) { answerFileDialog(fileDialog); },
+                               props_test::IsFileDialog);
+        // Posted, so that the Open dialog runs in the dialog's own loop, not in this timer.
+        PostMessageA(dialog_.btnBrowse, BM_CLICK, 0, 0);
+    }
+
+    void answerFileDialog(HWND fileDialog) {
+        seen_.fileDialog = library_test::ReadFileDialog(fileDialog);
+        if (answer_.browseTo) {
+            HWND edit = library_test::FileNameEdit(fileDialog);
+            SetWindowTextA(edit, answer_.browseTo->c_str());
+        }
+        PressDialogButton(fileDialog, answer_.browseTo ? IDOK : IDCANCEL);
+        // The dialog goes on once the Open dialog has gone and it is enabled again.
+        waiting_ = true;
+        current_ = this;
+        timer_ = SetTimer(nullptr, 0, 30, &PropertiesUser::tick);
+    }
+
+    static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
+        PropertiesUser* self = current_;
+        if (!self || !self->waiting_) return;
+        HWND d = self->dialog_.Handle();
+        if (!IsWindowVisible(d) || !IsWindowEnabled(d)) return;
+        KillTimer(nullptr, self->timer_);
+        self->timer_ = 0;
+        self->waiting_ = false;
+        self->finish();
+    }
+
+    void finish() {
+        if (answer_.cell) props_test::ClickCell(dialog_.lb, *answer_.cell, answer_.doubleClickCell);
+        seen_.beforeClose = props_test::ReadDialog(dialog_);
+        if (answer_.beforeClose) answer_.beforeClose(dialog_);
+        if (answer_.doubleClickCell) return;
+        PostMessageA(answer_.button == IDOK ? dialog_.btnOk : dialog_.btnCancel, BM_CLICK, 0, 0);
+    }
+
+    static inline PropertiesUser* current_ = nullptr;
+    ModalDriver& modal_;
+    TfrmProperties& dialog_;
+    PropertiesAnswer answer_;
+    SeenProperties seen_;
+    UINT_PTR timer_ = 0;
+    bool waiting_ = false;
+};
+
+// The main window on a throwaway registry, with the properties dialog created beside it as
+// the program block creates it.
+class PropertiesCommandTest : public MainWindowTest {
+protected:
+    PropertiesCommandTest() {
+        dialog = std::make_unique<TfrmProperties>();
+        dialog->Create();
+        frmProperties = dialog.get();
+    }
+    ~PropertiesCommandTest() override { frmProperties = nullptr; }
+
+    // The tool button pressed (its command, as the button sends it).
+    void Click(int id) {
+        HWND button = GetDlgItem(form->Handle(), id);
+        SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+        PumpMessages();
+    }
+
+    // Runs the command behind button id with the dialog answered as answer says; no other
+    // window may appear.
+    SeenProperties RunDialog(int id, PropertiesAnswer answer) {
+        ModalDriver modal;
+        PropertiesUser user(modal, *dialog);
+        user.Answer(std::move(answer));
+        Click(id);
+        EXPECT_TRUE(user.Seen().shown) << "the properties dialog was not shown";
+        return user.Seen();
+    }
+
+    // As RunDialog, and after the dialog one plain message box with text comes.
+    SeenProperties RunDialogExpectingMessage(int id, PropertiesAnswer answer,
+                                             const std::string& text) {
+        ModalDriver modal;
+        PropertiesUser user(modal, *dialog);
+        user.Answer(std::move(answer));
+        modal.ExpectMessageBox(text);
+        Click(id);
+        EXPECT_TRUE(user.Seen().shown) << "the properties dialog was not shown";
+        EXPECT_EQ(modal.MessageBoxes().size(), 1u);
+        return user.Seen();
+    }
+
+    const TEntry& EntryAt(int slot) {
+        const TEntry* entry = Catalogue().Entry(slot);
+        EXPECT_NE(entry, nullptr) << "no entry in slot " << slot;
+        static const TEntry none;
+        return entry ? *entry : none;
+    }
+
+    static std::optional<std::string> Text(const std::string& path) {
+        return rawreg::GetText(HKEY_CLASSES_ROOT, path, "");
+    }
+
+    std::unique_ptr<TfrmProperties> dialog;
+};
