@@ -1,0 +1,19 @@
+#pragma once
+// The icons of an icon library file (.icl, .dll, .exe, .ico) loaded into a row of icon
+// objects, in the order of the file: slot i gets icon i. No window is involved, so the
+// library panel, its tests and the benchmark share this one loader.
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "icons/TIcon.h"
+
+// Releases the icon handle of every slot; afterwards each slot is empty.
+void ReleaseLibraryIcons(std::span<TIcon> slots);
+
+// Counts the icons of file and fills slots 0 up to that count, cut to the number of slots;
+// returns how many slots now belong to the library (0 for a missing file, a file that cannot
+// be read or one without icons). An icon that cannot be extracted leaves its slot empty but
+// still counts. Slots at and above the result are left as they were.
+std::int32_t LoadLibraryIcons(const std::string& file, std::span<TIcon> slots);

@@ -1,0 +1,56 @@
+// The icon library panel: opening a library into the grid lbLib, and drawing its cells.
+
+#include <span>
+#include <string>
+
+#include "icons/LibraryIcons.h"
+#include "ui/ListBox.h"
+#include "ui/Umain.h"
+
+namespace {
+
+constexpr const char* kCellText = " ";
+constexpr int kIconInset = 2;  // the icon's offset from a cell's top-left corner
+
+}  // namespace
+
+void TfrmMain::btnOpenLibraryClick() {
+    OpenLibDlg.InitialDir = FDefaultDir;
+    if (!OpenLibDlg.Execute(Handle())) return;
+
+    // The old library goes before the new file is looked at, whatever that file holds.
+    ReleaseLibraryIcons(FLibIcons);
+    FLibEmpty = true;
+    FLibIconCount = 0;
+    clearRows(lbLib);
+
+    const std::string path = OpenLibDlg.FileName;
+    const std::int32_t count = LoadLibraryIcons(path, FLibIcons);
+    if (count == 0) return;
+    FLibIconCount = count;
+
+    // A thousand rows are added in one go and painted once.
+    SendMessageA(lbLib, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(lbLib, LB_INITSTORAGE, static_cast<WPARAM>(count), 2 * count);
+    struct RedrawAgain {
+        HWND list;
+        ~RedrawAgain() {
+            SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+            InvalidateRect(list, nullptr, TRUE);
+        }
+    } redraw{lbLib};
+    for (std::int32_t i = 0; i < count; ++i) addRow(lbLib, kCellText);
+    selectRow(lbLib, 0);
+    FLibEmpty = false;
+    FDefaultDir = FolderPart(path);
+}
+
+// The list has prepared the device context: the window colour's brush, or the highlight's for
+// the selected cell; it draws the focus rectangle afterwards.
+void TfrmMain::lbLibDrawItem(HDC dc, int index, const RECT& rect, UINT) {
+    FillRect(dc, &rect, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
+    if (index < 0 || index >= FLibIconCount) return;
+    const TIcon& icon = FLibIcons[static_cast<std::size_t>(index)];
+    if (!icon.empty())
+        DrawIcon(dc, rect.left + kIconInset, rect.top + kIconInset, static_cast<HICON>(icon.get()));
+}

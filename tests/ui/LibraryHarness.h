@@ -1,0 +1,206 @@
+#pragma once
+// The main window with its icon library panel, driven as a user drives it: the Open Library
+// button, the real file-open dialog answered from a thread timer (the path typed into its
+// file-name field, then Open or Cancel), and mouse input on the lists for the drags.
+
+#include <windows.h>
+#include <commdlg.h>
+#include <dlgs.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "IconSetColours.h"
+#include "MainWindowHarness.h"
+#include "support/TestData.h"
+#include "ui/Gdi.h"
+#include "ui/OpenLibDialog.h"
+
+// What the Open Library dialog showed when it was answered.
+struct SeenFileDialog {
+    std::string title;
+    std::string folder;                // the folder it was showing
+    std::string fileName;              // the text of its file-name field
+    std::vector<std::string> filters;  // the entries of "Files of type"
+    int filter = -1;                   // the selected entry, from 0
+    bool readOnlyBoxShown = true;
+};
+
+namespace library_test {
+
+inline std::string textOf(HWND w) {
+    char text[2048] = {};
+    GetWindowTextA(w, text, sizeof text);
+    return text;
+}
+
+inline std::string classOf(HWND w) {
+    char name[128] = {};
+    GetClassNameA(w, name, sizeof name);
+    return name;
+}
+
+inline bool IsOpenLibraryDialog(HWND w) {
+    return classOf(w) == "#32770" && textOf(w) == kOpenLibTitle;
+}
+
+struct EditSearch {
+    HWND dialog;
+    HWND found = nullptr;
+};
+
+// The file-name field: an edit inside the file-name combo box (cmb13), or the plain edit
+// (edt1) of the older dialog layout.
+inline BOOL CALLBACK findNameEdit(HWND w, LPARAM p) {
+    auto* s = reinterpret_cast<EditSearch*>(p);
+    if (_stricmp(classOf(w).c_str(), "Edit") != 0) return TRUE;
+    for (HWND up = w; up && up != s->dialog; up = GetParent(up)) {
+        const int id = GetDlgCtrlID(up);
+        if (id == cmb13 || id == edt1) {
+            s->found = w;
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+inline HWND FileNameEdit(HWND dialog) {
+    EditSearch search{dialog};
+    EnumChildWindows(dialog, findNameEdit, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+inline SeenFileDialog ReadFileDialog(HWND dialog) {
+    SeenFileDialog seen;
+    seen.title = textOf(dialog);
+    char folder[MAX_PATH * 2] = {};
+    SendMessageA(dialog, CDM_GETFOLDERPATH, sizeof folder, reinterpret_cast<LPARAM>(folder));
+    seen.folder = folder;
+    if (HWND edit = FileNameEdit(dialog)) seen.fileName = textOf(edit);
+    if (HWND types = GetDlgItem(dialog, cmb1)) {
+        const int n = static_cast<int>(SendMessageA(types, CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < n; ++i) {
+            char entry[512] = {};
+            SendMessageA(types, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(entry));
+            seen.filters.push_back(entry);
+        }
+        seen.filter = static_cast<int>(SendMessageA(types, CB_GETCURSEL, 0, 0));
+    }
+    HWND readOnly = GetDlgItem(dialog, chx1);
+    seen.readOnlyBoxShown = readOnly && IsWindowVisible(readOnly);
+    return seen;
+}
+
+// Draws into a 32-bit memory surface; pixels read back as COLORREF.
+class Surface {
+public:
+    Surface(int width, int height) : width_(width), height_(height) {
+        dc_.reset(CreateCompatibleDC(nullptr));
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
+        old_ = SelectObject(dc_.get(), bitmap_.get());
+        for (int i = 0; i < width * height; ++i) static_cast<DWORD*>(bits_)[i] = 0x00123456;
+    }
+    ~Surface() { SelectObject(dc_.get(), old_); }
+    Surface(const Surface&) = delete;
+    Surface& operator=(const Surface&) = delete;
+    HDC dc() const { return dc_.get(); }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    COLORREF at(int x, int y) const {
+        const DWORD p = static_cast<const DWORD*>(bits_)[y * width_ + x];
+        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    }
+
+private:
+    int width_, height_;
+    UniqueDC dc_;
+    UniqueBitmap bitmap_;
+    void* bits_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+};
+
+inline COLORREF ColourOfIcon(int i) {
+    const IconSetColour c = IconSetColourOf(i);
+    return RGB(c.r, c.g, c.b);
+}
+
+// True while the handle is a live icon.
+inline bool IconAlive(HICON icon) {
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info)) return false;
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    if (info.hbmMask) DeleteObject(info.hbmMask);
+    return true;
+}
+
+}  // namespace library_test
+
+class LibraryPanelTest : public MainWindowTest {
+protected:
+    // Presses Open Library; the dialog gets path typed into its name field and Open pressed.
+    // Returns what the dialog showed before it was answered.
+    SeenFileDialog OpenLibrary(const std::string& typed) { return RunDialog(typed, IDOK); }
+    // Presses Open Library and cancels the dialog.
+    SeenFileDialog CancelLibrary() { return RunDialog(std::nullopt, IDCANCEL); }
+
+    // Row i of lbLib drawn by the window into a memory surface of one cell, as the list asks.
+    COLORREF CellPixel(int cell, int x, int y, UINT state = 0) {
+        RECT r{};
+        SendMessageA(form->lbLib, LB_GETITEMRECT, static_cast<WPARAM>(cell),
+                     reinterpret_cast<LPARAM>(&r));
+        library_test::Surface s(r.right - r.left, r.bottom - r.top);
+        DRAWITEMSTRUCT item{};
+        item.CtlType = ODT_LISTBOX;
+        item.CtlID = IDC_LBLIB;
+        item.itemID = static_cast<UINT>(cell);
+        item.itemAction = ODA_DRAWENTIRE;
+        item.itemState = state;
+        item.hwndItem = form->lbLib;
+        item.hDC = s.dc();
+        item.rcItem = RECT{0, 0, s.width(), s.height()};
+        SendMessageA(form->Handle(), WM_DRAWITEM, IDC_LBLIB, reinterpret_cast<LPARAM>(&item));
+        return s.at(x, y);
+    }
+
+    HICON LibIcon(int slot) const {
+        return static_cast<HICON>(form->FLibIcons[static_cast<size_t>(slot)].get());
+    }
+
+    // A click on the Open Library button, as the mouse gives it.
+    void ClickOpenLibrary() {
+        const LPARAM inside = MAKELPARAM(20, 20);
+        SendMessageA(form->btnOpenLibrary, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+        SendMessageA(form->btnOpenLibrary, WM_LBUTTONUP, 0, inside);
+    }
+
+private:
+    SeenFileDialog RunDialog(std::optional<std::string> typed, int button) {
+        ModalDriver modal;
+        SeenFileDialog seen;
+        bool answered = false;
+        modal.AnswerNextModal(
+            [&](HWND dialog) {
+                seen = library_test::ReadFileDialog(dialog);
+                answered = true;
+                if (typed) {
+                    HWND edit = library_test::FileNameEdit(dialog);
+                    EXPECT_NE(edit, nullptr) << "no file-name field in the dialog";
+                    SetWindowTextA(edit, typed->c_str());
+                }
+                PressDialogButton(dialog, button);
+            },
+            library_test::IsOpenLibraryDialog);
+        ClickOpenLibrary();
+        EXPECT_TRUE(answered) << "the Open Library dialog was not shown";
+        PumpMessages();
+        return seen;
+    }
+};
