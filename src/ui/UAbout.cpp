@@ -43,37 +43,3 @@ void TfrmAbout::Paint(HDC dc) const {
          {&Label1, &Label15, &Label4, &Label6, &Label5, &Label7, &Label11, &Label10})
         label->Paint(dc);
 }
-
-LRESULT TfrmAbout::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            Paint(dc);
-            EndPaint(Handle(), &ps);
-            return 0;
-        }
-        case WM_PRINTCLIENT: {
-            RECT client;
-            GetClientRect(Handle(), &client);
-            FillRect(reinterpret_cast<HDC>(wp), &client, GetSysColorBrush(COLOR_BTNFACE));
-            Paint(reinterpret_cast<HDC>(wp));
-            return 0;
-        }
-        case WM_COMMAND:
-            if (LOWORD(wp) == IDC_ABOUT_SPEEDBUTTON1 && HIWORD(wp) == BN_CLICKED) {
-                SpeedButton1Click();
-                return 0;
-            }
-            break;
-        case WM_CLOSE:
-            // Outside its modal show a close request only hides the window: it lives as long
-            // as the program.
-            if (!FShowing) {
-                ShowWindow(Handle(), SW_HIDE);
-                return 0;
-            }
-            break;
-    }
-    return TForm::WndProc(msg, wp, lp);
-}

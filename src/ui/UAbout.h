@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "ui/Form.h"
+#include "ui/PaintedForm.h"
 #include "ui/Gdi.h"
 #include "ui/PaintedLabel.h"
 
@@ -16,8 +16,10 @@ inline constexpr COLORREF kAboutLightColour = RGB(128, 255, 128);
 
 enum : int { IDC_ABOUT_SPEEDBUTTON1 = 100 };
 
-class TfrmAbout : public TForm {
+class TfrmAbout : public TPaintedForm {
 public:
+    TfrmAbout() : TPaintedForm(IDC_ABOUT_SPEEDBUTTON1) {}
+
     // Builds the window hidden from its layout.
     void Create();
 
@@ -35,14 +37,11 @@ public:
     HWND SpeedButton1 = nullptr;
 
 protected:
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
-    void FormShow() override { FShowing = true; }
-    void FormHide() override { FShowing = false; }
+    void Paint(HDC dc) const override;
+    void ButtonClick() override { SpeedButton1Click(); }
 
 private:
-    void Paint(HDC dc) const;
     UniqueFont FBoldFont = MakeSansSerif(13, true);
-    bool FShowing = false;  // shown modally right now
 };
 
 extern TfrmAbout* frmAbout;

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "ui/Form.h"
+#include "ui/PaintedForm.h"
 #include "ui/PaintedLabel.h"
 
 inline constexpr const char* kHelpCaption = "Kestrune Quick Help";
@@ -14,8 +14,10 @@ inline constexpr COLORREF kHelpTextColour = RGB(0, 255, 128);
 
 enum : int { IDC_HELP_SPEEDBUTTON1 = 100 };
 
-class TfrmHelp : public TForm {
+class TfrmHelp : public TPaintedForm {
 public:
+    TfrmHelp() : TPaintedForm(IDC_HELP_SPEEDBUTTON1) {}
+
     // Builds the window hidden from its layout.
     void Create();
 
@@ -29,13 +31,8 @@ public:
     HWND SpeedButton1 = nullptr;
 
 protected:
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
-    void FormShow() override { FShowing = true; }
-    void FormHide() override { FShowing = false; }
-
-private:
-    void Paint(HDC dc) const;
-    bool FShowing = false;  // shown modally right now
+    void Paint(HDC dc) const override;
+    void ButtonClick() override { SpeedButton1Click(); }
 };
 
 extern TfrmHelp* frmHelp;

@@ -1,0 +1,33 @@
+#include "ui/PaintedForm.h"
+
+LRESULT TPaintedForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(Handle(), &ps);
+            Paint(dc);
+            EndPaint(Handle(), &ps);
+            return 0;
+        }
+        case WM_PRINTCLIENT: {
+            RECT client;
+            GetClientRect(Handle(), &client);
+            FillRect(reinterpret_cast<HDC>(wp), &client, GetSysColorBrush(COLOR_BTNFACE));
+            Paint(reinterpret_cast<HDC>(wp));
+            return 0;
+        }
+        case WM_COMMAND:
+            if (LOWORD(wp) == FButtonId && HIWORD(wp) == BN_CLICKED) {
+                ButtonClick();
+                return 0;
+            }
+            break;
+        case WM_CLOSE:
+            if (!FShowing) {
+                ShowWindow(Handle(), SW_HIDE);
+                return 0;
+            }
+            break;
+    }
+    return TForm::WndProc(msg, wp, lp);
+}
