@@ -6,6 +6,7 @@
 
 #include "ui/Form.h"
 #include "ui/Gdi.h"
+#include "ui/WindowClass.h"
 
 namespace {
 
@@ -141,29 +142,11 @@ LRESULT handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(w, msg, wp, lp);
 }
 
-LRESULT CALLBACK flatButtonProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-    LRESULT result = 0;
-    if (!RunGuarded(GetAncestor(w, GA_ROOT), [&] { result = handle(w, msg, wp, lp); })) return 0;
-    return result;
-}
-
-void registerFlatButton() {
-    WNDCLASSEXA wc{};
-    if (GetClassInfoExA(GetModuleHandleA(nullptr), kFlatButtonClass, &wc)) return;
-    wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = flatButtonProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = kFlatButtonClass;
-    RegisterClassExA(&wc);
-}
-
 }  // namespace
 
 HWND CreateFlatButton(HWND parent, int id, const char* caption, int x, int y, int width, int height,
                       HFONT font) {
-    registerFlatButton();
+    RegisterWindowClass({kFlatButtonClass, GuardedControlProc<handle>});
     HWND w = CreateWindowExA(0, kFlatButtonClass, caption, WS_CHILD | WS_VISIBLE, x, y, width,
                              height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                              GetModuleHandleA(nullptr), nullptr);

@@ -4,25 +4,11 @@
 #include <vector>
 
 #include "app/Messages.h"
+#include "ui/WindowClass.h"
 
 namespace {
 
 std::vector<HWND> modalStack;
-
-void registerClass(const char* name, HICON icon) {
-    WNDCLASSEXA wc{};
-    if (GetClassInfoExA(GetModuleHandleA(nullptr), name, &wc)) return;
-    wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.style = CS_DBLCLKS;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = name;
-    wc.hIcon = icon;
-    wc.lpfnWndProc = DefWindowProcA;  // replaced per window once it exists
-    RegisterClassExA(&wc);
-}
 
 BOOL CALLBACK collectEnabled(HWND w, LPARAM p) {
     auto* list = reinterpret_cast<std::vector<HWND>*>(p);
@@ -44,7 +30,8 @@ TForm::~TForm() {
 }
 
 void TForm::CreateForm(const FormStyle& s) {
-    registerClass(s.className, s.icon);
+    RegisterWindowClass({s.className, DefWindowProcA, CS_DBLCLKS,
+                         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), s.icon});
     RECT r{0, 0, s.clientWidth, s.clientHeight};
     AdjustWindowRectEx(&r, s.style, FALSE, s.exStyle);
     const int w = r.right - r.left, h = r.bottom - r.top;

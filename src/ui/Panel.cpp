@@ -1,5 +1,7 @@
 #include "ui/Panel.h"
 
+#include "ui/WindowClass.h"
+
 namespace {
 
 constexpr const char* kPanelClass = "TPanel";
@@ -32,23 +34,10 @@ LRESULT CALLBACK panelProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(w, msg, wp, lp);
 }
 
-void registerPanelClass() {
-    WNDCLASSEXA wc{};
-    if (GetClassInfoExA(GetModuleHandleA(nullptr), kPanelClass, &wc)) return;
-    wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kPanelClass;
-    wc.lpfnWndProc = panelProc;
-    RegisterClassExA(&wc);
-}
-
 }  // namespace
 
 HWND CreatePanel(HWND parent, int x, int y, int w, int h, int id) {
-    registerPanelClass();
+    RegisterWindowClass({kPanelClass, panelProc, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)});
     return CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "",
                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y, w, h, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),

@@ -4,6 +4,7 @@
 
 #include "ui/Form.h"
 #include "ui/Gdi.h"
+#include "ui/WindowClass.h"
 
 namespace {
 
@@ -98,29 +99,11 @@ LRESULT handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(w, msg, wp, lp);
 }
 
-LRESULT CALLBACK toolButtonProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-    LRESULT result = 0;
-    if (!RunGuarded(GetAncestor(w, GA_ROOT), [&] { result = handle(w, msg, wp, lp); })) return 0;
-    return result;
-}
-
-void registerToolButton() {
-    WNDCLASSEXA wc{};
-    if (GetClassInfoExA(GetModuleHandleA(nullptr), kToolButtonClass, &wc)) return;
-    wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = toolButtonProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = kToolButtonClass;
-    RegisterClassExA(&wc);
-}
-
 }  // namespace
 
 HWND CreateToolButton(HWND parent, int id, int x, int y, int width, int height,
                       const char* glyphName) {
-    registerToolButton();
+    RegisterWindowClass({kToolButtonClass, GuardedControlProc<handle>});
     HWND w = CreateWindowExA(0, kToolButtonClass, "", WS_CHILD | WS_VISIBLE, x, y, width, height,
                              parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                              GetModuleHandleA(nullptr), nullptr);
