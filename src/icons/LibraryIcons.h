@@ -12,8 +12,8 @@
 // Releases the icon handle of every slot; afterwards each slot is empty.
 void ReleaseLibraryIcons(std::span<TIcon> slots);
 
-// Counts the icons of file and fills slots 0 up to that count, cut to the number of slots;
-// returns how many slots now belong to the library (0 for a missing file, a file that cannot
-// be read or one without icons). An icon that cannot be extracted leaves its slot empty but
-// still counts. Slots at and above the result are left as they were.
+// Counts the icons of file and fills slots 0 up to that count, cut to the number of slots, in
+// one pass over the file; returns how many slots now belong to the library (0 for a missing
+// file, a file that cannot be read or one without icons). An icon that cannot be extracted leaves
+// its slot empty but still counts. Slots at and above the result are left as they were.
 std::int32_t LoadLibraryIcons(const std::string& file, std::span<TIcon> slots);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "icons/LibraryIcons.h"
+#include "ui/LibraryPanel.h"
 #include "ui/ListBox.h"
 #include "ui/Umain.h"
 
@@ -17,32 +18,34 @@ constexpr int kIconInset = 2;  // the icon's offset from a cell's top-left corne
 void TfrmMain::btnOpenLibraryClick() {
     OpenLibDlg.InitialDir = FDefaultDir;
     if (!OpenLibDlg.Execute(Handle())) return;
+    OpenLibraryFile(*this, OpenLibDlg.FileName);
+}
 
+void OpenLibraryFile(TfrmMain& form, const std::string& path) {
     // The old library goes before the new file is looked at, whatever that file holds.
-    ReleaseLibraryIcons(FLibIcons);
-    FLibEmpty = true;
-    FLibIconCount = 0;
-    clearRows(lbLib);
+    ReleaseLibraryIcons(form.FLibIcons);
+    form.FLibEmpty = true;
+    form.FLibIconCount = 0;
+    clearRows(form.lbLib);
 
-    const std::string path = OpenLibDlg.FileName;
-    const std::int32_t count = LoadLibraryIcons(path, FLibIcons);
+    const std::int32_t count = LoadLibraryIcons(path, form.FLibIcons);
     if (count == 0) return;
-    FLibIconCount = count;
+    form.FLibIconCount = count;
 
     // A thousand rows are added in one go and painted once.
-    SendMessageA(lbLib, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(lbLib, LB_INITSTORAGE, static_cast<WPARAM>(count), 2 * count);
+    SendMessageA(form.lbLib, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(form.lbLib, LB_INITSTORAGE, static_cast<WPARAM>(count), 2 * count);
     struct RedrawAgain {
         HWND list;
         ~RedrawAgain() {
             SendMessageA(list, WM_SETREDRAW, TRUE, 0);
             InvalidateRect(list, nullptr, TRUE);
         }
-    } redraw{lbLib};
-    for (std::int32_t i = 0; i < count; ++i) addRow(lbLib, kCellText);
-    selectRow(lbLib, 0);
-    FLibEmpty = false;
-    FDefaultDir = FolderPart(path);
+    } redraw{form.lbLib};
+    for (std::int32_t i = 0; i < count; ++i) addRow(form.lbLib, kCellText);
+    selectRow(form.lbLib, 0);
+    form.FLibEmpty = false;
+    form.FDefaultDir = FolderPart(path);
 }
 
 // The list has prepared the device context: the window colour's brush, or the highlight's for
