@@ -22,10 +22,12 @@ void TfrmMain::btnAddFileTypeClick() {
     SelectedIconIndex = 0;
     if (frmProperties->ShowModal() != mrOk) return;
 
+    if (Catalogue().EntryCount >= kMaxEntries) return PlainMessage(Handle(), kTableFullMessage);
+    // An empty name would write into the root of HKEY_CLASSES_ROOT, a backslash into a key
+    // nested in another.
     const std::string name = frmProperties->TypeName();
     const std::string refusal = NewTypeNameRefusal(name);
     if (!refusal.empty()) return PlainMessage(Handle(), refusal);
-    if (Catalogue().EntryCount >= kMaxEntries) return PlainMessage(Handle(), kTableFullMessage);
 
     const int slot = Catalogue().AppendType(frmProperties->Description(), name,
                                             frmProperties->IconFile(), SelectedIconIndex);
@@ -49,15 +51,18 @@ void TfrmMain::btnDelFileTypeClick() {
     // every key of HKEY_CLASSES_ROOT.
     if (NamesBaseKey(entry->Name)) return PlainMessage(Handle(), kNamelessTypeUndeletable);
 
-    bool removed = false;
+    bool present = false;
     {
         TRegistry FRegistry;
         FRegistry.SetRoot(HKEY_CLASSES_ROOT);
         FRegistry.SelectKey("", false);
-        // A key that is gone already, or refused, still leaves the catalogue.
-        removed = FRegistry.RemoveKeyTree(entry->Name);
+        // A key that is gone already, or refused, still leaves the catalogue. A refusal part
+        // of the way down may have taken some subkeys, so the shell hears of any key that was
+        // there.
+        present = FRegistry.KeyPresent(entry->Name);
+        FRegistry.RemoveKeyTree(entry->Name);
     }
-    if (removed) NotifyAssociationsChanged();
+    if (present) NotifyAssociationsChanged();
     Catalogue().RemoveEntry(slot);
     // The row above takes the selection; after the first row, the new first row does.
     const int rows = rowCount(lb);
