@@ -38,6 +38,15 @@ bool sameIgnoringCase(const std::string& a, const std::string& b) {
                           static_cast<int>(b.size())) == CSTR_EQUAL;
 }
 
+// The catalogue tells extensions apart by the case of every letter but the ASCII ones; the
+// registry ignores case in all scripts and keeps one key for ".\xC4" and ".\xE4". An added
+// extension whose key is that of a listed one would repoint the listed one's key.
+bool registryKeyOfAnExtension(const std::string& ext) {
+    for (const TExt* e = Catalogue().ExtHead; e; e = e->Next)
+        if (sameIgnoringCase(e->Name, ext)) return true;
+    return false;
+}
+
 }  // namespace
 
 void TfrmMain::btnAddExtClick() {
@@ -52,7 +61,8 @@ void TfrmMain::btnAddExtClick() {
     // The registry reads a backslash as a key separator: "txt\shell" would write into the
     // subtree of the .txt key instead of making an extension.
     if (ext.find('\\') != std::string::npos) return PlainMessage(Handle(), kBackslashInExtension);
-    if (Catalogue().FindExt(ext) >= 0) return PlainMessage(Handle(), kExtensionExists);
+    if (Catalogue().FindExt(ext) >= 0 || registryKeyOfAnExtension(ext))
+        return PlainMessage(Handle(), kExtensionExists);
 
     const std::string typeName = entry->Name;
     {
