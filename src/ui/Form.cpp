@@ -10,10 +10,16 @@ namespace {
 
 std::vector<HWND> modalStack;
 
-BOOL CALLBACK collectEnabled(HWND w, LPARAM p) {
+// An enumeration callback: no error may leave it, so one that has no room for the next
+// window ends the enumeration, and that window stays enabled.
+BOOL CALLBACK collectEnabled(HWND w, LPARAM p) noexcept {
     auto* list = reinterpret_cast<std::vector<HWND>*>(p);
-    if (IsWindowVisible(w) && IsWindowEnabled(w)) list->push_back(w);
-    return TRUE;
+    try {
+        if (IsWindowVisible(w) && IsWindowEnabled(w)) list->push_back(w);
+        return TRUE;
+    } catch (...) {
+        return FALSE;
+    }
 }
 
 }  // namespace
@@ -79,37 +85,57 @@ int TForm::ShowModal() {
     // Every other top-level window of the program stays disabled while this one is open.
     std::vector<HWND> disabled;
     EnumThreadWindows(GetCurrentThreadId(), collectEnabled, reinterpret_cast<LPARAM>(&disabled));
-    for (HWND w : disabled)
-        if (w != hwnd_) EnableWindow(w, FALSE);
 
-    ModalResult = mrNone;
-    inModal_ = true;
-    modalStack.push_back(hwnd_);
-    ShowWindow(hwnd_, SW_SHOW);
-    SetForegroundWindow(hwnd_);
-    FormShow();
-
-    MSG msg;
-    bool quit = false;
-    while (ModalResult == mrNone) {
-        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got <= 0) {
-            quit = true;
-            break;
+    // Whatever ends the modal state, the loop or an error raised by FormShow, puts the other
+    // windows, the modal stack and this window back as they were before it was shown.
+    class ModalState {
+    public:
+        ModalState(TForm& form, const std::vector<HWND>& disabled, HWND owner)
+            : form_(form), disabled_(disabled), owner_(owner) {
+            modalStack.push_back(form_.hwnd_);
+            form_.ModalResult = mrNone;
+            form_.inModal_ = true;
+            for (HWND w : disabled_)
+                if (w != form_.hwnd_) EnableWindow(w, FALSE);
         }
-        if (!IsDialogMessageA(hwnd_, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
+        ~ModalState() {
+            modalStack.pop_back();
+            form_.inModal_ = false;
+            // Enable the others before hiding, so that activation goes back to the owner.
+            for (HWND w : disabled_)
+                if (w != form_.hwnd_) EnableWindow(w, TRUE);
+            ShowWindow(form_.hwnd_, SW_HIDE);
+            RunGuarded(form_.hwnd_, [this] { form_.FormHide(); });
+            if (owner_ && IsWindow(owner_)) SetActiveWindow(owner_);
+        }
+        ModalState(const ModalState&) = delete;
+        ModalState& operator=(const ModalState&) = delete;
+
+    private:
+        TForm& form_;
+        const std::vector<HWND>& disabled_;
+        HWND owner_;
+    };
+
+    MSG msg{};
+    bool quit = false;
+    {
+        ModalState state(*this, disabled, owner);
+        ShowWindow(hwnd_, SW_SHOW);
+        SetForegroundWindow(hwnd_);
+        FormShow();
+        while (ModalResult == mrNone) {
+            const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+            if (got <= 0) {
+                quit = true;
+                break;
+            }
+            if (!IsDialogMessageA(hwnd_, &msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
         }
     }
-    modalStack.pop_back();
-    inModal_ = false;
-    // Enable the others before hiding, so that activation goes back to the owner.
-    for (HWND w : disabled)
-        if (w != hwnd_) EnableWindow(w, TRUE);
-    ShowWindow(hwnd_, SW_HIDE);
-    FormHide();
-    if (owner && IsWindow(owner)) SetActiveWindow(owner);
     if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
     return ModalResult == mrNone ? mrCancel : ModalResult;
 }

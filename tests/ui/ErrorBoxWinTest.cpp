@@ -129,6 +129,42 @@ TEST(ErrorBox, GuardedWorkReportsWhetherItRaised) {
     EXPECT_EQ(modal.MessageBoxes().size(), 1u);
 }
 
+// A modal window whose FormShow raises, as the properties dialog's does when its grid has no
+// room for the icons.
+class FailingShowForm : public TForm {
+public:
+    void Create() {
+        FormStyle style{};
+        style.className = "KestruneTestFailingShowForm";
+        style.caption = "failing show";
+        style.style = WS_POPUP | WS_CAPTION;
+        style.clientWidth = 100;
+        style.clientHeight = 50;
+        CreateForm(style);
+    }
+    int hidden = 0;
+
+protected:
+    void FormShow() override { throw ERegistryException("Failed to get data for 'icons'"); }
+    void FormHide() override { ++hidden; }
+};
+
+TEST(ErrorBox, ErrorWhileAModalWindowOpensEndsItsModalStateAndTheCommandGoesOnRaising) {
+    FailingForm owner;
+    owner.Create();
+    ShowWindow(owner.Handle(), SW_SHOW);
+    FailingShowForm dialog;
+    dialog.Create();
+
+    EXPECT_THROW(dialog.ShowModal(), ERegistryException);
+
+    EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+    EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
+    EXPECT_EQ(ActiveModalWindow(), nullptr);
+    EXPECT_EQ(dialog.hidden, 1);
+    PumpMessages();
+}
+
 TEST(PlainMessageBox, HasTheTitleNoIconAndOneOkButton) {
     ModalDriver modal;
     modal.ExpectMessageBox("Select a File Type first!");
