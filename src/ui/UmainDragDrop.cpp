@@ -8,6 +8,7 @@
 #include "catalogue/Schema.h"
 #include "icons/IconExtract.h"
 #include "ui/ListBox.h"
+#include "ui/NotifyWhenDone.h"
 #include "ui/Umain.h"
 
 namespace {
@@ -37,8 +38,9 @@ void dropLibraryIcon(TfrmMain& form, int target) {
         form.SetLabelCaption(form.lblIconName, entry->IconFile);
         form.SetLabelCaption(form.lblIconOffset, std::to_string(entry->IconIndex));
     }
+    // The description may be written when the icon location then fails: the shell hears of it.
+    NotifyWhenDone notify;
     WriteTypeKeys(entry->Name, entry->Description, entry->IconFile, entry->IconIndex);
-    NotifyAssociationsChanged();
 }
 
 // The extension selected in lbExt leaves the selected type for the type in row target.
