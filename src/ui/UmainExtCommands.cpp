@@ -13,6 +13,7 @@
 #include "registry/TRegistry.h"
 #include "ui/ConfirmBox.h"
 #include "ui/ListBox.h"
+#include "ui/TypeNameRules.h"
 #include "ui/UAddExt.h"
 #include "ui/Umain.h"
 
@@ -40,10 +41,12 @@ bool sameIgnoringCase(const std::string& a, const std::string& b) {
 
 // The catalogue tells extensions apart by the case of every letter but the ASCII ones; the
 // registry ignores case in all scripts and keeps one key for ".\xC4" and ".\xE4". An added
-// extension whose key is that of a listed one would repoint the listed one's key.
+// extension whose key is that of a listed one would repoint the listed one's key. The test is
+// the registry's own rule, not the locale's, which also passes over characters such as the
+// soft hyphen that make a key of their own.
 bool registryKeyOfAnExtension(const std::string& ext) {
     for (const TExt* e = Catalogue().ExtHead; e; e = e->Next)
-        if (sameIgnoringCase(e->Name, ext)) return true;
+        if (SameKeyName(e->Name, ext)) return true;
     return false;
 }
 

@@ -349,6 +349,21 @@ TEST_F(ExtCommands, AddRefusesANameTheRegistryTakesForAListedExtension) {
     EXPECT_EQ(Catalogue().FindExt(".\xC4\xD6\xDC"), 1);
 }
 
+// The soft hyphen makes a key of its own; only a comparison by the locale passes over it.
+TEST_F(ExtCommands, AddTakesANameThatDiffersFromAListedExtensionOnlyByAnIgnorableCharacter) {
+    if (GetACP() != 1252) GTEST_SKIP() << "the letters are written in code page 1252";
+    SelectRow(1);
+    Add("A\xAD"
+        "aa");
+    EXPECT_EQ(DefaultOf(".A\xAD"
+                        "aa"),
+              Text("TypeB"));
+    EXPECT_EQ(DefaultOf(".aaa"), Text("TypeA"));
+    EXPECT_EQ(Rows(form->lbExt), (std::vector<std::string>{".bbb", ".\xC4\xD6\xDC",
+                                                           ".A\xAD"
+                                                           "aa"}));
+}
+
 TEST_F(ExtCommands, AddOnARowSharingItsNameWithAHigherRowJoinsTheHigherRow) {
     ASSERT_EQ(Catalogue().AppendType("Ay again", "TypeA", "", 0), 2);
     SelectRow(2);
