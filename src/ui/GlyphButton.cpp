@@ -33,6 +33,11 @@ void drawGlyph(HDC dc, HBITMAP glyph, SIZE size, int x, int y) {
 
 }  // namespace
 
+UniqueBitmap LoadGlyph(const char* name) {
+    return UniqueBitmap(static_cast<HBITMAP>(
+        LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+}
+
 void DrawGlyphButton(const DRAWITEMSTRUCT& item, HBITMAP glyph, bool isDefault) {
     HDC dc = item.hDC;
     RECT r = item.rcItem;

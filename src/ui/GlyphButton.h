@@ -4,7 +4,12 @@
 
 #include <windows.h>
 
+#include "ui/Gdi.h"
+
 // Draws the owner-drawn button of item with glyph left of the caption, the group centred.
 // Magenta (FF00FF) pixels of the glyph are transparent. A default button gets the dark
 // outer frame that marks the button Enter presses. glyph may be null: caption only.
 void DrawGlyphButton(const DRAWITEMSTRUCT& item, HBITMAP glyph, bool isDefault);
+
+// The executable's bitmap resource called name, for a glyph; empty when it is missing.
+UniqueBitmap LoadGlyph(const char* name);

@@ -9,11 +9,6 @@ namespace {
 
 constexpr int kEdit1Id = 101;
 
-UniqueBitmap loadGlyph(const char* name) {
-    return UniqueBitmap(static_cast<HBITMAP>(
-        LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-}
-
 }  // namespace
 
 void TfrmAddExt::Create() {
@@ -28,8 +23,8 @@ void TfrmAddExt::Create() {
     style.centred = true;
     CreateForm(style);
 
-    okGlyph_ = loadGlyph(BMP_OK);
-    cancelGlyph_ = loadGlyph(BMP_CANCEL);
+    okGlyph_ = LoadGlyph(BMP_OK);
+    cancelGlyph_ = LoadGlyph(BMP_CANCEL);
 
     Label1 = AddControl("STATIC", "Enter Extension:", SS_LEFT, 4, 4, 77, 13);
     Edit1 = AddControl("EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, 4, 20, 155, 21, kEdit1Id,

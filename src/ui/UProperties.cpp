@@ -27,11 +27,6 @@ enum : int {
     IDC_BTNBROWSE,
 };
 
-UniqueBitmap loadGlyph(const char* name) {
-    return UniqueBitmap(static_cast<HBITMAP>(
-        LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-}
-
 // A label is as wide as its text in the dialog's font.
 void fitToText(HWND label, HFONT font) {
     WindowDC dc(label);
@@ -67,8 +62,8 @@ void TfrmProperties::Create() {
     style.centred = true;
     CreateForm(style);
 
-    okGlyph_ = loadGlyph(BMP_OK);
-    cancelGlyph_ = loadGlyph(BMP_CANCEL);
+    okGlyph_ = LoadGlyph(BMP_OK);
+    cancelGlyph_ = LoadGlyph(BMP_CANCEL);
 
     // Creation order is tab order: the fields, the grid, the buttons.
     Panel1 = CreatePanel(Handle(), 0, 0, kPropertiesClientWidth, kPanel1Height, IDC_PANEL1);
