@@ -13,7 +13,21 @@ namespace {
 // per character, so buffers grow up to twice the longest name the registry allows.
 constexpr DWORD kLongestName = 2 * 16384;
 
-// Value names with the default value first, as they are copied.
+// Runs one enumeration call (of a subkey or value name) into buffer, doubling the buffer
+// while the name does not fit; length receives the name's length.
+template <class EnumCall>
+LSTATUS enumName(std::vector<char>& buffer, DWORD& length, EnumCall call) {
+    length = static_cast<DWORD>(buffer.size());
+    LSTATUS r = call(buffer.data(), &length);
+    while (r == ERROR_MORE_DATA && buffer.size() < kLongestName) {
+        buffer.resize(buffer.size() * 2);
+        length = static_cast<DWORD>(buffer.size());
+        r = call(buffer.data(), &length);
+    }
+    return r;
+}
+
+// The names of the values of key, in enumeration order.
 std::vector<std::string> valueNames(HKEY key) {
     DWORD count = 0;
     DWORD longest = 0;
@@ -23,14 +37,10 @@ std::vector<std::string> valueNames(HKEY key) {
     std::vector<std::string> names;
     std::vector<char> buffer(longest + 1);
     for (DWORD i = 0; i < count; ++i) {
-        DWORD length = static_cast<DWORD>(buffer.size());
-        LSTATUS r =
-            RegEnumValueA(key, i, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
-        while (r == ERROR_MORE_DATA && buffer.size() < kLongestName) {
-            buffer.resize(buffer.size() * 2);
-            length = static_cast<DWORD>(buffer.size());
-            r = RegEnumValueA(key, i, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
-        }
+        DWORD length = 0;
+        const LSTATUS r = enumName(buffer, length, [&](char* name, DWORD* size) {
+            return RegEnumValueA(key, i, name, size, nullptr, nullptr, nullptr, nullptr);
+        });
         if (r == ERROR_NO_MORE_ITEMS) break;
         // Leaving a value out would lose it when the old key is deleted, so a value that
         // cannot even be named stops the copy while the old key is still whole.
@@ -40,9 +50,48 @@ std::vector<std::string> valueNames(HKEY key) {
     return names;
 }
 
+std::wstring widen(std::string_view text) {
+    if (text.empty()) return {};
+    const int n =
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+    return wide;
+}
+
+// Reads a value whole through query(type, data, size), the platform's value query with the
+// key and name bound: Absent when its size cannot be queried, Failed when the data cannot be
+// read after that.
+template <class Query>
+ReadResult readWhole(Query query, RawValue& value) {
+    DWORD size = 0;
+    if (query(&value.type, nullptr, &size) != ERROR_SUCCESS) return ReadResult::Absent;
+    value.data.clear();
+    if (size == 0) return ReadResult::Read;
+    // The value may grow between the two calls; read again at the size the system reports.
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        value.data.resize(size);
+        DWORD got = size;
+        const LSTATUS r = query(&value.type, value.data.data(), &got);
+        if (r == ERROR_SUCCESS) {
+            value.data.resize(got);
+            return ReadResult::Read;
+        }
+        if (r != ERROR_MORE_DATA || got <= size) return ReadResult::Failed;
+        size = got;
+    }
+    return ReadResult::Failed;
+}
+
+// Values are copied through the wide calls: the ANSI ones would pass text data (REG_SZ,
+// REG_EXPAND_SZ, REG_MULTI_SZ) through the ANSI code page and lose every character outside it.
 void copyValue(HKEY source, HKEY target, const std::string& name, bool mayBeAbsent) {
+    const std::wstring wideName = widen(name);
     RawValue value;
-    switch (ReadRawValue(source, name, value)) {
+    const auto query = [&](DWORD* type, BYTE* data, DWORD* size) {
+        return RegQueryValueExW(source, wideName.c_str(), nullptr, type, data, size);
+    };
+    switch (readWhole(query, value)) {
         case ReadResult::Absent:
             if (mayBeAbsent) return;
             Raise(kGetFailed, name);
@@ -52,7 +101,7 @@ void copyValue(HKEY source, HKEY target, const std::string& name, bool mayBeAbse
             break;
     }
     const BYTE* data = value.data.empty() ? nullptr : value.data.data();
-    if (RegSetValueExA(target, name.c_str(), 0, value.type, data,
+    if (RegSetValueExW(target, wideName.c_str(), 0, value.type, data,
                        static_cast<DWORD>(value.data.size())) != ERROR_SUCCESS)
         Raise(kSetFailed, name);
 }
@@ -61,15 +110,6 @@ void copyValues(HKEY source, HKEY target) {
     copyValue(source, target, std::string(), true);
     for (const std::string& name : valueNames(source))
         if (!name.empty()) copyValue(source, target, name, false);
-}
-
-std::wstring widen(std::string_view text) {
-    if (text.empty()) return {};
-    const int n =
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-    return wide;
 }
 
 std::vector<std::wstring> components(const std::string& path) {
@@ -135,14 +175,10 @@ std::vector<std::string> SubkeyNames(HKEY key) {
     names.reserve(count);
     std::vector<char> buffer(longest + 1);
     for (DWORD i = 0; i < count; ++i) {
-        DWORD length = static_cast<DWORD>(buffer.size());
-        LSTATUS r =
-            RegEnumKeyExA(key, i, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
-        while (r == ERROR_MORE_DATA && buffer.size() < kLongestName) {
-            buffer.resize(buffer.size() * 2);
-            length = static_cast<DWORD>(buffer.size());
-            r = RegEnumKeyExA(key, i, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
-        }
+        DWORD length = 0;
+        const LSTATUS r = enumName(buffer, length, [&](char* name, DWORD* size) {
+            return RegEnumKeyExA(key, i, name, size, nullptr, nullptr, nullptr, nullptr);
+        });
         if (r == ERROR_NO_MORE_ITEMS) break;
         if (r == ERROR_SUCCESS) names.emplace_back(buffer.data(), length);
     }
@@ -150,25 +186,11 @@ std::vector<std::string> SubkeyNames(HKEY key) {
 }
 
 ReadResult ReadRawValue(HKEY key, const std::string& name, RawValue& value) {
-    DWORD size = 0;
-    if (RegQueryValueExA(key, name.c_str(), nullptr, &value.type, nullptr, &size) != ERROR_SUCCESS)
-        return ReadResult::Absent;
-    value.data.clear();
-    if (size == 0) return ReadResult::Read;
-    // The value may grow between the two calls; read again at the size the system reports.
-    for (int attempt = 0; attempt < 4; ++attempt) {
-        value.data.resize(size);
-        DWORD got = size;
-        const LSTATUS r =
-            RegQueryValueExA(key, name.c_str(), nullptr, &value.type, value.data.data(), &got);
-        if (r == ERROR_SUCCESS) {
-            value.data.resize(got);
-            return ReadResult::Read;
-        }
-        if (r != ERROR_MORE_DATA || got <= size) return ReadResult::Failed;
-        size = got;
-    }
-    return ReadResult::Failed;
+    return readWhole(
+        [&](DWORD* type, BYTE* data, DWORD* size) {
+            return RegQueryValueExA(key, name.c_str(), nullptr, type, data, size);
+        },
+        value);
 }
 
 namespace {

@@ -56,9 +56,11 @@ struct Text {
 // other type.
 Text ReadText(HKEY key, const std::string& name);
 
-// Copies every value (each with its own type, empty ones too) and every subkey at any depth
-// from source into target. destinationPath names target in the texts raised: "Failed to get
-// data", "Failed to set data" and "Failed to create key". A subkey that cannot be opened is
+// Copies every value (each with its own type and its data byte for byte, characters outside
+// the ANSI code page included; empty ones too) and every subkey at any depth from source into
+// target. A failed value copy raises "Failed to get data for '%s'" or "Failed to set data for
+// '%s'" with the value's name; a subkey that cannot be made raises "Failed to create key %s"
+// with destinationPath and the subkey's path below it. A subkey that cannot be opened is
 // skipped, and the result is then false: the copy is not the whole tree.
 bool CopyTree(HKEY source, HKEY target, const std::string& destinationPath);
 

@@ -1,8 +1,11 @@
 // Moving a key with all its values and subkeys to a new name.
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "registry/RegistryFixture.h"
+#include "registry/UniqueKey.h"
 
 using rawreg::Bytes;
 using rawreg::Get;
@@ -221,4 +224,49 @@ TEST_F(RegistryTest, RelocateKeyThatCannotOpenASubkeyKeepsTheOldKey) {
     expectSamples("kstfile");
     expectSamples("kstfile\\shell\\open\\command");
     EXPECT_EQ(Subkeys(HKEY_CLASSES_ROOT, "kstfile\\shell").size(), 3u);
+}
+
+// Text data may hold characters outside the ANSI code page (an open command naming a user's
+// folder in another script); the copy keeps them, in every text kind.
+TEST_F(RegistryTest, RelocateKeyKeepsTextOutsideTheAnsiCodePage) {
+    const std::wstring command = L"\"C:\\Users\\\x0141ukasz\\\x65E5\x672C.exe\" \"%1\"";
+    const std::wstring multi(L"\x2603 one\0two\0\0", 12);
+    const struct {
+        const wchar_t* name;
+        DWORD type;
+        std::wstring data;
+    } values[] = {{L"", REG_SZ, command + L'\0'},
+                  {L"Expand", REG_EXPAND_SZ, L"%SystemRoot%\\\x0416.dll" + std::wstring(1, 0)},
+                  {L"Multi", REG_MULTI_SZ, multi}};
+    auto bytesOf = [](const std::wstring& s) {
+        const BYTE* p = reinterpret_cast<const BYTE*>(s.data());
+        return std::vector<BYTE>(p, p + s.size() * sizeof(wchar_t));
+    };
+    UniqueKey key;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, L"kstfile\\shell\\open\\command", 0, nullptr, 0,
+                              KEY_ALL_ACCESS, nullptr, key.put(), nullptr),
+              ERROR_SUCCESS);
+    for (const auto& v : values) {
+        const std::vector<BYTE> data = bytesOf(v.data);
+        ASSERT_EQ(RegSetValueExW(key.get(), v.name, 0, v.type, data.data(),
+                                 static_cast<DWORD>(data.size())),
+                  ERROR_SUCCESS);
+    }
+    key.reset();
+
+    reg.RelocateKey("kstfile", "moved");
+    ASSERT_EQ(
+        RegOpenKeyExW(HKEY_CLASSES_ROOT, L"moved\\shell\\open\\command", 0, KEY_READ, key.put()),
+        ERROR_SUCCESS);
+    for (const auto& v : values) {
+        DWORD type = 0;
+        std::vector<BYTE> data(256);
+        DWORD size = static_cast<DWORD>(data.size());
+        ASSERT_EQ(RegQueryValueExW(key.get(), v.name, nullptr, &type, data.data(), &size),
+                  ERROR_SUCCESS);
+        data.resize(size);
+        EXPECT_EQ(type, v.type);
+        EXPECT_EQ(data, bytesOf(v.data)) << "value '" << v.name << "' changed";
+    }
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "kstfile"));
 }
