@@ -8,12 +8,18 @@
 
 namespace {
 
-void destroyIconHandle(TIcon::Handle h) { DestroyIcon(static_cast<HICON>(h)); }
+void destroyIconHandle(TIcon::Handle h) {
+    DestroyIcon(static_cast<HICON>(h));
+}
 
-HINSTANCE instance() { return GetModuleHandleA(nullptr); }
+HINSTANCE instance() {
+    return GetModuleHandleA(nullptr);
+}
 
 // ExtractIconA answers 1 for a file that is neither an executable nor an icon file.
-bool isIcon(HICON h) { return h != nullptr && reinterpret_cast<UINT_PTR>(h) != 1; }
+bool isIcon(HICON h) {
+    return h != nullptr && reinterpret_cast<UINT_PTR>(h) != 1;
+}
 
 }  // namespace
 
@@ -23,15 +29,18 @@ std::string ExtractionPath(const std::string& file) {
     const DWORD needed = ExpandEnvironmentStringsA(unquoted.c_str(), nullptr, 0);
     if (needed == 0) return unquoted;
     std::vector<char> buffer(needed + 1);
-    const DWORD written =
-        ExpandEnvironmentStringsA(unquoted.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+    const DWORD written = ExpandEnvironmentStringsA(unquoted.c_str(), buffer.data(),
+                                                    static_cast<DWORD>(buffer.size()));
     if (written == 0 || written > buffer.size()) return unquoted;
     return std::string(buffer.data());
 }
 
 TIcon ExtractIconFrom(const std::string& file, std::int32_t index) {
+    return ExtractIconAt(ExtractionPath(file), index);
+}
+
+TIcon ExtractIconAt(const std::string& path, std::int32_t index) {
     if (index == kNoIconIndex) return {};
-    const std::string path = ExtractionPath(file);
     return IconFromShellResult(ExtractIconA(instance(), path.c_str(), static_cast<UINT>(index)));
 }
 
@@ -41,7 +50,10 @@ TIcon IconFromShellResult(HICON result) {
 }
 
 unsigned CountIcons(const std::string& file) {
-    const std::string path = ExtractionPath(file);
+    return CountIconsAt(ExtractionPath(file));
+}
+
+unsigned CountIconsAt(const std::string& path) {
     HICON count = ExtractIconA(instance(), path.c_str(), static_cast<UINT>(-1));
     return static_cast<unsigned>(reinterpret_cast<UINT_PTR>(count));
 }
@@ -49,7 +61,8 @@ unsigned CountIcons(const std::string& file) {
 std::string OwnExecutablePath() {
     std::vector<char> buffer(MAX_PATH);
     for (;;) {
-        const DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        const DWORD n =
+            GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (n == 0) return {};
         if (n < buffer.size()) return std::string(buffer.data(), n);
         buffer.resize(buffer.size() * 2);

@@ -6,17 +6,21 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Unique.h"
 #include "catalogue/Catalogue.h"
+#include "icons/IconLocation.h"
 #include "icons/TIcon.h"
-
-using UniqueIcon = Unique<HICON, DestroyIcon>;
 
 // The icon at index in file, or an empty icon: for a missing file or icon, for a file that is
 // no icon file (the shell answers 1, which is not a handle) and for index -1 (the shell would
 // answer the count). Quotes around the path and %VARIABLE% references are resolved for the
 // call only; callers keep the text as the registry stores it.
 TIcon ExtractIconFrom(const std::string& file, std::int32_t index);
+
+// As ExtractIconFrom and CountIcons, for a path that names a real file as it is (the running
+// executable, a file chosen in a file dialog): a "%" in it is part of a file name, not a
+// reference to expand.
+TIcon ExtractIconAt(const std::string& path, std::int32_t index);
+unsigned CountIconsAt(const std::string& path);
 
 // Takes what ExtractIconA answered: a handle becomes an icon object; 0, and the 1 the shell
 // answers for a file that is no icon file, become an empty one (1 is no handle to destroy).
@@ -36,8 +40,5 @@ public:
     TIcon Extract(const std::string& file, std::int32_t index) override {
         return ExtractIconFrom(file, index);
     }
-    TIcon Fallback() override { return ExtractIconFrom(OwnExecutablePath(), kFallbackIndex); }
-
-private:
-    static constexpr std::int32_t kFallbackIndex = 1;
+    TIcon Fallback() override { return ExtractIconAt(OwnExecutablePath(), kFallbackIconIndex); }
 };

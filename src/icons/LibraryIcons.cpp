@@ -9,7 +9,7 @@ void ReleaseLibraryIcons(std::span<TIcon> slots) {
 }
 
 std::int32_t LoadLibraryIcons(const std::string& file, std::span<TIcon> slots) {
-    const unsigned count = CountIcons(file);
+    const unsigned count = CountIconsAt(file);
     const std::size_t loaded = count < slots.size() ? count : slots.size();
     if (loaded == 0) return 0;
 
@@ -19,13 +19,12 @@ std::int32_t LoadLibraryIcons(const std::string& file, std::span<TIcon> slots) {
     // batch unless they are also given room for the icons' resource ids.
     std::vector<HICON> handles(loaded, nullptr);
     std::vector<UINT> ids(loaded, 0);
-    const std::string path = ExtractionPath(file);
-    PrivateExtractIconsA(path.c_str(), 0, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
+    PrivateExtractIconsA(file.c_str(), 0, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
                          handles.data(), ids.data(), static_cast<UINT>(loaded), LR_DEFAULTCOLOR);
     for (std::size_t i = 0; i < loaded; ++i) slots[i] = IconFromShellResult(handles[i]);
     // An icon the pass did not give is asked for by its own index, so that each slot ends
     // as the extraction of that one index would leave it.
     for (std::size_t i = 0; i < loaded; ++i)
-        if (slots[i].empty()) slots[i] = ExtractIconFrom(file, static_cast<std::int32_t>(i));
+        if (slots[i].empty()) slots[i] = ExtractIconAt(file, static_cast<std::int32_t>(i));
     return static_cast<std::int32_t>(loaded);
 }

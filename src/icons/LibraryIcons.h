@@ -15,5 +15,6 @@ void ReleaseLibraryIcons(std::span<TIcon> slots);
 // Counts the icons of file and fills slots 0 up to that count, cut to the number of slots, in
 // one pass over the file; returns how many slots now belong to the library (0 for a missing
 // file, a file that cannot be read or one without icons). An icon that cannot be extracted leaves
-// its slot empty but still counts. Slots at and above the result are left as they were.
+// its slot empty but still counts. Slots at and above the result are left as they were. The
+// file is the one a file dialog chose, taken as it is ("%" included).
 std::int32_t LoadLibraryIcons(const std::string& file, std::span<TIcon> slots);

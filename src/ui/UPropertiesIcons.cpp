@@ -17,18 +17,23 @@ constexpr int kIconTop = 2;
 void TfrmProperties::LoadIcons() {
     std::string file = IconFile();
     IconCount = CountIcons(file);
+    // A location's path may be quoted or hold %VARIABLES%; the program's own path is a real
+    // file name, taken as it is.
+    bool ownFile = false;
     if (IconCount == 0) {
         // A missing file, one without icons, or none at all: the program's own icons, so that
         // OK always hands back a real icon file.
         file = OwnExecutablePath();
+        ownFile = true;
         SetWindowTextA(Edit4, file.c_str());
-        IconCount = CountIcons(file);
+        IconCount = CountIconsAt(file);
         SelectedIconIndex = 0;
     }
     const int cells = static_cast<int>(std::min<unsigned>(IconCount, kIconGridSlots));
     SendMessageA(lb, WM_SETREDRAW, FALSE, 0);
     for (int i = 0; i < cells; ++i) {
-        FIcons[static_cast<size_t>(i)] = ExtractIconFrom(file, i);
+        FIcons[static_cast<size_t>(i)] =
+            ownFile ? ExtractIconAt(file, i) : ExtractIconFrom(file, i);
         addRow(lb, " ");
     }
     SendMessageA(lb, WM_SETREDRAW, TRUE, 0);

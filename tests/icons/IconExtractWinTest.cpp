@@ -8,7 +8,9 @@
 #include <fstream>
 
 #include "IconSetColours.h"
+#include "app/Unique.h"
 #include "icons/IconExtract.h"
+#include "icons/LibraryIcons.h"
 #include "support/TestData.h"
 
 namespace {
@@ -36,7 +38,9 @@ COLORREF pixelOf(HICON icon, int x, int y) {
     return c;
 }
 
-HICON handleOf(const TIcon& icon) { return static_cast<HICON>(icon.get()); }
+HICON handleOf(const TIcon& icon) {
+    return static_cast<HICON>(icon.get());
+}
 
 std::string directoryOf(const std::string& path) {
     return path.substr(0, path.find_last_of("\\/"));
@@ -132,6 +136,23 @@ TEST(IconFiles, EnvironmentReferencesAreExpandedForTheCall) {
     TIcon icon = ExtractIconFrom("\"" + stored + "\"", 3);
     ASSERT_FALSE(icon.empty());
     EXPECT_EQ(pixelOf(handleOf(icon), 16, 16), RGB(255, 255, 0));
+}
+
+// A file chosen in a dialog is a real name: the "%" in it must not be read as a reference.
+TEST(IconFiles, LibraryFileWithPercentSignsInItsNameLoadsAsNamed) {
+    const std::string dll = TestDataPath("icons10.dll");
+    const std::string named = directoryOf(dll) + "\\%KESTRUNE_LIB%icons.dll";
+    ASSERT_TRUE(SetEnvironmentVariableA("KESTRUNE_LIB", "elsewhere"));
+    ASSERT_TRUE(CopyFileA(dll.c_str(), named.c_str(), FALSE));
+    TIcon slots[12];
+    EXPECT_EQ(LoadLibraryIcons(named, slots), 10);
+    ASSERT_FALSE(slots[3].empty());
+    EXPECT_EQ(pixelOf(handleOf(slots[3]), 16, 16), RGB(255, 255, 0));
+    EXPECT_TRUE(slots[10].empty());
+    EXPECT_EQ(CountIconsAt(named), 10u);
+    EXPECT_EQ(CountIcons(named), 0u) << "a registry text is expanded first";
+    ReleaseLibraryIcons(slots);
+    DeleteFileA(named.c_str());
 }
 
 TEST(IconFiles, SystemRootPathOfTheShellLibraryLoads) {
