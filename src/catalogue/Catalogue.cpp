@@ -66,11 +66,7 @@ void TCatalogue::AddEntry(const std::string& extName, const std::string& typeNam
     }
 
     if (found >= 0) {
-        auto ext = std::make_unique<TExt>();
-        ext->Name = extName;
-        ext->Entry = found;
-        appendToAll(ExtHead, ExtTail, ext.get());
-        appendToType(*Entries[found], ext.release());
+        AppendExt(found, extName);
         return;
     }
 
