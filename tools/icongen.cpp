@@ -124,7 +124,9 @@ void putInfoHeader(std::string& s, int w, int h, int bpp, int colours, std::uint
     put32(s, 0);
 }
 
-int rowBytes(int width, int bpp) { return ((width * bpp + 31) / 32) * 4; }
+int rowBytes(int width, int bpp) {
+    return ((width * bpp + 31) / 32) * 4;
+}
 
 std::string iconImage(const Picture& pic) {
     std::vector<Rgb> palette;
@@ -182,7 +184,8 @@ std::string iconImage(const Picture& pic) {
 
 std::string iconFile(const Picture& pic) {
     const std::string image = iconImage(pic);
-    const bool paletted = image.size() < 40u + 64u + static_cast<size_t>(pic.width * pic.height * 3);
+    const bool paletted =
+        image.size() < 40u + 64u + static_cast<size_t>(pic.width * pic.height * 3);
     std::string s;
     put16(s, 0);
     put16(s, 1);  // icon
@@ -252,8 +255,7 @@ int main(int argc, char** argv) {
             const std::string name = "icon" + std::to_string(i) + ".ico";
             write(dir + "/" + name, iconFile(pic));
             // Names sort in index order, so icon i of the module is ICON_i.
-            rc << "ICON_" << std::setw(4) << std::setfill('0') << i << " ICON \"" << name
-               << "\"\n";
+            rc << "ICON_" << std::setw(4) << std::setfill('0') << i << " ICON \"" << name << "\"\n";
         }
         write(dir + "/iconset.rc", rc.str());
     } else {

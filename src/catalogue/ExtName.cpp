@@ -1,7 +1,9 @@
 #include "catalogue/ExtName.h"
 
 namespace {
-char foldAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char foldAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 }  // namespace
 
 std::string NormaliseExtension(std::string_view typed) {

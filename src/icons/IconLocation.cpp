@@ -8,9 +8,12 @@ namespace {
 
 int digitValue(char c, int base) {
     int v = -1;
-    if (c >= '0' && c <= '9') v = c - '0';
-    else if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        v = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        v = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        v = c - 'A' + 10;
     return v < base ? v : -1;
 }
 
@@ -60,7 +63,8 @@ std::int32_t ParseIconIndex(std::string_view text) {
     }
     const auto v = parseDigits(text, 10);
     if (!v) return 0;
-    const std::int64_t value = negative ? -static_cast<std::int64_t>(*v) : static_cast<std::int64_t>(*v);
+    const std::int64_t value =
+        negative ? -static_cast<std::int64_t>(*v) : static_cast<std::int64_t>(*v);
     if (value < kMin || value > kMax) return 0;
     return static_cast<std::int32_t>(value);
 }

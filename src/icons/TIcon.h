@@ -17,7 +17,8 @@ public:
     TIcon(const TIcon&) = delete;
     TIcon& operator=(const TIcon&) = delete;
     TIcon(TIcon&& o) noexcept
-        : handle_(std::exchange(o.handle_, nullptr)), release_(std::exchange(o.release_, nullptr)) {}
+        : handle_(std::exchange(o.handle_, nullptr)),
+          release_(std::exchange(o.release_, nullptr)) {}
     TIcon& operator=(TIcon&& o) noexcept {
         if (this != &o) {
             reset();
