@@ -5,7 +5,7 @@
 
 #include "icons/IconExtract.h"
 #include "ui/ListBox.h"
-#include "ui/OpenLibDialog.h"
+#include "ui/FileDialog.h"
 #include "ui/UProperties.h"
 
 namespace {

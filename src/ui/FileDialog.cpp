@@ -1,0 +1,67 @@
+#include "ui/FileDialog.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "app/Exception.h"
+
+std::string InitialFolderFor(const std::string& folder) {
+    const std::size_t n = folder.size();
+    if (n == 0 || folder[n - 1] != '\\') return folder;
+    if (n >= 2 && folder[n - 2] == ':') return folder;
+    return folder.substr(0, n - 1);
+}
+
+std::string FolderPart(const std::string& path) {
+    const std::size_t last = path.find_last_of("\\:");
+    return last == std::string::npos ? std::string() : path.substr(0, last + 1);
+}
+
+std::string NamePart(const std::string& path) {
+    return path.substr(FolderPart(path).size());
+}
+
+std::string DialogFilter(const std::string& barSeparated) {
+    std::string filter = barSeparated;
+    for (char& c : filter)
+        if (c == '|') c = '\0';
+    filter.push_back('\0');
+    filter.push_back('\0');
+    return filter;
+}
+
+FileDialogResult RunFileOpenDialog(const FileDialogRequest& request) {
+    const std::string filter = DialogFilter(request.filter);
+    const std::string initial = InitialFolderFor(request.initialDir);
+    std::vector<char> file(kPathRoom, '\0');
+    request.startName.copy(file.data(), file.size() - 1);
+
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = request.owner;
+    ofn.lpstrFilter = filter.c_str();
+    ofn.nFilterIndex = request.filterIndex;
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = static_cast<DWORD>(file.size());
+    ofn.lpstrInitialDir = initial.empty() ? nullptr : initial.c_str();
+    ofn.lpstrTitle = request.title;
+    ofn.lpstrDefExt = request.defaultExt;
+    ofn.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | request.flags;
+
+    FileDialogResult result;
+    result.chosen = GetOpenFileNameA(&ofn) != FALSE;
+    if (!result.chosen) {
+        result.error = CommDlgExtendedError();
+        return result;
+    }
+    result.file = file.data();
+    result.filterIndex = ofn.nFilterIndex;
+    return result;
+}
+
+void RaiseFileDialogError(const char* dialogName, DWORD error) {
+    if (error != 0)
+        throw Exception(std::string("The ") + dialogName + " dialog failed (error " +
+                        std::to_string(error) + ")");
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The system's file-open dialog as the program's two open dialogs use it, and the folder
+// rules around it: where a dialog starts and which folder a chosen file leaves behind.
+
+#include <windows.h>
+
+#include <string>
+
+// The folder a dialog starts in, from a folder kept with its trailing backslash: one
+// trailing backslash goes, unless it follows a drive colon ("C:\" stays a drive's root).
+std::string InitialFolderFor(const std::string& folder);
+
+// The folder part of a path: every character up to and including the last "\" or ":";
+// empty when there is neither.
+std::string FolderPart(const std::string& path);
+
+// The name part of a path: what follows its folder part.
+std::string NamePart(const std::string& path);
+
+// A filter of the form "text|pattern|text|pattern" as the dialog wants it: each bar a NUL,
+// and the whole ended by two NULs.
+std::string DialogFilter(const std::string& barSeparated);
+
+// Room for a long path; the dialog reports a longer choice as an error.
+inline constexpr DWORD kPathRoom = 4096;
+
+// One opening of the dialog. The working folder of the program always stays where it was.
+struct FileDialogRequest {
+    HWND owner = nullptr;
+    const char* filter = "";  // bar-separated, as DialogFilter takes it
+    DWORD filterIndex = 1;    // 1-based
+    std::string initialDir;   // as kept; the dialog starts in InitialFolderFor of it
+    std::string startName;    // the name field's text at the opening
+    const char* title = nullptr;
+    const char* defaultExt = nullptr;
+    DWORD flags = 0;  // beyond OFN_EXPLORER and OFN_NOCHANGEDIR
+};
+
+struct FileDialogResult {
+    bool chosen = false;
+    DWORD error = 0;  // CommDlgExtendedError() when nothing was chosen; 0 for a cancel
+    std::string file;
+    DWORD filterIndex = 1;
+};
+
+FileDialogResult RunFileOpenDialog(const FileDialogRequest& request);
+
+// Raises the error of a dialog that failed (an error other than 0) in the error box's words.
+void RaiseFileDialogError(const char* dialogName, DWORD error);
