@@ -7,6 +7,7 @@
 #include "ui/Form.h"
 #include "ui/Gdi.h"
 #include "ui/WindowClass.h"
+#include "ui/WindowText.h"
 
 namespace {
 
@@ -34,12 +35,6 @@ void setLook(HWND w, bool& flag, bool value) {
     InvalidateRect(w, nullptr, FALSE);
 }
 
-std::string captionOf(HWND w) {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(w)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(w, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 void draw(HWND w, HDC dc, const FlatState& s) {
     RECT r;
     GetClientRect(w, &r);
@@ -49,7 +44,7 @@ void draw(HWND w, HDC dc, const FlatState& s) {
     else if (s.hot)
         DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     if (s.pressed) OffsetRect(&r, 1, 1);
-    const std::string caption = captionOf(w);
+    const std::string caption = WindowText(w);
     SelectGuard font(dc, s.font ? s.font : GetStockObject(DEFAULT_GUI_FONT));
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColour =

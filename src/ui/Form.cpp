@@ -140,10 +140,32 @@ int TForm::ShowModal() {
     return ModalResult == mrNone ? mrCancel : ModalResult;
 }
 
+// Tab and Shift+Tab (or a control named in wp) move the focus; an edit box reached so has all
+// its text selected, as in the system's dialogs.
+void TForm::MoveDialogFocus(WPARAM wp, LPARAM lp) {
+    HWND next =
+        LOWORD(lp) ? reinterpret_cast<HWND>(wp) : GetNextDlgTabItem(hwnd_, GetFocus(), wp != 0);
+    if (!next) return;
+    SetFocus(next);
+    char cls[8] = {};
+    GetClassNameA(next, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Edit") == 0) SendMessageA(next, EM_SETSEL, 0, -1);
+}
+
 LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_CLOSE && inModal_) {
-        ModalResult = mrCancel;
-        return 0;
+    switch (msg) {
+        case WM_CLOSE:
+            if (!inModal_) break;
+            ModalResult = mrCancel;
+            return 0;
+        case DM_GETDEFID:
+            if (const HWND button = DefaultButton())
+                return MAKELRESULT(GetDlgCtrlID(button), DC_HASDEFID);
+            break;
+        case WM_NEXTDLGCTL:
+            if (!DefaultButton()) break;
+            MoveDialogFocus(wp, lp);
+            return 0;
     }
     return Default(msg, wp, lp);
 }

@@ -53,10 +53,16 @@ protected:
     virtual void FormShow() {}
     virtual void FormHide() {}
 
+    // The button that Enter presses in a dialog of the program's own; nullptr for a window that
+    // is no dialog. Such a dialog has no dialog procedure of the system's: its Tab, Shift+Tab
+    // and Enter come from the dialog manager as messages, which TForm answers.
+    virtual HWND DefaultButton() const { return nullptr; }
+
     HFONT Font() const { return font_.get(); }
     LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(hwnd_, msg, wp, lp); }
 
 private:
+    void MoveDialogFocus(WPARAM wp, LPARAM lp);
     static LRESULT CALLBACK Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp);
 
     HWND hwnd_ = nullptr;

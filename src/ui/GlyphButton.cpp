@@ -3,20 +3,12 @@
 #include <string>
 
 #include "ui/Gdi.h"
+#include "ui/WindowText.h"
 
 namespace {
 
 constexpr COLORREF kTransparent = RGB(255, 0, 255);
 constexpr int kGlyphSpacing = 4;
-
-std::string captionOf(HWND button) {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(button)), '\0');
-    if (!text.empty()) {
-        const int got = GetWindowTextA(button, text.data(), static_cast<int>(text.size()) + 1);
-        text.resize(static_cast<size_t>(got > 0 ? got : 0));
-    }
-    return text;
-}
 
 SIZE sizeOf(HBITMAP bitmap) {
     BITMAP info{};
@@ -60,7 +52,7 @@ void DrawGlyphButton(const DRAWITEMSTRUCT& item, HBITMAP glyph, bool isDefault) 
     auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(item.hwndItem, WM_GETFONT, 0, 0));
     SelectGuard selectFont(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
 
-    const std::string caption = captionOf(item.hwndItem);
+    const std::string caption = WindowText(item.hwndItem);
     SIZE text{0, 0};
     GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
     const SIZE picture = sizeOf(glyph);

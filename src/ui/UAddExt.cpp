@@ -2,6 +2,7 @@
 
 #include "res/resource.h"
 #include "ui/GlyphButton.h"
+#include "ui/WindowText.h"
 
 TfrmAddExt* frmAddExt = nullptr;
 
@@ -38,12 +39,7 @@ void TfrmAddExt::Create() {
 }
 
 std::string TfrmAddExt::EditText() const {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(Edit1)), '\0');
-    if (!text.empty()) {
-        const int got = GetWindowTextA(Edit1, text.data(), static_cast<int>(text.size()) + 1);
-        text.resize(static_cast<size_t>(got > 0 ? got : 0));
-    }
-    return text;
+    return WindowText(Edit1);
 }
 
 void TfrmAddExt::FormShow() {
@@ -54,19 +50,9 @@ void TfrmAddExt::FormShow() {
 
 // Enter presses the focused button, or OK while the focus is elsewhere; that button wears
 // the default frame.
-HWND TfrmAddExt::defaultButton() const {
+HWND TfrmAddExt::DefaultButton() const {
     const HWND focus = GetFocus();
     return focus == BitBtn2 ? BitBtn2 : BitBtn1;
-}
-
-// The dialog manager's Tab and Shift+Tab arrive here; the system's own dialogs handle them
-// in their dialog procedure, which this window does not have.
-void TfrmAddExt::moveFocus(WPARAM wp, LPARAM lp) {
-    HWND next =
-        LOWORD(lp) ? reinterpret_cast<HWND>(wp) : GetNextDlgTabItem(Handle(), GetFocus(), wp != 0);
-    if (!next) return;
-    SetFocus(next);
-    if (next == Edit1) SendMessageA(Edit1, EM_SETSEL, 0, -1);
 }
 
 LRESULT TfrmAddExt::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
@@ -90,16 +76,11 @@ LRESULT TfrmAddExt::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
             if (item.hwndItem == BitBtn1 || item.hwndItem == BitBtn2) {
                 DrawGlyphButton(item,
                                 item.hwndItem == BitBtn1 ? okGlyph_.get() : cancelGlyph_.get(),
-                                item.hwndItem == defaultButton());
+                                item.hwndItem == DefaultButton());
                 return TRUE;
             }
             break;
         }
-        case DM_GETDEFID:
-            return MAKELRESULT(GetDlgCtrlID(defaultButton()), DC_HASDEFID);
-        case WM_NEXTDLGCTL:
-            moveFocus(wp, lp);
-            return 0;
     }
     return TForm::WndProc(msg, wp, lp);
 }

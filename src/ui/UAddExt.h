@@ -26,12 +26,11 @@ public:
 protected:
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
     void FormShow() override;
+    HWND DefaultButton() const override;
 
 private:
     void BitBtn1Click() { ModalResult = mrOk; }
     void BitBtn2Click() { ModalResult = mrCancel; }
-    HWND defaultButton() const;
-    void moveFocus(WPARAM wp, LPARAM lp);
 
     UniqueBitmap okGlyph_;
     UniqueBitmap cancelGlyph_;

@@ -6,6 +6,7 @@
 #include "ui/GlyphButton.h"
 #include "ui/ListBox.h"
 #include "ui/Panel.h"
+#include "ui/WindowText.h"
 
 TfrmProperties* frmProperties = nullptr;
 std::int32_t SelectedIconIndex = 0;
@@ -31,21 +32,11 @@ enum : int {
 void fitToText(HWND label, HFONT font) {
     WindowDC dc(label);
     SelectGuard select(dc.get(), font);
-    char text[64] = {};
-    GetWindowTextA(label, text, sizeof text);
+    const std::string text = WindowText(label);
     RECT extent{0, 0, 0, 0};
-    DrawTextA(dc.get(), text, -1, &extent, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
+    DrawTextA(dc.get(), text.c_str(), -1, &extent, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
     SetWindowPos(label, nullptr, 0, 0, extent.right, std::max<int>(extent.bottom, 13),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-std::string textOf(HWND w) {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(w)), '\0');
-    if (!text.empty()) {
-        const int got = GetWindowTextA(w, text.data(), static_cast<int>(text.size()) + 1);
-        text.resize(static_cast<size_t>(got > 0 ? got : 0));
-    }
-    return text;
 }
 
 }  // namespace
@@ -132,13 +123,13 @@ void TfrmProperties::Layout() {
 }
 
 std::string TfrmProperties::Description() const {
-    return textOf(Edit2);
+    return WindowText(Edit2);
 }
 std::string TfrmProperties::TypeName() const {
-    return textOf(Edit3);
+    return WindowText(Edit3);
 }
 std::string TfrmProperties::IconFile() const {
-    return textOf(Edit4);
+    return WindowText(Edit4);
 }
 
 void TfrmProperties::SetFields(const std::string& description, const std::string& typeName,
@@ -165,19 +156,9 @@ void TfrmProperties::FormHide() {
 
 // Enter presses the focused button, or OK while the focus is elsewhere; OK and Cancel wear
 // the default frame when they are that button.
-HWND TfrmProperties::defaultButton() const {
+HWND TfrmProperties::DefaultButton() const {
     const HWND focus = GetFocus();
     return (focus == btnCancel || focus == btnBrowse) ? focus : btnOk;
-}
-
-// The dialog manager's Tab and Shift+Tab arrive here; the system's own dialogs handle them in
-// their dialog procedure, which this window does not have.
-void TfrmProperties::moveFocus(WPARAM wp, LPARAM lp) {
-    HWND next =
-        LOWORD(lp) ? reinterpret_cast<HWND>(wp) : GetNextDlgTabItem(Handle(), GetFocus(), wp != 0);
-    if (!next) return;
-    SetFocus(next);
-    if (next == Edit2 || next == Edit3 || next == Edit4) SendMessageA(next, EM_SETSEL, 0, -1);
 }
 
 void TfrmProperties::Command(int id, int code, HWND control) {
@@ -224,7 +205,7 @@ LRESULT TfrmProperties::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
             }
             if (item.hwndItem == btnOk || item.hwndItem == btnCancel) {
                 DrawGlyphButton(item, item.hwndItem == btnOk ? okGlyph_.get() : cancelGlyph_.get(),
-                                item.hwndItem == defaultButton());
+                                item.hwndItem == DefaultButton());
                 return TRUE;
             }
             break;
@@ -240,11 +221,6 @@ LRESULT TfrmProperties::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case WM_SIZE:
             Layout();
-            return 0;
-        case DM_GETDEFID:
-            return MAKELRESULT(GetDlgCtrlID(defaultButton()), DC_HASDEFID);
-        case WM_NEXTDLGCTL:
-            moveFocus(wp, lp);
             return 0;
     }
     return TForm::WndProc(msg, wp, lp);

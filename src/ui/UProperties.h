@@ -87,6 +87,7 @@ public:
 protected:
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
     void FormShow() override;
+    HWND DefaultButton() const override;
     void FormHide() override;
 
 private:
@@ -97,8 +98,6 @@ private:
     // Panel1 along the top, Panel2 along the bottom, the grid between them.
     void Layout();
     void Command(int id, int code, HWND control);
-    HWND defaultButton() const;
-    void moveFocus(WPARAM wp, LPARAM lp);
 
     UniqueBitmap okGlyph_;
     UniqueBitmap cancelGlyph_;

@@ -10,6 +10,7 @@
 #include "ui/ListBox.h"
 #include "ui/Picture.h"
 #include "ui/ToolButton.h"
+#include "ui/WindowText.h"
 
 TfrmMain* frmMain = nullptr;
 
@@ -95,11 +96,8 @@ void TfrmMain::CreateControls() {
     Label4 = AddControl("STATIC", "Icon Offset:", kLabelStyle, 4, 476, 55, 13, IDC_LABEL4);
     lblIconOffset = AddControl("STATIC", "", kLabelStyle, 76, 476, 9, 13, IDC_LBLICONOFFSET);
     // Labels take the width of their text, whatever the font measures on this system.
-    for (HWND label : {Label2, Label1, Label5, Label3, Label4}) {
-        char text[64] = {};
-        GetWindowTextA(label, text, sizeof text);
-        SetLabelCaption(label, text);
-    }
+    for (HWND label : {Label2, Label1, Label5, Label3, Label4})
+        SetLabelCaption(label, WindowText(label));
     SetLabelCaption(lblIconName, kNoSelectionText);
     SetLabelCaption(lblIconOffset, kNoSelectionText);
 }
