@@ -21,6 +21,22 @@ void setRowText(HWND list, int row, const std::string& text);
 // The row whose rectangle holds the point (client coordinates of the list), or -1.
 int rowAt(HWND list, POINT pt);
 
+// Stops a list from painting while many rows go in; when it goes, the list paints again,
+// whole and once, whatever raised in between.
+class RedrawPaused {
+public:
+    explicit RedrawPaused(HWND list) : list_(list) { SendMessageA(list_, WM_SETREDRAW, FALSE, 0); }
+    ~RedrawPaused() {
+        SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(list_, nullptr, TRUE);
+    }
+    RedrawPaused(const RedrawPaused&) = delete;
+    RedrawPaused& operator=(const RedrawPaused&) = delete;
+
+private:
+    HWND list_;
+};
+
 // Draws one row as the list itself does around a row handler: the list's font, the window
 // colour as brush, or the highlight colours for a selected row; then the handler (which
 // draws the row, or nothing for the empty list); then the focus rectangle when the row has

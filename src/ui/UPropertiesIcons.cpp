@@ -30,18 +30,16 @@ void TfrmProperties::LoadIcons() {
         SelectedIconIndex = 0;
     }
     const int cells = static_cast<int>(std::min<unsigned>(IconCount, kIconGridSlots));
-    SendMessageA(lb, WM_SETREDRAW, FALSE, 0);
+    const RedrawPaused paused(lb);
     for (int i = 0; i < cells; ++i) {
         FIcons[static_cast<size_t>(i)] =
             ownFile ? ExtractIconAt(file, i) : ExtractIconFrom(file, i);
         addRow(lb, " ");
     }
-    SendMessageA(lb, WM_SETREDRAW, TRUE, 0);
     // Selecting in code is no choice of the user's: an index outside the grid selects nothing
     // and is kept, so OK hands it back unchanged.
     const bool inGrid = SelectedIconIndex >= 0 && SelectedIconIndex < cells;
     selectRow(lb, inGrid ? SelectedIconIndex : -1);
-    InvalidateRect(lb, nullptr, TRUE);
 }
 
 void TfrmProperties::ClearIcons() {

@@ -33,15 +33,8 @@ void OpenLibraryFile(TfrmMain& form, const std::string& path) {
     form.FLibIconCount = count;
 
     // A thousand rows are added in one go and painted once.
-    SendMessageA(form.lbLib, WM_SETREDRAW, FALSE, 0);
+    const RedrawPaused paused(form.lbLib);
     SendMessageA(form.lbLib, LB_INITSTORAGE, static_cast<WPARAM>(count), 2 * count);
-    struct RedrawAgain {
-        HWND list;
-        ~RedrawAgain() {
-            SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-            InvalidateRect(list, nullptr, TRUE);
-        }
-    } redraw{form.lbLib};
     for (std::int32_t i = 0; i < count; ++i) addRow(form.lbLib, kCellText);
     selectRow(form.lbLib, 0);
     form.FLibEmpty = false;
