@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "icons/IconSource.h"
 #include "icons/TIcon.h"
 
 struct TExt;
@@ -38,16 +39,6 @@ public:
     virtual void RowAppended(const std::string& label) = 0;
     virtual void RowRemoved(int row) = 0;
     virtual void ShowMessage(const std::string& text) = 0;
-};
-
-// Where icons come from: the shell's extraction on Windows, a recorder in tests.
-class IconSource {
-public:
-    virtual ~IconSource() = default;
-    // The icon at index in file; an empty icon when there is none.
-    virtual TIcon Extract(const std::string& file, std::int32_t index) = 0;
-    // Icon 1 of the running executable.
-    virtual TIcon Fallback() = 0;
 };
 
 inline constexpr int kMaxEntries = 4096;

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "catalogue/Catalogue.h"
 #include "icons/IconLocation.h"
+#include "icons/IconSource.h"
 #include "icons/TIcon.h"
 
 // The icon at index in file, or an empty icon: for a missing file or icon, for a file that is

@@ -3,7 +3,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "registry/TRegistry.h"
+#include "registry/ERegistryException.h"
+#include "registry/KeyName.h"
 
 namespace keytree {
 
@@ -112,21 +113,16 @@ void copyValues(HKEY source, HKEY target) {
         if (!name.empty()) copyValue(source, target, name, false);
 }
 
-std::vector<std::wstring> components(const std::string& path) {
-    std::vector<std::wstring> parts;
+std::vector<std::string> components(const std::string& path) {
+    std::vector<std::string> parts;
     size_t start = 0;
     while (start <= path.size()) {
         size_t end = path.find('\\', start);
         if (end == std::string::npos) end = path.size();
-        if (end > start) parts.push_back(widen(std::string_view(path).substr(start, end - start)));
+        if (end > start) parts.push_back(path.substr(start, end - start));
         start = end + 1;
     }
     return parts;
-}
-
-bool sameName(const std::wstring& a, const std::wstring& b) {
-    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
-                                static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
 }
 
 }  // namespace
@@ -245,11 +241,11 @@ bool CopyTree(HKEY source, HKEY target, const std::string& destinationPath) {
 }
 
 bool PathWithin(const std::string& inner, const std::string& outer) {
-    const std::vector<std::wstring> in = components(inner);
-    const std::vector<std::wstring> out = components(outer);
+    const std::vector<std::string> in = components(inner);
+    const std::vector<std::string> out = components(outer);
     if (in.size() < out.size()) return false;
     for (size_t i = 0; i < out.size(); ++i)
-        if (!sameName(in[i], out[i])) return false;
+        if (!SameKeyName(in[i], out[i])) return false;
     return true;
 }
 

@@ -10,13 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Exception.h"
+#include "registry/ERegistryException.h"
 #include "registry/UniqueKey.h"
-
-class ERegistryException : public Exception {
-public:
-    using Exception::Exception;
-};
 
 class TRegistry {
 public:

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/Unique.h"
+#include "base/Unique.h"
 
 // HKEY_CLASSES_ROOT .. HKEY_DYN_DATA are pseudo handles owned by the system. Opening the empty
 // path below one of them may hand back the pseudo handle itself, so a key owner must be able to

@@ -1,6 +1,6 @@
 #include "ui/ConfirmBox.h"
 
-#include "app/Unique.h"
+#include "base/Unique.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/Unique.h"
+#include "base/Unique.h"
 
 using UniqueCursor = Unique<HCURSOR, DestroyCursor>;
 

@@ -1,25 +1,11 @@
 #pragma once
-// The system's file-open dialog as the program's two open dialogs use it, and the folder
-// rules around it: where a dialog starts and which folder a chosen file leaves behind.
+// The system's file-open dialog as the program's two open dialogs use it.
 
 #include <windows.h>
 
 #include <string>
 
-// The folder a dialog starts in, from a folder kept with its trailing backslash: one
-// trailing backslash goes, unless it follows a drive colon ("C:\" stays a drive's root).
-std::string InitialFolderFor(const std::string& folder);
-
-// The folder part of a path: every character up to and including the last "\" or ":";
-// empty when there is neither.
-std::string FolderPart(const std::string& path);
-
-// The name part of a path: what follows its folder part.
-std::string NamePart(const std::string& path);
-
-// A filter of the form "text|pattern|text|pattern" as the dialog wants it: each bar a NUL,
-// and the whole ended by two NULs.
-std::string DialogFilter(const std::string& barSeparated);
+#include "ui/FileDialogRules.h"
 
 // Room for a long path; the dialog reports a longer choice as an error.
 inline constexpr DWORD kPathRoom = 4096;

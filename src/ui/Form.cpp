@@ -3,7 +3,7 @@
 #include <exception>
 #include <vector>
 
-#include "app/Messages.h"
+#include "ui/Messages.h"
 #include "ui/WindowClass.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/Unique.h"
+#include "base/Unique.h"
 
 using UniqueFont = Unique<HFONT, DeleteObject>;
 using UniqueBrush = Unique<HBRUSH, DeleteObject>;

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/Exception.h"
+#include "base/Exception.h"
 
 int selectedRow(HWND list) {
     const LRESULT row = SendMessageA(list, LB_GETCURSEL, 0, 0);

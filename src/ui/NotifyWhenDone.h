@@ -2,7 +2,7 @@
 // Tells the shell once that associations changed when a command's registry work ends, also
 // when an error stopped it half-way: what was written before the error stays written.
 
-#include "app/ShellNotify.h"
+#include "ui/ShellNotify.h"
 
 class NotifyWhenDone {
 public:

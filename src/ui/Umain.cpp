@@ -4,12 +4,17 @@
 
 #include <algorithm>
 
-#include "app/Exception.h"
+#include <string>
+
+#include "base/Exception.h"
 #include "catalogue/Scan.h"
+#include "registry/TRegistry.h"
 #include "res/resource.h"
 #include "ui/ListBox.h"
 #include "ui/Picture.h"
 #include "ui/ToolButton.h"
+#include "ui/UAbout.h"
+#include "ui/UHelp.h"
 #include "ui/WindowText.h"
 
 TfrmMain* frmMain = nullptr;
@@ -20,6 +25,12 @@ constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMI
 constexpr DWORD kLabelStyle = SS_LEFTNOWORDWRAP | SS_NOPREFIX;
 constexpr int kToolSize = 40;
 constexpr int kLabelHeight = 13;
+
+// HKEY_CURRENT_USER\Software\Morvane\Kestrune\Settings, value DefaultDir. The selections
+// create the keys on the way; their results do not matter, as a failed one leaves the
+// current key where it was and the value is then read or written there.
+constexpr const char* kSettingsKey = "Settings";
+constexpr const char* kDefaultDirValue = "DefaultDir";
 
 }  // namespace
 
@@ -248,4 +259,62 @@ LRESULT TfrmMain::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
     }
     return TForm::WndProc(msg, wp, lp);
+}
+
+// The list has prepared the device context: its font, and the brush and text colours of a
+// plain or a selected row.
+void TfrmMain::lbDrawItem(HDC dc, int index, const RECT& rect, UINT) {
+    FillRect(dc, &rect, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
+    const TEntry* entry = Catalogue().Entry(index);
+    if (entry && !entry->Icon.empty())
+        DrawIcon(dc, rect.left + 2, rect.top + 2, static_cast<HICON>(entry->Icon.get()));
+    SIZE line{};
+    GetTextExtentPoint32A(dc, "Wg", 2, &line);
+    const std::string text = rowText(lb, index);
+    TextOutA(dc, rect.left + 40, rect.top + (kRowHeight - line.cy) / 2, text.c_str(),
+             static_cast<int>(text.size()));
+}
+
+void TfrmMain::lbClick() {
+    clearRows(lbExt);
+    // Also called by the commands when no row is selected (after deleting the first type):
+    // then there is no slot to read, and the labels go back to their first state.
+    const TEntry* entry = Catalogue().Entry(selectedRow(lb));
+    if (!entry) {
+        SetLabelCaption(lblIconName, kNoSelectionText);
+        SetLabelCaption(lblIconOffset, kNoSelectionText);
+        return;
+    }
+    for (const TExt* ext = entry->FirstExt; ext; ext = ext->NextInType) addRow(lbExt, ext->Name);
+    SetLabelCaption(lblIconName, entry->IconFile);
+    SetLabelCaption(lblIconOffset, std::to_string(entry->IconIndex));
+    if (rowCount(lbExt) > 0) selectRow(lbExt, 0);
+}
+
+void TfrmMain::lbDblClick() {
+    btnChangeIconClick();
+}
+
+// The About and Quick Help windows exist from start-up on; the result of their modal show
+// is not used.
+void TfrmMain::btnInfoClick() {
+    if (frmAbout) frmAbout->ShowModal();
+}
+
+void TfrmMain::btnHelpClick() {
+    if (frmHelp) frmHelp->ShowModal();
+}
+
+void TfrmMain::LoadSettings() {
+    TRegIniFile FReg("Software");
+    FReg.SelectKey("Morvane", true);
+    FReg.SelectKey("Kestrune", true);
+    FDefaultDir = FReg.ReadText(kSettingsKey, kDefaultDirValue, "");
+}
+
+void TfrmMain::SaveSettings() {
+    TRegIniFile FReg("Software");
+    FReg.SelectKey("Morvane", true);
+    FReg.SelectKey("Kestrune", true);
+    FReg.WriteText(kSettingsKey, kDefaultDirValue, FDefaultDir);
 }

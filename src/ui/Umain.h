@@ -14,6 +14,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "icons/TIcon.h"
+#include "ui/CatalogueList.h"
 #include "ui/DragTracker.h"
 #include "ui/Form.h"
 #include "ui/Gdi.h"
@@ -53,14 +54,6 @@ inline constexpr int kLibSlots = 1024;  // icons of one library at most
 inline constexpr const char* kNoSelectionText = "...";
 inline constexpr COLORREF kIconLabelColour = RGB(0, 64, 0);
 
-// The catalogue of the whole run; its rows are the rows of the main window's lb, its messages
-// plain message boxes.
-TCatalogue& Catalogue();
-// Makes list the file-type list the catalogue appends rows to and removes them from; a
-// window that goes away unbinds its list again.
-void BindCatalogueList(HWND list);
-void UnbindCatalogueList(HWND list);
-
 class TfrmMain : public TForm {
 public:
     TfrmMain() = default;
@@ -83,7 +76,7 @@ public:
     void btnInfoClick();
     void btnHelpClick();
     void btnChangeIconClick();                                            // UmainProperties.cpp
-    void lbLibDrawItem(HDC dc, int index, const RECT& rect, UINT state);  // UmainLibrary.cpp
+    void lbLibDrawItem(HDC dc, int index, const RECT& rect, UINT state);  // LibraryPanel.cpp
 
     // Handlers of the commands that come with their own files; each is declared here and
     // defined, and added to Command, by the change that brings it.
@@ -102,7 +95,7 @@ public:
     // Puts lbLib and lbExt in automatic drag mode with lb as the place to drop.
     void AttachDragAndDrop();
 
-    // The setting DefaultDir (UmainSetting.cpp).
+    // The setting DefaultDir.
     void LoadSettings();
     void SaveSettings();
 

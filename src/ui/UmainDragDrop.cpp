@@ -3,12 +3,12 @@
 
 #include <string>
 
-#include "app/Messages.h"
-#include "app/ShellNotify.h"
 #include "catalogue/Schema.h"
 #include "icons/IconExtract.h"
 #include "ui/ListBox.h"
+#include "ui/Messages.h"
 #include "ui/NotifyWhenDone.h"
+#include "ui/ShellNotify.h"
 #include "ui/Umain.h"
 
 namespace {

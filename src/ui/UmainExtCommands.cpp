@@ -5,15 +5,14 @@
 
 #include <string>
 
-#include "app/Exception.h"
-#include "app/Messages.h"
-#include "app/ShellNotify.h"
+#include "base/Exception.h"
 #include "catalogue/ExtName.h"
 #include "catalogue/Schema.h"
-#include "registry/TRegistry.h"
+#include "registry/KeyName.h"
 #include "ui/ConfirmBox.h"
 #include "ui/ListBox.h"
-#include "ui/TypeNameRules.h"
+#include "ui/Messages.h"
+#include "ui/ShellNotify.h"
 #include "ui/UAddExt.h"
 #include "ui/Umain.h"
 
@@ -85,9 +84,7 @@ void TfrmMain::btnDelExtClick() {
 
     bool removed = false;
     {
-        TRegistry FRegistry;
-        FRegistry.SetRoot(HKEY_CLASSES_ROOT);
-        FRegistry.SelectKey("", false);
+        ClassesRoot FRegistry;
         // A key that is gone already, or refused, still leaves the catalogue.
         removed = FRegistry.RemoveKeyTree(ext);
     }

@@ -5,13 +5,14 @@
 
 #include <string>
 
-#include "app/Exception.h"
-#include "app/Messages.h"
+#include "base/Exception.h"
 #include "catalogue/Schema.h"
+#include "catalogue/TypeNameRules.h"
 #include "icons/IconExtract.h"
+#include "registry/KeyName.h"
 #include "ui/ListBox.h"
+#include "ui/Messages.h"
 #include "ui/NotifyWhenDone.h"
-#include "ui/TypeNameRules.h"
 #include "ui/UProperties.h"
 #include "ui/Umain.h"
 
@@ -37,7 +38,7 @@ void TfrmMain::btnChangeIconClick() {
     const std::string name = frmProperties->TypeName();
     // An empty name would write into the root of HKEY_CLASSES_ROOT, a backslash into a key
     // nested in another, and the name of another existing key would take over that type.
-    const std::string refusal = RenameRefusal(name, oldName, keyPresent);
+    const std::string refusal = RenameRefusal(name, oldName, SameKeyName, keyPresent);
     if (!refusal.empty()) return PlainMessage(Handle(), refusal);
 
     entry->Description = frmProperties->Description();

@@ -5,14 +5,13 @@
 
 #include <string>
 
-#include "app/Exception.h"
-#include "app/Messages.h"
-#include "app/ShellNotify.h"
+#include "base/Exception.h"
 #include "catalogue/Schema.h"
-#include "registry/TRegistry.h"
+#include "catalogue/TypeNameRules.h"
 #include "ui/ListBox.h"
+#include "ui/Messages.h"
 #include "ui/NotifyWhenDone.h"
-#include "ui/TypeNameRules.h"
+#include "ui/ShellNotify.h"
 #include "ui/UProperties.h"
 #include "ui/Umain.h"
 
@@ -53,9 +52,7 @@ void TfrmMain::btnDelFileTypeClick() {
 
     bool present = false;
     {
-        TRegistry FRegistry;
-        FRegistry.SetRoot(HKEY_CLASSES_ROOT);
-        FRegistry.SelectKey("", false);
+        ClassesRoot FRegistry;
         // A key that is gone already, or refused, still leaves the catalogue. A refusal part
         // of the way down may have taken some subkeys, so the shell hears of any key that was
         // there.

@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "IconSetColours.h"
-#include "app/Unique.h"
+#include "base/Unique.h"
 #include "icons/IconExtract.h"
 #include "icons/LibraryIcons.h"
 #include "support/TestData.h"

@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "app/Messages.h"
 #include "registry/TRegistry.h"
 #include "support/ModalDriver.h"
 #include "support/Pump.h"
 #include "ui/Form.h"
+#include "ui/Messages.h"
 
 namespace {
 

@@ -278,39 +278,6 @@ TEST_F(PropertiesRefusals, NameOfAKeyThatNoRowShowsIsRefused) {
     ExpectRefused("Unlisted", "A key named \"Unlisted\" already exists!");
 }
 
-TEST(TypeNameRules, AFreshTopLevelNameIsAccepted) {
-    EXPECT_EQ(RenameRefusal("New", "Old", [](const std::string&) { return false; }), "");
-    EXPECT_EQ(NewTypeNameRefusal("New.Type 2"), "");
-}
-
-TEST(TypeNameRules, TheOldNameInAnyLetterCaseIsAcceptedWithoutAskingTheRegistry) {
-    auto present = [](const std::string&) { return true; };
-    EXPECT_EQ(RenameRefusal("Old", "Old", present), "");
-    EXPECT_EQ(RenameRefusal("OLD", "Old", present), "");
-    EXPECT_EQ(RenameRefusal("old", "Old", present), "");
-}
-
-TEST(TypeNameRules, ANewTypeMayNotBeEmptyOrHoldABackslash) {
-    EXPECT_EQ(NewTypeNameRefusal(""), "Enter a File Type name!");
-    EXPECT_EQ(NewTypeNameRefusal("a\\b"), "A File Type name cannot contain a backslash!");
-    EXPECT_EQ(NewTypeNameRefusal("\\"), "A File Type name cannot contain a backslash!");
-}
-
-TEST(TypeNameRules, NamesOfTheBaseKeyAreEmptyOrBackslashesOnly) {
-    EXPECT_TRUE(NamesBaseKey(""));
-    EXPECT_TRUE(NamesBaseKey("\\"));
-    EXPECT_TRUE(NamesBaseKey("\\\\"));
-    EXPECT_FALSE(NamesBaseKey("a"));
-    EXPECT_FALSE(NamesBaseKey("\\a"));
-}
-
-TEST(TypeNameRules, KeyNamesCompareAsTheRegistryDoes) {
-    EXPECT_TRUE(SameKeyName("txtfile", "TXTFILE"));
-    EXPECT_TRUE(SameKeyName("", ""));
-    EXPECT_FALSE(SameKeyName("txtfile", "txtfile2"));
-    EXPECT_FALSE(SameKeyName("a", ""));
-}
-
 // --- Types with unusual names as read ----------------------------------------------------
 
 class UnusualTypeNames : public PropertiesCommandTest {};

@@ -25,13 +25,13 @@
 
 #include "LibraryHarness.h"
 #include "MainWindowHarness.h"
+#include "catalogue/TypeNameRules.h"
 #include "icons/IconExtract.h"
 #include "support/ModalDriver.h"
 #include "support/Pump.h"
 #include "support/ScratchRegistry.h"
 #include "support/TestData.h"
 #include "ui/ListBox.h"
-#include "ui/TypeNameRules.h"
 #include "ui/UProperties.h"
 
 namespace props_test {

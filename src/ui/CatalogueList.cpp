@@ -1,7 +1,8 @@
-#include "app/Messages.h"
+#include "ui/CatalogueList.h"
+
 #include "icons/IconExtract.h"
 #include "ui/ListBox.h"
-#include "ui/Umain.h"
+#include "ui/Messages.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/Messages.h"
+#include "ui/Messages.h"
 
 std::string ErrorBoxText(const std::string& message) {
     // Compared as unsigned bytes: a text ending in a quote or a full stop gets none.

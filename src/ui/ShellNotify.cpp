@@ -1,4 +1,4 @@
-#include "app/ShellNotify.h"
+#include "ui/ShellNotify.h"
 
 #include <windows.h>
 #include <shlobj.h>
