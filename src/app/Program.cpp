@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ui/Form.h"
+#include "ui/ErrorBoundary.h"
 #include "ui/UAbout.h"
 #include "ui/UAddExt.h"
 #include "ui/UHelp.h"

@@ -1,6 +1,7 @@
 #include "ui/ConfirmBox.h"
 
 #include "base/Unique.h"
+#include "ui/ErrorBoundary.h"
 
 namespace {
 
@@ -14,18 +15,24 @@ bool isYesNoBox(HWND w) {
     return lstrcmpA(cls, "#32770") == 0 && GetDlgItem(w, IDYES) && GetDlgItem(w, IDNO);
 }
 
+// True when msg was Escape in a Yes/No box and has been answered as a press of "&No".
+bool answeredEscape(int code, const MSG* msg) {
+    if (code != MSGF_DIALOGBOX || !msg || msg->message != WM_KEYDOWN || msg->wParam != VK_ESCAPE)
+        return false;
+    const HWND box = msg->hwnd ? GetAncestor(msg->hwnd, GA_ROOT) : nullptr;
+    if (!box || !isYesNoBox(box)) return false;
+    SendMessageA(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, IDNO)));
+    return true;
+}
+
 LRESULT CALLBACK escapeAnswersNo(int code, WPARAM wp, LPARAM lp) {
     const auto* msg = reinterpret_cast<const MSG*>(lp);
-    if (code == MSGF_DIALOGBOX && msg && msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE) {
-        const HWND box = msg->hwnd ? GetAncestor(msg->hwnd, GA_ROOT) : nullptr;
-        if (box && isYesNoBox(box)) {
-            const HWND no = GetDlgItem(box, IDNO);
-            SendMessageA(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(no));
-            return TRUE;  // handled: the dialog manager must not see it again
-        }
-    }
-    return CallNextHookEx(nullptr, code, wp, lp);
+    bool answered = false;
+    RunGuarded(msg ? GetAncestor(msg->hwnd, GA_ROOT) : nullptr,
+               [&] { answered = answeredEscape(code, msg); });
+    // An answered Escape is handled: the dialog manager must not see it again.
+    return answered ? TRUE : CallNextHookEx(nullptr, code, wp, lp);
 }
 
 }  // namespace

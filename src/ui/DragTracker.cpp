@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "ui/Form.h"
+#include "ui/ErrorBoundary.h"
 #include "ui/ListBox.h"
 
 namespace {
@@ -69,14 +69,15 @@ LRESULT CALLBACK DragTracker::ListProc(HWND list, UINT msg, WPARAM wp, LPARAM lp
     auto* self = static_cast<DragTracker*>(GetPropA(list, kTrackerProp));
     if (!original) return DefWindowProcA(list, msg, wp, lp);
     if (!self) return CallWindowProcA(original, list, msg, wp, lp);
-    try {
-        return self->Handle(list, original, msg, wp, lp);
-    } catch (...) {
-        // An error in a handler ends the drag before the error box takes the screen.
-        self->Stop();
-        ReportCurrentError(GetAncestor(list, GA_ROOT));
-        return 0;
-    }
+    return AnswerGuarded(list, [&] {
+        try {
+            return self->Handle(list, original, msg, wp, lp);
+        } catch (...) {
+            // An error in a handler ends the drag before the error box takes the screen.
+            self->Stop();
+            throw;
+        }
+    });
 }
 
 LRESULT DragTracker::Handle(HWND list, WNDPROC original, UINT msg, WPARAM wp, LPARAM lp) {

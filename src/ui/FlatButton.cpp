@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/Form.h"
+#include "ui/ErrorBoundary.h"
 #include "ui/Gdi.h"
 #include "ui/WindowClass.h"
 #include "ui/WindowText.h"

@@ -1,25 +1,21 @@
 #include "ui/Form.h"
 
-#include <exception>
 #include <vector>
 
-#include "ui/Messages.h"
+#include "ui/ErrorBoundary.h"
 #include "ui/WindowClass.h"
 
 namespace {
 
 std::vector<HWND> modalStack;
 
-// An enumeration callback: no error may leave it, so one that has no room for the next
-// window ends the enumeration, and that window stays enabled.
+// An enumeration callback: an error ends the enumeration behind the boundary, and the windows
+// not reached by then stay enabled.
 BOOL CALLBACK collectEnabled(HWND w, LPARAM p) noexcept {
     auto* list = reinterpret_cast<std::vector<HWND>*>(p);
-    try {
+    return RunGuarded(GetActiveWindow(), [&] {
         if (IsWindowVisible(w) && IsWindowEnabled(w)) list->push_back(w);
-        return TRUE;
-    } catch (...) {
-        return FALSE;
-    }
+    });
 }
 
 }  // namespace
@@ -170,24 +166,8 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     return Default(msg, wp, lp);
 }
 
-void ReportCurrentError(HWND owner) noexcept {
-    try {
-        try {
-            throw;
-        } catch (const std::exception& e) {
-            ShowErrorBox(owner, e.what());
-        } catch (...) {
-            ShowErrorBox(owner, "Unexpected error");
-        }
-    } catch (...) {
-        // Not even the box could be shown (no memory for its text); the program goes on.
-    }
-}
-
 LRESULT CALLBACK TForm::Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     auto* self = reinterpret_cast<TForm*>(GetWindowLongPtrA(w, GWLP_USERDATA));
     if (!self) return DefWindowProcA(w, msg, wp, lp);
-    LRESULT result = 0;
-    RunGuarded(w, [&] { result = self->WndProc(msg, wp, lp); });
-    return result;
+    return AnswerGuarded(w, [&] { return self->WndProc(msg, wp, lp); });
 }

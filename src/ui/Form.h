@@ -1,7 +1,7 @@
 #pragma once
 // A top-level window of the program: created hidden once, shown as the main window or
 // modally, with a procedure that only dispatches. An error raised by a handler is caught
-// at the procedure and shown in the error box; no C++ exception crosses into the system.
+// at the procedure by the error boundary and shown in the error box.
 
 #include <windows.h>
 
@@ -72,21 +72,3 @@ private:
 
 // The window that runs the current modal loop, if any; keyboard navigation goes to it.
 HWND ActiveModalWindow();
-
-// Shows the error that is being handled in the error box over owner. Only for use inside a
-// catch block; never raises itself.
-void ReportCurrentError(HWND owner) noexcept;
-
-// Runs a piece of work at a boundary no C++ exception may cross (a window, subclass or timer
-// procedure, or a step the program block runs itself): an error ends the work there and is
-// shown in the error box, and the program goes on. Returns false when the work raised one.
-template <class Work>
-bool RunGuarded(HWND owner, Work&& work) noexcept {
-    try {
-        work();
-        return true;
-    } catch (...) {
-        ReportCurrentError(owner);
-        return false;
-    }
-}

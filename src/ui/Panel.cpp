@@ -1,12 +1,13 @@
 #include "ui/Panel.h"
 
+#include "ui/ErrorBoundary.h"
 #include "ui/WindowClass.h"
 
 namespace {
 
 constexpr const char* kPanelClass = "TPanel";
 
-LRESULT CALLBACK panelProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT panelProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_COMMAND:
         case WM_NOTIFY:
@@ -37,7 +38,8 @@ LRESULT CALLBACK panelProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 HWND CreatePanel(HWND parent, int x, int y, int w, int h, int id) {
-    RegisterWindowClass({kPanelClass, panelProc, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)});
+    RegisterWindowClass({kPanelClass, GuardedControlProc<panelProc>, 0,
+                         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)});
     return CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "",
                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y, w, h, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),

@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-#include "ui/Form.h"
+#include "ui/ErrorBoundary.h"
 #include "ui/Gdi.h"
 #include "ui/WindowClass.h"
 

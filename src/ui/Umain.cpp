@@ -10,6 +10,7 @@
 #include "catalogue/Scan.h"
 #include "registry/TRegistry.h"
 #include "res/resource.h"
+#include "ui/ErrorBoundary.h"
 #include "ui/ListBox.h"
 #include "ui/Picture.h"
 #include "ui/ToolButton.h"

@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include "ui/Form.h"
-
 struct WindowClassInfo {
     const char* name;
     WNDPROC proc;
@@ -15,12 +13,3 @@ struct WindowClassInfo {
 };
 
 void RegisterWindowClass(const WindowClassInfo& info);
-
-// The procedure of a control whose messages Handle answers: an error it raises is shown in
-// the error box over the control's top-level window and the message counts as answered.
-template <LRESULT (*Handle)(HWND, UINT, WPARAM, LPARAM)>
-LRESULT CALLBACK GuardedControlProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-    LRESULT result = 0;
-    if (!RunGuarded(GetAncestor(w, GA_ROOT), [&] { result = Handle(w, msg, wp, lp); })) return 0;
-    return result;
-}

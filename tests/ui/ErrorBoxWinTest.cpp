@@ -7,6 +7,7 @@
 #include "registry/TRegistry.h"
 #include "support/ModalDriver.h"
 #include "support/Pump.h"
+#include "ui/ErrorBoundary.h"
 #include "ui/Form.h"
 #include "ui/Messages.h"
 
