@@ -66,10 +66,8 @@ LRESULT handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     if (!s) return DefWindowProcA(w, msg, wp, lp);
     switch (msg) {
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(w, &ps);
-            draw(w, dc, *s);
-            EndPaint(w, &ps);
+            PaintDC dc(w);
+            draw(w, dc.get(), *s);
             return 0;
         }
         case WM_PRINTCLIENT:

@@ -39,5 +39,23 @@ private:
     HDC dc_;
 };
 
+// The DC of one WM_PAINT from BeginPaint, ended with EndPaint on every path, also when the
+// drawing raises.
+class PaintDC {
+public:
+    explicit PaintDC(HWND w) : w_(w), dc_(BeginPaint(w, &ps_)) {}
+    ~PaintDC() {
+        if (dc_) EndPaint(w_, &ps_);
+    }
+    PaintDC(const PaintDC&) = delete;
+    PaintDC& operator=(const PaintDC&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HWND w_;
+    PAINTSTRUCT ps_{};
+    HDC dc_;
+};
+
 // The windows' font: MS Sans Serif, 11 pixels high (8 point at 96 dpi), or bold and 13 high.
 UniqueFont MakeSansSerif(int height = 11, bool bold = false);

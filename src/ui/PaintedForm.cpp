@@ -1,12 +1,12 @@
 #include "ui/PaintedForm.h"
 
+#include "ui/Gdi.h"
+
 LRESULT TPaintedForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            Paint(dc);
-            EndPaint(Handle(), &ps);
+            PaintDC dc(Handle());
+            Paint(dc.get());
             return 0;
         }
         case WM_PRINTCLIENT: {

@@ -1,6 +1,7 @@
 #include "ui/Panel.h"
 
 #include "ui/ErrorBoundary.h"
+#include "ui/Gdi.h"
 #include "ui/WindowClass.h"
 
 namespace {
@@ -19,12 +20,10 @@ LRESULT panelProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CTLCOLORLISTBOX:
             return SendMessageA(GetParent(w), msg, wp, lp);
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(w, &ps);
+            PaintDC dc(w);
             RECT r;
             GetClientRect(w, &r);
-            DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
-            EndPaint(w, &ps);
+            DrawEdge(dc.get(), &r, BDR_RAISEDINNER, BF_RECT);
             return 0;
         }
         case WM_SIZE:

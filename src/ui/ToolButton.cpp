@@ -32,8 +32,8 @@ bool cursorInside(HWND w, LPARAM lp) {
 }
 
 void paint(HWND w, const ButtonState& s) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(w, &ps);
+    PaintDC paint(w);
+    HDC dc = paint.get();
     RECT r;
     GetClientRect(w, &r);
     DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (s.pressed ? DFCS_PUSHED : 0));
@@ -49,7 +49,6 @@ void paint(HWND w, const ButtonState& s) {
         TransparentBlt(dc, x, y, info.bmWidth, info.bmHeight, source.get(), 0, 0, info.bmWidth,
                        info.bmHeight, transparent);
     }
-    EndPaint(w, &ps);
 }
 
 LRESULT handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
