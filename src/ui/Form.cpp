@@ -1,5 +1,6 @@
 #include "ui/Form.h"
 
+#include <utility>
 #include <vector>
 
 #include "ui/ErrorBoundary.h"
@@ -25,14 +26,16 @@ HWND ActiveModalWindow() {
 }
 
 TForm::~TForm() {
-    if (hwnd_) {
-        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-        DestroyWindow(hwnd_);
+    // The window is unbound first: the messages of its destruction find no half-destroyed
+    // object. A window destroyed before has cleared the handle itself.
+    if (const HWND w = std::exchange(hwnd_, nullptr)) {
+        SetWindowLongPtrA(w, GWLP_USERDATA, 0);
+        DestroyWindow(w);
     }
 }
 
 void TForm::CreateForm(const FormStyle& s) {
-    RegisterWindowClass({s.className, DefWindowProcA, CS_DBLCLKS,
+    RegisterWindowClass({s.className, &TForm::Proc, CS_DBLCLKS,
                          reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), s.icon});
     RECT r{0, 0, s.clientWidth, s.clientHeight};
     AdjustWindowRectEx(&r, s.style, FALSE, s.exStyle);
@@ -42,14 +45,11 @@ void TForm::CreateForm(const FormStyle& s) {
         x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
         y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
     }
-    // The class procedure is the system's; this window's own is installed once it exists,
-    // before any control is added, so every message a control sends reaches the object.
-    HWND w0 = CreateWindowExA(s.exStyle, s.className, s.caption.c_str(), s.style, x, y, w, h,
-                              nullptr, nullptr, GetModuleHandleA(nullptr), this);
-    if (!w0) return;
-    hwnd_ = w0;
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TForm::Proc));
+    // The window binds itself to this object at WM_NCCREATE (Proc), so that the messages of
+    // its creation reach the object.
+    if (!CreateWindowExA(s.exStyle, s.className, s.caption.c_str(), s.style, x, y, w, h, nullptr,
+                         nullptr, GetModuleHandleA(nullptr), this))
+        return;
     // The created size may differ where the frame is drawn differently; keep the client size.
     RECT client;
     GetClientRect(hwnd_, &client);
@@ -166,8 +166,21 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     return Default(msg, wp, lp);
 }
 
+// The object comes with WM_NCCREATE and stays bound to the window until its last message,
+// WM_NCDESTROY; after that the object holds no handle. The few messages before WM_NCCREATE
+// (WM_GETMINMAXINFO) get the system's answer.
 LRESULT CALLBACK TForm::Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* form = static_cast<TForm*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+        form->hwnd_ = w;
+        SetWindowLongPtrA(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
     auto* self = reinterpret_cast<TForm*>(GetWindowLongPtrA(w, GWLP_USERDATA));
     if (!self) return DefWindowProcA(w, msg, wp, lp);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrA(w, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        return DefWindowProcA(w, msg, wp, lp);
+    }
     return AnswerGuarded(w, [&] { return self->WndProc(msg, wp, lp); });
 }
