@@ -1,12 +1,10 @@
 #pragma once
-// The flat button of the information windows: its caption on the window's face, a raised
-// edge while the mouse is over it and a sunken one while it is pressed. It never takes the
-// keyboard focus and is no tab stop, so no focus rectangle is ever drawn on it. A click, or
-// BM_CLICK, reaches the parent as WM_COMMAND with BN_CLICKED, like a system button's.
+// The flat button of the information windows: an owner-drawn push button (OwnerDrawnButton.h)
+// whose window text is its caption, drawn on the window's face; a raised edge while the mouse
+// is over it and a sunken one while it is pressed. As it never takes the keyboard focus, no
+// focus rectangle is ever drawn on it.
 
 #include <windows.h>
-
-inline constexpr const char* kFlatButtonClass = "KestruneFlatButton";
 
 // font is borrowed; the parent keeps it alive as long as the button.
 HWND CreateFlatButton(HWND parent, int id, const char* caption, int x, int y, int width, int height,

@@ -1,17 +1,15 @@
 #pragma once
-// The tool button: a push button with a picture and no caption that never takes the keyboard
-// focus, so pressing it leaves the focus (and the selection it shows) where it was. A click
-// reaches the parent as WM_COMMAND with BN_CLICKED, like a system button's.
+// The tool button: an owner-drawn push button (OwnerDrawnButton.h) that shows a picture, its
+// glyph, on a raised face and no caption. Its window text is its hint, the name a screen
+// reader gives it; the hint is shown by a tooltip of the window.
 
 #include <windows.h>
-
-inline constexpr const char* kToolButtonClass = "KestruneToolButton";
 
 // Creates the button with the bitmap resource glyphName as its glyph (the button owns it).
 // A missing resource leaves the button without a picture. The pixel in the glyph's lower
 // left corner is its transparent colour.
 HWND CreateToolButton(HWND parent, int id, int x, int y, int width, int height,
-                      const char* glyphName);
+                      const char* glyphName, const char* hint = "");
 
 // The button's glyph, or nullptr when it has none.
 HBITMAP ToolButtonGlyph(HWND button);

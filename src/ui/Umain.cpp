@@ -116,7 +116,7 @@ void TfrmMain::CreateControls() {
 
 void TfrmMain::AddToolButton(HWND& button, int id, int x, int y, const char* glyph,
                              const char* hint) {
-    button = CreateToolButton(Handle(), id, x, y, kToolSize, kToolSize, glyph);
+    button = CreateToolButton(Handle(), id, x, y, kToolSize, kToolSize, glyph, hint);
     if (!button || !Hints) return;
     TTTOOLINFOA tool{};
     // The size of the first tool record every tooltip version accepts.
