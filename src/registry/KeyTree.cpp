@@ -28,6 +28,30 @@ LSTATUS enumName(std::vector<char>& buffer, DWORD& length, EnumCall call) {
     return r;
 }
 
+// What a name enumeration does with a name that cannot be read.
+enum class Unreadable { Skip, Raise };
+
+// The names that call (one subkey or value enumeration call for index i) gives for the
+// indexes below count, in enumeration order.
+template <class EnumCall>
+std::vector<std::string> enumNames(DWORD count, DWORD longest, Unreadable unreadable,
+                                   EnumCall call) {
+    std::vector<std::string> names;
+    names.reserve(count);
+    std::vector<char> buffer(longest + 1);
+    for (DWORD i = 0; i < count; ++i) {
+        DWORD length = 0;
+        const LSTATUS r =
+            enumName(buffer, length, [&](char* name, DWORD* size) { return call(i, name, size); });
+        if (r == ERROR_NO_MORE_ITEMS) break;
+        if (r == ERROR_SUCCESS)
+            names.emplace_back(buffer.data(), length);
+        else if (unreadable == Unreadable::Raise)
+            Raise(kGetFailed, std::string());
+    }
+    return names;
+}
+
 // The names of the values of key, in enumeration order.
 std::vector<std::string> valueNames(HKEY key) {
     DWORD count = 0;
@@ -35,20 +59,11 @@ std::vector<std::string> valueNames(HKEY key) {
     if (RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
                          &longest, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
         return {};
-    std::vector<std::string> names;
-    std::vector<char> buffer(longest + 1);
-    for (DWORD i = 0; i < count; ++i) {
-        DWORD length = 0;
-        const LSTATUS r = enumName(buffer, length, [&](char* name, DWORD* size) {
-            return RegEnumValueA(key, i, name, size, nullptr, nullptr, nullptr, nullptr);
-        });
-        if (r == ERROR_NO_MORE_ITEMS) break;
-        // Leaving a value out would lose it when the old key is deleted, so a value that
-        // cannot even be named stops the copy while the old key is still whole.
-        if (r != ERROR_SUCCESS) Raise(kGetFailed, std::string());
-        names.emplace_back(buffer.data(), length);
-    }
-    return names;
+    // Leaving a value out would lose it when the old key is deleted, so a value that cannot
+    // even be named stops the copy while the old key is still whole.
+    return enumNames(count, longest, Unreadable::Raise, [&](DWORD i, char* name, DWORD* size) {
+        return RegEnumValueA(key, i, name, size, nullptr, nullptr, nullptr, nullptr);
+    });
 }
 
 std::wstring widen(std::string_view text) {
@@ -167,18 +182,9 @@ std::vector<std::string> SubkeyNames(HKEY key) {
     if (RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &count, &longest, nullptr, nullptr,
                          nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
         return {};
-    std::vector<std::string> names;
-    names.reserve(count);
-    std::vector<char> buffer(longest + 1);
-    for (DWORD i = 0; i < count; ++i) {
-        DWORD length = 0;
-        const LSTATUS r = enumName(buffer, length, [&](char* name, DWORD* size) {
-            return RegEnumKeyExA(key, i, name, size, nullptr, nullptr, nullptr, nullptr);
-        });
-        if (r == ERROR_NO_MORE_ITEMS) break;
-        if (r == ERROR_SUCCESS) names.emplace_back(buffer.data(), length);
-    }
-    return names;
+    return enumNames(count, longest, Unreadable::Skip, [&](DWORD i, char* name, DWORD* size) {
+        return RegEnumKeyExA(key, i, name, size, nullptr, nullptr, nullptr, nullptr);
+    });
 }
 
 ReadResult ReadRawValue(HKEY key, const std::string& name, RawValue& value) {
