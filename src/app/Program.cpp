@@ -9,30 +9,27 @@
 #include "ui/UProperties.h"
 #include "ui/Umain.h"
 
+namespace {
+
+// Creates one of the program's windows into slot behind the error boundary, with the error
+// box over owner. The windows live until the process ends; nothing frees them at exit.
+template <class Form>
+void createWindow(Form*& slot, HWND owner) {
+    RunGuarded(owner, [&] {
+        slot = new Form;
+        slot->Create();
+    });
+}
+
+}  // namespace
+
 bool CreateProgramWindows() {
-    // The windows live until the process ends; nothing frees them at exit.
-    RunGuarded(nullptr, [] {
-        auto* main = new TfrmMain;
-        frmMain = main;
-        main->Create();
-    });
+    createWindow(frmMain, nullptr);
     if (!frmMain || !frmMain->Handle()) return false;
-    RunGuarded(frmMain->Handle(), [] {
-        frmAddExt = new TfrmAddExt;
-        frmAddExt->Create();
-    });
-    RunGuarded(frmMain->Handle(), [] {
-        frmProperties = new TfrmProperties;
-        frmProperties->Create();
-    });
-    RunGuarded(frmMain->Handle(), [] {
-        frmAbout = new TfrmAbout;
-        frmAbout->Create();
-    });
-    RunGuarded(frmMain->Handle(), [] {
-        frmHelp = new TfrmHelp;
-        frmHelp->Create();
-    });
+    createWindow(frmAddExt, frmMain->Handle());
+    createWindow(frmProperties, frmMain->Handle());
+    createWindow(frmAbout, frmMain->Handle());
+    createWindow(frmHelp, frmMain->Handle());
     return true;
 }
 
