@@ -36,6 +36,25 @@ FileDialogResult RunFileOpenDialog(const FileDialogRequest& request) {
     return result;
 }
 
+FileDialogRequest TOpenDialog::Request(HWND owner, const char* filter) const {
+    FileDialogRequest request;
+    request.owner = owner;
+    request.filter = filter;
+    request.filterIndex = FilterIndex;
+    request.initialDir = InitialDir;
+    return request;
+}
+
+bool TOpenDialog::Take(const FileDialogResult& result, const char* dialogName) {
+    if (!result.chosen) {
+        RaiseFileDialogError(dialogName, result.error);
+        return false;
+    }
+    FileName = result.file;
+    FilterIndex = result.filterIndex;
+    return true;
+}
+
 void RaiseFileDialogError(const char* dialogName, DWORD error) {
     if (error != 0)
         throw Exception(std::string("The ") + dialogName + " dialog failed (error " +

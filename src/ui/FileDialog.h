@@ -33,3 +33,22 @@ FileDialogResult RunFileOpenDialog(const FileDialogRequest& request);
 
 // Raises the error of a dialog that failed (an error other than 0) in the error box's words.
 void RaiseFileDialogError(const char* dialogName, DWORD error);
+
+// What an open dialog of the program keeps from one opening to the next.
+class TOpenDialog {
+public:
+    // The folder the dialog starts in when the name it opens on names no folder of its own.
+    std::string InitialDir;
+    // The full path of the last confirmed choice.
+    std::string FileName;
+    // 1-based entry of the filter; the first at start, then the one last confirmed.
+    DWORD FilterIndex = 1;
+
+protected:
+    // An opening over owner with filter, from InitialDir and FilterIndex.
+    FileDialogRequest Request(HWND owner, const char* filter) const;
+    // Takes the outcome of an opening: a confirmed choice goes into FileName and FilterIndex
+    // (true); a cancel changes nothing (false); a dialog that failed raises its error, named
+    // after dialogName.
+    bool Take(const FileDialogResult& result, const char* dialogName);
+};

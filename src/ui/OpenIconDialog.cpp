@@ -3,14 +3,10 @@
 #include <cderr.h>
 #include <commdlg.h>
 
-#include "ui/FileDialog.h"
+#include <string>
 
 bool TOpenIconDialog::Execute(HWND owner) {
-    FileDialogRequest request;
-    request.owner = owner;
-    request.filter = kOpenIconFilter;
-    request.filterIndex = FilterIndex;
-    request.initialDir = InitialDir;
+    FileDialogRequest request = Request(owner, kOpenIconFilter);
     request.startName = FileName.size() < kPathRoom ? FileName : std::string();
     request.flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
 
@@ -21,11 +17,5 @@ bool TOpenIconDialog::Execute(HWND owner) {
         request.startName.clear();
         result = RunFileOpenDialog(request);
     }
-    if (!result.chosen) {
-        RaiseFileDialogError("Open", result.error);
-        return false;
-    }
-    FileName = result.file;
-    FilterIndex = result.filterIndex;
-    return true;
+    return Take(result, "Open");
 }

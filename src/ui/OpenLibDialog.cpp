@@ -3,11 +3,7 @@
 #include <commdlg.h>
 
 bool TOpenLibDialog::Execute(HWND owner) {
-    FileDialogRequest request;
-    request.owner = owner;
-    request.filter = kOpenLibFilter;
-    request.filterIndex = FilterIndex;
-    request.initialDir = InitialDir;
+    FileDialogRequest request = Request(owner, kOpenLibFilter);
     // The last file's name comes back into the name field, but without its folder: a folder
     // there would take the place of the initial folder, and the dialog starts in InitialDir.
     request.startName = NamePart(FileName);
@@ -15,12 +11,5 @@ bool TOpenLibDialog::Execute(HWND owner) {
     request.defaultExt = kOpenLibDefaultExt;
     // The file need not exist: a name that is not there simply opens an empty library.
     request.flags = OFN_HIDEREADONLY | OFN_ENABLESIZING;
-    const FileDialogResult result = RunFileOpenDialog(request);
-    if (!result.chosen) {
-        RaiseFileDialogError("Open Library", result.error);
-        return false;
-    }
-    FileName = result.file;
-    FilterIndex = result.filterIndex;
-    return true;
+    return Take(RunFileOpenDialog(request), "Open Library");
 }

@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "ui/FileDialog.h"
 
 inline constexpr const char* kOpenLibTitle = "Open Library";
@@ -12,16 +10,10 @@ inline constexpr const char* kOpenLibFilter =
     "Icon Libraries (*.icl)|*.icl|Files with Icons (*.dll,*.exe)|*.dll;*.exe|All Files (*.*)|*.*";
 inline constexpr const char* kOpenLibDefaultExt = "ICL";
 
-class TOpenLibDialog {
+class TOpenLibDialog : public TOpenDialog {
 public:
-    // Set before every opening; the dialog starts there (InitialFolderFor).
-    std::string InitialDir;
-    // The full path last chosen; empty until a choice was confirmed.
-    std::string FileName;
-    // 1-based entry of the filter; the entry chosen in the last confirmed opening.
-    DWORD FilterIndex = 1;
-
-    // Shows the dialog modally over owner. True when the user chose a file: FileName and
-    // FilterIndex then hold the choice. False when cancelled, and nothing changes.
+    // Shows the dialog modally over owner, starting in InitialDir (set before every opening).
+    // True when the user chose a file: FileName and FilterIndex then hold the choice. False
+    // when cancelled, and nothing changes.
     bool Execute(HWND owner);
 };
