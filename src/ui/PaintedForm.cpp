@@ -1,6 +1,20 @@
 #include "ui/PaintedForm.h"
 
+#include "ui/FlatButton.h"
 #include "ui/Gdi.h"
+
+namespace {
+
+constexpr int kSpeedButton1Id = 100;
+
+}  // namespace
+
+void TPaintedForm::CreatePaintedForm(const FormStyle& style, const char* caption, int x, int y,
+                                     int width, int height) {
+    CreateForm(style);
+    SpeedButton1 =
+        CreateFlatButton(Handle(), kSpeedButton1Id, caption, x, y, width, height, Font());
+}
 
 LRESULT TPaintedForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
@@ -17,8 +31,8 @@ LRESULT TPaintedForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         case WM_COMMAND:
-            if (LOWORD(wp) == FButtonId && HIWORD(wp) == BN_CLICKED) {
-                ButtonClick();
+            if (LOWORD(wp) == kSpeedButton1Id && HIWORD(wp) == BN_CLICKED) {
+                SpeedButton1Click();
                 return 0;
             }
             break;

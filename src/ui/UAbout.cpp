@@ -1,10 +1,12 @@
 #include "ui/UAbout.h"
 
-#include "ui/FlatButton.h"
-
 TfrmAbout* frmAbout = nullptr;
 
 namespace {
+
+constexpr int kAboutClientWidth = 193;
+constexpr int kAboutClientHeight = 268;
+constexpr COLORREF kAboutLightColour = RGB(128, 255, 128);
 
 const char* const kVersionText = "Kestrune v1.1";
 const char* const kWebAddress = "www.example.com";
@@ -13,8 +15,10 @@ const char* const kMailAddress = "kestrune@example.com";
 }  // namespace
 
 void TfrmAbout::Create() {
-    CreateForm(FormStyle{"TfrmAbout", kAboutCaption, WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN,
-                         WS_EX_TOOLWINDOW, kAboutClientWidth, kAboutClientHeight, true});
+    CreatePaintedForm(
+        FormStyle{"TfrmAbout", "About...", WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN,
+                  WS_EX_TOOLWINDOW, kAboutClientWidth, kAboutClientHeight, true},
+        "Close", 12, 228, 169, 37);
     const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
     const COLORREF black = RGB(0, 0, 0);
     HFONT bold = FBoldFont.get();
@@ -29,8 +33,6 @@ void TfrmAbout::Create() {
               Font(), text, false, true, true};
     Label11 = {46, 201, 97, 16, kMailAddress, bold, black, false, false, true, true};
     Label10 = {45, 200, 97, 16, kMailAddress, bold, kAboutLightColour, true, false, true, true};
-    SpeedButton1 =
-        CreateFlatButton(Handle(), IDC_ABOUT_SPEEDBUTTON1, "Close", 12, 228, 169, 37, Font());
 }
 
 // The ordinary close request: shown modally, the window ends its modal show with Cancel.

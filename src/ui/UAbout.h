@@ -5,25 +5,16 @@
 
 #include <windows.h>
 
-#include "ui/PaintedForm.h"
 #include "ui/Gdi.h"
+#include "ui/PaintedForm.h"
 #include "ui/PaintedLabel.h"
-
-inline constexpr const char* kAboutCaption = "About...";
-inline constexpr int kAboutClientWidth = 193;
-inline constexpr int kAboutClientHeight = 268;
-inline constexpr COLORREF kAboutLightColour = RGB(128, 255, 128);
-
-enum : int { IDC_ABOUT_SPEEDBUTTON1 = 100 };
 
 class TfrmAbout : public TPaintedForm {
 public:
-    TfrmAbout() : TPaintedForm(IDC_ABOUT_SPEEDBUTTON1) {}
-
     // Builds the window hidden from its layout.
     void Create();
-
-    void SpeedButton1Click();
+    // The button's click is the ordinary close request.
+    void SpeedButton1Click() override;
 
     // Painted in this order: each light copy lies over its dark copy.
     PaintedLabel Label1;   // "Kestrune v1.1", dark
@@ -34,11 +25,9 @@ public:
     PaintedLabel Label7;   // the invitation to write
     PaintedLabel Label11;  // the e-mail address, dark
     PaintedLabel Label10;  // the same, light
-    HWND SpeedButton1 = nullptr;
 
 protected:
     void Paint(HDC dc) const override;
-    void ButtonClick() override { SpeedButton1Click(); }
 
 private:
     UniqueFont FBoldFont = MakeSansSerif(13, true);

@@ -1,10 +1,12 @@
 #include "ui/UHelp.h"
 
-#include "ui/FlatButton.h"
-
 TfrmHelp* frmHelp = nullptr;
 
 namespace {
+
+constexpr int kHelpClientWidth = 377;
+constexpr int kHelpClientHeight = 235;
+constexpr COLORREF kHelpTextColour = RGB(0, 255, 128);
 
 // Lines are broken by CR LF. "automaticaly" is the program's own spelling of that word.
 const char* const kHelpText =
@@ -29,15 +31,15 @@ const char* const kWarningText =
 }  // namespace
 
 void TfrmHelp::Create() {
-    CreateForm(FormStyle{"TfrmHelp", kHelpCaption, WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN, 0,
-                         kHelpClientWidth, kHelpClientHeight, true});
+    CreatePaintedForm(
+        FormStyle{"TfrmHelp", "Kestrune Quick Help", WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN,
+                  0, kHelpClientWidth, kHelpClientHeight, true},
+        "Okay", 284, 192, 89, 37);
     const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
     Label1 = {4, 4, 370, 190, kHelpText, Font(), text, false, true};
     Label2 = {3, 3, 370, 190, kHelpText, Font(), kHelpTextColour, true, true};
     Label3 = {4, 196, 264, 32, kWarningText, Font(), text, false, true};
     Label4 = {3, 195, 264, 32, kWarningText, Font(), RGB(255, 255, 255), true, true};
-    SpeedButton1 =
-        CreateFlatButton(Handle(), IDC_HELP_SPEEDBUTTON1, "Okay", 284, 192, 89, 37, Font());
 }
 
 void TfrmHelp::SpeedButton1Click() {
