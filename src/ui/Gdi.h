@@ -1,9 +1,10 @@
 #pragma once
-// Owners for GDI objects and device contexts, and a guard that puts back what a drawing
-// routine selected into a borrowed device context.
+// Owners for GDI objects and device contexts, and guards that put back what a drawing
+// routine changed in a borrowed device context.
 
 #include <windows.h>
 
+#include "base/NonCopyable.h"
 #include "base/Unique.h"
 
 using UniqueFont = Unique<HFONT, DeleteObject>;
@@ -11,50 +12,53 @@ using UniqueBrush = Unique<HBRUSH, DeleteObject>;
 using UniqueBitmap = Unique<HBITMAP, DeleteObject>;
 using UniqueDC = Unique<HDC, DeleteDC>;
 
-class SelectGuard {  // selects obj into dc, restores the previous object when it goes
+// Selects obj into dc, and the previous object back when the guard goes.
+class SelectGuard : NonCopyable {
 public:
     SelectGuard(HDC dc, HGDIOBJ obj) : dc_(dc), old_(SelectObject(dc, obj)) {}
     ~SelectGuard() { SelectObject(dc_, old_); }
-    SelectGuard(const SelectGuard&) = delete;
-    SelectGuard& operator=(const SelectGuard&) = delete;
 
 private:
     HDC dc_;
     HGDIOBJ old_;
 };
 
-// A window's DC from GetDC, released again with ReleaseDC.
-class WindowDC {
+// Something borrowed from owner for as long as the guard lives: Take(owner) gives it, and
+// Give(owner, it) hands it back, unless Take failed (gave 0).
+template <class Owner, class Value, auto Take, auto Give>
+class Borrowed : NonCopyable {
 public:
-    explicit WindowDC(HWND w) : w_(w), dc_(GetDC(w)) {}
-    ~WindowDC() {
-        if (dc_) ReleaseDC(w_, dc_);
+    explicit Borrowed(Owner owner) : owner_(owner), value_(Take(owner)) {}
+    ~Borrowed() {
+        if (value_) Give(owner_, value_);
     }
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
-    HDC get() const { return dc_; }
+    Value get() const { return value_; }
 
 private:
-    HWND w_;
-    HDC dc_;
+    Owner owner_;
+    Value value_;
 };
+
+// A window's DC from GetDC, released again with ReleaseDC.
+using WindowDC = Borrowed<HWND, HDC, GetDC, ReleaseDC>;
+
+// The whole state of a borrowed DC (objects, colours, modes), saved with SaveDC and restored
+// when the guard goes, also after an error.
+using SavedDC = Borrowed<HDC, int, SaveDC, RestoreDC>;
 
 // The DC of one WM_PAINT from BeginPaint, ended with EndPaint on every path, also when the
 // drawing raises.
-class PaintDC {
+class PaintDC : NonCopyable {
 public:
-    explicit PaintDC(HWND w) : w_(w), dc_(BeginPaint(w, &ps_)) {}
+    explicit PaintDC(HWND w) : w_(w) { BeginPaint(w, &ps_); }
     ~PaintDC() {
-        if (dc_) EndPaint(w_, &ps_);
+        if (ps_.hdc) EndPaint(w_, &ps_);
     }
-    PaintDC(const PaintDC&) = delete;
-    PaintDC& operator=(const PaintDC&) = delete;
-    HDC get() const { return dc_; }
+    HDC get() const { return ps_.hdc; }
 
 private:
     HWND w_;
     PAINTSTRUCT ps_{};
-    HDC dc_;
 };
 
 // The windows' font: MS Sans Serif, 11 pixels high (8 point at 96 dpi), or bold and 13 high.

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "base/Exception.h"
+#include "ui/Gdi.h"
 
 int selectedRow(HWND list) {
     const LRESULT row = SendMessageA(list, LB_GETCURSEL, 0, 0);
@@ -63,27 +64,9 @@ int rowAt(HWND list, POINT pt) {
     return row < rowCount(list) ? row : -1;
 }
 
-namespace {
-
-// The row's device context is the list's; it goes back as it came, also after an error.
-class SavedDC {
-public:
-    explicit SavedDC(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-    ~SavedDC() {
-        if (saved_) RestoreDC(dc_, saved_);
-    }
-    SavedDC(const SavedDC&) = delete;
-    SavedDC& operator=(const SavedDC&) = delete;
-
-private:
-    HDC dc_;
-    int saved_;
-};
-
-}  // namespace
-
 void paintOwnerDrawnRow(const DRAWITEMSTRUCT& item, HFONT font, const RowPainter& painter) {
     HDC dc = item.hDC;
+    // The row's device context is the list's; it goes back as it came, also after an error.
     SavedDC saved(dc);
     if (font) SelectObject(dc, font);
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
