@@ -8,34 +8,18 @@
 #include <fstream>
 
 #include "IconSetColours.h"
-#include "base/Unique.h"
 #include "icons/IconExtract.h"
 #include "icons/LibraryIcons.h"
+#include "support/Pixels.h"
 #include "support/TestData.h"
 
 namespace {
 
-using UniqueDC = Unique<HDC, DeleteDC>;
-using UniqueBitmap = Unique<HBITMAP, DeleteObject>;
-
 // Draws the icon at (0, 0) on a white 32 x 32 surface and returns the pixel at (x, y).
 COLORREF pixelOf(HICON icon, int x, int y) {
-    UniqueDC dc(CreateCompatibleDC(nullptr));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = 32;
-    info.bmiHeader.biHeight = -32;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    UniqueBitmap bmp(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    HGDIOBJ old = SelectObject(dc.get(), bmp.get());
-    RECT all{0, 0, 32, 32};
-    FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    DrawIcon(dc.get(), 0, 0, icon);
-    const COLORREF c = GetPixel(dc.get(), x, y);
-    SelectObject(dc.get(), old);
-    return c;
+    Pixels surface(32, 32, RGB(255, 255, 255));
+    DrawIcon(surface.dc(), 0, 0, icon);
+    return surface.at(x, y);
 }
 
 HICON handleOf(const TIcon& icon) {

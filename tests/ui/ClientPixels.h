@@ -1,57 +1,13 @@
 #pragma once
-// The pixels a window (or a piece of text) draws, read back from a 32-bit memory bitmap, for
+// The pixels a window (or a piece of text) draws, read back from a 32-bit memory surface, for
 // tests that check what a window looks like without depending on the screen.
 
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
+#include "support/Pixels.h"
 #include "ui/Gdi.h"
-
-class Pixels {
-public:
-    Pixels(int width, int height) : width_(width), height_(height) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;  // top row first
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        dc_.reset(CreateCompatibleDC(nullptr));
-        bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
-        old_ = SelectObject(dc_.get(), bitmap_.get());
-    }
-    ~Pixels() { SelectObject(dc_.get(), old_); }
-    Pixels(const Pixels&) = delete;
-    Pixels& operator=(const Pixels&) = delete;
-
-    HDC dc() const { return dc_.get(); }
-    int width() const { return width_; }
-    int height() const { return height_; }
-    bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
-    // The colour at (x, y) as a COLORREF; outside the bitmap: CLR_INVALID.
-    COLORREF at(int x, int y) const {
-        if (!inside(x, y)) return CLR_INVALID;
-        GdiFlush();
-        const DWORD v = static_cast<const DWORD*>(bits_)[y * width_ + x];
-        return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
-    }
-    std::vector<COLORREF> all() const {
-        std::vector<COLORREF> out;
-        for (int y = 0; y < height_; ++y)
-            for (int x = 0; x < width_; ++x) out.push_back(at(x, y));
-        return out;
-    }
-
-private:
-    int width_, height_;
-    UniqueDC dc_;
-    UniqueBitmap bitmap_;
-    void* bits_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-};
 
 // What the window paints in its client area, asked for with WM_PRINTCLIENT.
 inline void PrintClient(HWND w, Pixels& into) {
@@ -65,9 +21,7 @@ inline void PrintClient(HWND w, Pixels& into) {
 class TextInk {
 public:
     TextInk(const std::string& text, HFONT font, int width, int height, UINT format, int margin)
-        : margin_(margin), pixels_(width + 2 * margin, height + 2 * margin) {
-        RECT all{0, 0, pixels_.width(), pixels_.height()};
-        FillRect(pixels_.dc(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        : margin_(margin), pixels_(width + 2 * margin, height + 2 * margin, RGB(255, 255, 255)) {
         SelectGuard select(pixels_.dc(), font);
         SetBkMode(pixels_.dc(), TRANSPARENT);
         SetTextColor(pixels_.dc(), RGB(0, 0, 0));

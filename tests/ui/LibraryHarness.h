@@ -13,6 +13,7 @@
 
 #include "IconSetColours.h"
 #include "MainWindowHarness.h"
+#include "support/Pixels.h"
 #include "support/TestData.h"
 #include "ui/Gdi.h"
 #include "ui/OpenLibDialog.h"
@@ -93,38 +94,10 @@ inline SeenFileDialog ReadFileDialog(HWND dialog) {
     return seen;
 }
 
-// Draws into a 32-bit memory surface; pixels read back as COLORREF.
-class Surface {
+// A surface of one row or cell that shows kUnpainted where nothing is drawn.
+class Surface : public Pixels {
 public:
-    Surface(int width, int height) : width_(width), height_(height) {
-        dc_.reset(CreateCompatibleDC(nullptr));
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
-        old_ = SelectObject(dc_.get(), bitmap_.get());
-        for (int i = 0; i < width * height; ++i) static_cast<DWORD*>(bits_)[i] = 0x00123456;
-    }
-    ~Surface() { SelectObject(dc_.get(), old_); }
-    Surface(const Surface&) = delete;
-    Surface& operator=(const Surface&) = delete;
-    HDC dc() const { return dc_.get(); }
-    int width() const { return width_; }
-    int height() const { return height_; }
-    COLORREF at(int x, int y) const {
-        const DWORD p = static_cast<const DWORD*>(bits_)[y * width_ + x];
-        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-    }
-
-private:
-    int width_, height_;
-    UniqueDC dc_;
-    UniqueBitmap bitmap_;
-    void* bits_ = nullptr;
-    HGDIOBJ old_ = nullptr;
+    Surface(int width, int height) : Pixels(width, height, kUnpainted) {}
 };
 
 inline COLORREF ColourOfIcon(int i) {

@@ -3,6 +3,7 @@
 
 #include "IconSetColours.h"
 #include "MainWindowHarness.h"
+#include "support/Pixels.h"
 #include "support/TestData.h"
 #include "ui/Gdi.h"
 
@@ -11,32 +12,9 @@ namespace {
 constexpr int kWidth = 301;
 constexpr int kHeight = 36;
 
-// A 32-bit top-down surface of one row, filled with a colour no drawing uses.
-class RowSurface {
-public:
-    RowSurface() : dc_(CreateCompatibleDC(nullptr)) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = kWidth;
-        info.bmiHeader.biHeight = -kHeight;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
-        old_ = SelectObject(dc_.get(), bitmap_.get());
-        for (int i = 0; i < kWidth * kHeight; ++i) static_cast<DWORD*>(bits_)[i] = 0x00123456;
-    }
-    ~RowSurface() { SelectObject(dc_.get(), old_); }
-    HDC dc() const { return dc_.get(); }
-    COLORREF at(int x, int y) const {
-        const DWORD p = static_cast<const DWORD*>(bits_)[y * kWidth + x];
-        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-    }
-
-private:
-    UniqueDC dc_;
-    UniqueBitmap bitmap_;
-    void* bits_ = nullptr;
-    HGDIOBJ old_ = nullptr;
+// A surface of one row, filled with a colour no drawing uses.
+struct RowSurface : Pixels {
+    RowSurface() : Pixels(kWidth, kHeight, kUnpainted) {}
 };
 
 // The bounding box of the pixels that differ from background in columns [x0, x1).
@@ -83,7 +61,7 @@ protected:
         SetBkMode(s.dc(), TRANSPARENT);
         SetTextColor(s.dc(), RGB(0, 0, 0));
         TextOutA(s.dc(), x, y, text.c_str(), static_cast<int>(text.size()));
-        return inkBox(s, RGB(0x12, 0x34, 0x56), 0, kWidth);
+        return inkBox(s, kUnpainted, 0, kWidth);
     }
 
     int LineHeight() {
