@@ -118,15 +118,7 @@ protected:
     // The colour row of lb shows at (x, y) of the row, as the window draws it.
     COLORREF TypePixel(int row, int x, int y) {
         library_test::Surface s(305, kRowHeight);
-        DRAWITEMSTRUCT item{};
-        item.CtlType = ODT_LISTBOX;
-        item.CtlID = IDC_LB;
-        item.itemID = static_cast<UINT>(row);
-        item.itemAction = ODA_DRAWENTIRE;
-        item.hwndItem = form->lb;
-        item.hDC = s.dc();
-        item.rcItem = RECT{0, 0, s.width(), s.height()};
-        SendMessageA(form->Handle(), WM_DRAWITEM, IDC_LB, reinterpret_cast<LPARAM>(&item));
+        DrawListRow(form->lb, row, s);
         return s.at(x, y);
     }
 

@@ -13,7 +13,7 @@
 
 #include "IconSetColours.h"
 #include "MainWindowHarness.h"
-#include "support/Pixels.h"
+#include "support/OwnerDraw.h"
 #include "support/TestData.h"
 #include "ui/Gdi.h"
 #include "ui/OpenLibDialog.h"
@@ -130,16 +130,7 @@ protected:
         SendMessageA(form->lbLib, LB_GETITEMRECT, static_cast<WPARAM>(cell),
                      reinterpret_cast<LPARAM>(&r));
         library_test::Surface s(r.right - r.left, r.bottom - r.top);
-        DRAWITEMSTRUCT item{};
-        item.CtlType = ODT_LISTBOX;
-        item.CtlID = IDC_LBLIB;
-        item.itemID = static_cast<UINT>(cell);
-        item.itemAction = ODA_DRAWENTIRE;
-        item.itemState = state;
-        item.hwndItem = form->lbLib;
-        item.hDC = s.dc();
-        item.rcItem = RECT{0, 0, s.width(), s.height()};
-        SendMessageA(form->Handle(), WM_DRAWITEM, IDC_LBLIB, reinterpret_cast<LPARAM>(&item));
+        DrawListRow(form->lbLib, cell, s, state);
         return s.at(x, y);
     }
 

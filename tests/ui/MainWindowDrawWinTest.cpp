@@ -3,7 +3,7 @@
 
 #include "IconSetColours.h"
 #include "MainWindowHarness.h"
-#include "support/Pixels.h"
+#include "support/OwnerDraw.h"
 #include "support/TestData.h"
 #include "ui/Gdi.h"
 
@@ -41,18 +41,7 @@ protected:
         font_ = reinterpret_cast<HFONT>(SendMessageA(form->lb, WM_GETFONT, 0, 0));
     }
 
-    void Draw(const RowSurface& s, int row, UINT state) {
-        DRAWITEMSTRUCT item{};
-        item.CtlType = ODT_LISTBOX;
-        item.CtlID = IDC_LB;
-        item.itemID = static_cast<UINT>(row);
-        item.itemAction = ODA_DRAWENTIRE;
-        item.itemState = state;
-        item.hwndItem = form->lb;
-        item.hDC = s.dc();
-        item.rcItem = RECT{0, 0, kWidth, kHeight};
-        SendMessageA(form->Handle(), WM_DRAWITEM, IDC_LB, reinterpret_cast<LPARAM>(&item));
-    }
+    void Draw(const RowSurface& s, int row, UINT state) { DrawListRow(form->lb, row, s, state); }
 
     // Where the row's text would appear drawn alone at (x, y) in the list's font.
     RECT TextAlone(const std::string& text, int x, int y) {

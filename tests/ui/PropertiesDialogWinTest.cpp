@@ -238,15 +238,7 @@ TEST_F(PropertiesDialog, FileOfFifteenHundredIconsShowsItsFirst256) {
     answer.onOpen = [&](TfrmProperties& d) {
         // Cell 255 holds icon 255 of the file: its colour, drawn by the dialog.
         library_test::Surface s(37, 36);
-        DRAWITEMSTRUCT item{};
-        item.CtlType = ODT_LISTBOX;
-        item.CtlID = static_cast<UINT>(GetDlgCtrlID(d.lb));
-        item.itemID = 255;
-        item.itemAction = ODA_DRAWENTIRE;
-        item.hwndItem = d.lb;
-        item.hDC = s.dc();
-        item.rcItem = RECT{0, 0, 37, 36};
-        SendMessageA(d.Handle(), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+        DrawListRow(d.lb, 255, s);
         last = s.at(2 + 16, 2 + 16);
     };
     const SeenProperties seen = Show("D", "T", TestDataPath("icons1500.dll"), 0, answer);

@@ -43,16 +43,7 @@ protected:
     static COLORREF CellPixel(TfrmProperties& d, int cell, int width, int x, int y,
                               UINT state = 0) {
         library_test::Surface s(width, kIconCellHeight);
-        DRAWITEMSTRUCT item{};
-        item.CtlType = ODT_LISTBOX;
-        item.CtlID = static_cast<UINT>(GetDlgCtrlID(d.lb));
-        item.itemID = static_cast<UINT>(cell);
-        item.itemAction = ODA_DRAWENTIRE;
-        item.itemState = state;
-        item.hwndItem = d.lb;
-        item.hDC = s.dc();
-        item.rcItem = RECT{0, 0, width, kIconCellHeight};
-        SendMessageA(d.Handle(), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+        DrawListRow(d.lb, cell, s, state);
         return s.at(x, y);
     }
 
