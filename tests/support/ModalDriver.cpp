@@ -4,23 +4,11 @@
 
 #include <algorithm>
 
+#include "support/WindowInfo.h"
+
 namespace {
 
 ModalDriver* current = nullptr;
-
-std::string textOf(HWND w) {
-    const int length = GetWindowTextLengthA(w);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int got = GetWindowTextA(w, text.data(), length + 1);
-    text.resize(static_cast<size_t>(got > 0 ? got : 0));
-    return text;
-}
-
-std::string classOf(HWND w) {
-    char name[256] = {};
-    GetClassNameA(w, name, sizeof name);
-    return name;
-}
 
 struct Search {
     const std::function<bool(HWND)>* match;
@@ -40,15 +28,15 @@ BOOL CALLBACK findWindow(HWND w, LPARAM p) {
 BOOL CALLBACK readChild(HWND w, LPARAM p) {
     auto* seen = reinterpret_cast<SeenMessageBox*>(p);
     if (!IsWindowVisible(w)) return TRUE;
-    const std::string cls = classOf(w);
+    const std::string cls = ClassOf(w);
     if (_stricmp(cls.c_str(), "Button") == 0) {
-        seen->buttons.push_back(textOf(w));
+        seen->buttons.push_back(TextOf(w));
     } else if (_stricmp(cls.c_str(), "Static") == 0) {
         const LONG style = GetWindowLongA(w, GWL_STYLE);
         if ((style & SS_TYPEMASK) == SS_ICON) {
             seen->icon = reinterpret_cast<HICON>(SendMessageA(w, STM_GETICON, 0, 0));
         } else {
-            const std::string text = textOf(w);
+            const std::string text = TextOf(w);
             if (!text.empty()) seen->text += text;
         }
     }
@@ -58,12 +46,12 @@ BOOL CALLBACK readChild(HWND w, LPARAM p) {
 }  // namespace
 
 bool IsMessageBoxWindow(HWND w) {
-    return classOf(w) == "#32770";
+    return ClassOf(w) == "#32770";
 }
 
 SeenMessageBox ReadMessageBox(HWND box) {
     SeenMessageBox seen;
-    seen.caption = textOf(box);
+    seen.caption = TextOf(box);
     EnumChildWindows(box, readChild, reinterpret_cast<LPARAM>(&seen));
     return seen;
 }

@@ -9,6 +9,7 @@
 
 #include "support/ModalDriver.h"
 #include "support/Pump.h"
+#include "support/WindowInfo.h"
 #include "ui/ClientPixels.h"
 #include "ui/FlatButton.h"
 #include "ui/Form.h"
@@ -48,12 +49,6 @@ COLORREF face() {
 }
 COLORREF windowText() {
     return GetSysColor(COLOR_WINDOWTEXT);
-}
-
-std::string textOf(HWND w) {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(w)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(w, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 SIZE clientSize(HWND w) {
@@ -157,7 +152,7 @@ TEST_F(HelpAboutTest, BothWindowsAreCreatedHidden) {
 }
 
 TEST_F(HelpAboutTest, HelpHasItsCaptionAndClientSize) {
-    EXPECT_EQ(textOf(help.Handle()), "Kestrune Quick Help");
+    EXPECT_EQ(TextOf(help.Handle()), "Kestrune Quick Help");
     const SIZE size = clientSize(help.Handle());
     EXPECT_EQ(size.cx, 377);
     EXPECT_EQ(size.cy, 235);
@@ -174,7 +169,7 @@ TEST_F(HelpAboutTest, HelpHasACaptionButNoBorderIconsAndNoSizingFrame) {
 }
 
 TEST_F(HelpAboutTest, AboutHasItsCaptionAndClientSize) {
-    EXPECT_EQ(textOf(about.Handle()), "About...");
+    EXPECT_EQ(TextOf(about.Handle()), "About...");
     const SIZE size = clientSize(about.Handle());
     EXPECT_EQ(size.cx, 193);
     EXPECT_EQ(size.cy, 268);
@@ -195,8 +190,8 @@ TEST_F(HelpAboutTest, BothWindowsAreCentredOnTheScreen) {
     for (HWND w : {help.Handle(), about.Handle()}) {
         RECT r;
         GetWindowRect(w, &r);
-        EXPECT_LE(std::abs((r.left + r.right) - screenX), 2) << textOf(w);
-        EXPECT_LE(std::abs((r.top + r.bottom) - screenY), 2) << textOf(w);
+        EXPECT_LE(std::abs((r.left + r.right) - screenX), 2) << TextOf(w);
+        EXPECT_LE(std::abs((r.top + r.bottom) - screenY), 2) << TextOf(w);
     }
 }
 
@@ -248,15 +243,9 @@ TEST_F(HelpAboutTest, WarningIsDrawnWhiteOverItsDarkCopy) {
 
 TEST_F(HelpAboutTest, HelpButtonSaysOkayAndIsNoTabStop) {
     ASSERT_TRUE(IsWindow(help.SpeedButton1));
-    EXPECT_EQ(textOf(help.SpeedButton1), "Okay");
+    EXPECT_EQ(TextOf(help.SpeedButton1), "Okay");
     EXPECT_EQ(GetWindowLongA(help.SpeedButton1, GWL_STYLE) & WS_TABSTOP, 0);
-    RECT r;
-    GetWindowRect(help.SpeedButton1, &r);
-    MapWindowPoints(nullptr, help.Handle(), reinterpret_cast<POINT*>(&r), 2);
-    EXPECT_EQ(r.left, 284);
-    EXPECT_EQ(r.top, 192);
-    EXPECT_EQ(r.right - r.left, 89);
-    EXPECT_EQ(r.bottom - r.top, 37);
+    EXPECT_EQ(PlaceIn(help.SpeedButton1, help.Handle()), RectAt(284, 192, 89, 37));
 }
 
 // --- About's texts ---------------------------------------------------------------------------
@@ -433,15 +422,9 @@ TEST_F(HelpAboutTest, AboutOpensAgainAfterItsButtonClosedIt) {
 }
 
 TEST_F(HelpAboutTest, AboutButtonHasItsCaptionAndPlace) {
-    EXPECT_EQ(textOf(about.SpeedButton1), "Close");
+    EXPECT_EQ(TextOf(about.SpeedButton1), "Close");
     EXPECT_EQ(GetWindowLongA(about.SpeedButton1, GWL_STYLE) & WS_TABSTOP, 0);
-    RECT r;
-    GetWindowRect(about.SpeedButton1, &r);
-    MapWindowPoints(nullptr, about.Handle(), reinterpret_cast<POINT*>(&r), 2);
-    EXPECT_EQ(r.left, 12);
-    EXPECT_EQ(r.top, 228);
-    EXPECT_EQ(r.right - r.left, 169);
-    EXPECT_EQ(r.bottom - r.top, 37);
+    EXPECT_EQ(PlaceIn(about.SpeedButton1, about.Handle()), RectAt(12, 228, 169, 37));
 }
 
 TEST_F(HelpAboutTest, CloseRequestWhileHiddenKeepsTheWindows) {

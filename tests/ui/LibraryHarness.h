@@ -31,15 +31,11 @@ struct SeenFileDialog {
 namespace library_test {
 
 inline std::string textOf(HWND w) {
-    char text[2048] = {};
-    GetWindowTextA(w, text, sizeof text);
-    return text;
+    return TextOf(w);
 }
 
 inline std::string classOf(HWND w) {
-    char name[128] = {};
-    GetClassNameA(w, name, sizeof name);
-    return name;
+    return ClassOf(w);
 }
 
 inline bool IsOpenLibraryDialog(HWND w) {

@@ -273,11 +273,7 @@ protected:
 };
 
 TEST_F(LibraryGrid, CellsAre35PixelsWideAnd36High) {
-    const RECT first = CellRect(0);
-    EXPECT_EQ(first.left, 0);
-    EXPECT_EQ(first.top, 0);
-    EXPECT_EQ(first.right - first.left, 35);
-    EXPECT_EQ(first.bottom - first.top, 36);
+    EXPECT_EQ(CellRect(0), RectAt(0, 0, 35, 36));
 }
 
 TEST_F(LibraryGrid, CellsFillAColumnDownwardsThenTheNextColumn) {

@@ -14,6 +14,7 @@
 #include "support/ModalDriver.h"
 #include "support/Pump.h"
 #include "support/ScratchRegistry.h"
+#include "support/WindowInfo.h"
 #include "ui/ListBox.h"
 #include "ui/Umain.h"
 
@@ -56,31 +57,13 @@ protected:
         return rows;
     }
 
-    static std::string Caption(HWND w) {
-        char text[1024] = {};
-        GetWindowTextA(w, text, sizeof text);
-        return text;
-    }
+    static std::string Caption(HWND w) { return TextOf(w); }
 
     // The control's rectangle in the main window's client coordinates.
-    RECT PlaceOf(HWND control) const {
-        RECT r;
-        GetWindowRect(control, &r);
-        MapWindowPoints(nullptr, form->Handle(), reinterpret_cast<POINT*>(&r), 2);
-        return r;
-    }
+    RECT PlaceOf(HWND control) const { return PlaceIn(control, form->Handle()); }
 
     // Width of text in the window's font, as a label measures it.
-    int TextWidth(const std::string& text) const {
-        HDC dc = GetDC(form->Handle());
-        HGDIOBJ old =
-            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(form->lb, WM_GETFONT, 0, 0)));
-        RECT r{0, 0, 0, 0};
-        DrawTextA(dc, text.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-        SelectObject(dc, old);
-        ReleaseDC(form->Handle(), dc);
-        return r.right - r.left;
-    }
+    int TextWidth(const std::string& text) const { return TextSize(form->lb, text).cx; }
 
     ScratchRegistry scratch;  // first made, last gone: the window goes before it
     std::unique_ptr<TfrmMain> form;

@@ -32,30 +32,11 @@ protected:
     }
 
     // The dialog's child control rectangle in the dialog's client coordinates.
-    RECT PlaceOf(HWND control) const {
-        RECT r;
-        GetWindowRect(control, &r);
-        MapWindowPoints(nullptr, dialog.Handle(), reinterpret_cast<POINT*>(&r), 2);
-        return r;
-    }
-    // ... in the coordinates of the control's parent (a panel).
-    static RECT PlaceInParent(HWND control) {
-        RECT r;
-        GetWindowRect(control, &r);
-        MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-        return r;
-    }
+    RECT PlaceOf(HWND control) const { return PlaceIn(control, dialog.Handle()); }
 
     TfrmProperties dialog;
     int result = mrNone;
 };
-
-void expectRect(const RECT& r, int left, int top, int width, int height) {
-    EXPECT_EQ(r.left, left);
-    EXPECT_EQ(r.top, top);
-    EXPECT_EQ(r.right - r.left, width);
-    EXPECT_EQ(r.bottom - r.top, height);
-}
 
 std::string folderOf(const std::string& path) {
     return path.substr(0, path.find_last_of('\\'));
@@ -66,7 +47,7 @@ std::string folderOf(const std::string& path) {
 // --- Layout -------------------------------------------------------------------------------
 
 TEST_F(PropertiesDialog, CaptionIsPropertiesWithASizingFrameAndNoTitleBarButtons) {
-    EXPECT_EQ(library_test::textOf(dialog.Handle()), "Properties");
+    EXPECT_EQ(TextOf(dialog.Handle()), "Properties");
     const LONG style = GetWindowLongA(dialog.Handle(), GWL_STYLE);
     EXPECT_TRUE(style & WS_CAPTION);
     EXPECT_TRUE(style & WS_THICKFRAME);
@@ -89,19 +70,19 @@ TEST_F(PropertiesDialog, ClientAreaHasTheDesignedSizeAndTheDialogIsCentred) {
 }
 
 TEST_F(PropertiesDialog, PanelsLieAlongTopAndBottomWithTheGridBetween) {
-    expectRect(PlaceOf(dialog.Panel1), 0, 0, 369, 89);
-    expectRect(PlaceOf(dialog.lb), 0, 89, 369, 148);
-    expectRect(PlaceOf(dialog.Panel2), 0, 237, 369, 33);
+    EXPECT_EQ(PlaceOf(dialog.Panel1), RectAt(0, 0, 369, 89));
+    EXPECT_EQ(PlaceOf(dialog.lb), RectAt(0, 89, 369, 148));
+    EXPECT_EQ(PlaceOf(dialog.Panel2), RectAt(0, 237, 369, 33));
 }
 
 TEST_F(PropertiesDialog, FieldsSitInTheTopPanelWithTheirLabels) {
     EXPECT_EQ(GetParent(dialog.Edit2), dialog.Panel1);
-    expectRect(PlaceInParent(dialog.Edit2), 64, 4, 300, 21);
-    expectRect(PlaceInParent(dialog.Edit3), 64, 32, 300, 21);
-    expectRect(PlaceInParent(dialog.Edit4), 64, 60, 300, 21);
-    EXPECT_EQ(library_test::textOf(dialog.Label2), "Description");
-    EXPECT_EQ(library_test::textOf(dialog.Label4), "File Type");
-    EXPECT_EQ(library_test::textOf(dialog.Label3), "Icon");
+    EXPECT_EQ(PlaceInParent(dialog.Edit2), RectAt(64, 4, 300, 21));
+    EXPECT_EQ(PlaceInParent(dialog.Edit3), RectAt(64, 32, 300, 21));
+    EXPECT_EQ(PlaceInParent(dialog.Edit4), RectAt(64, 60, 300, 21));
+    EXPECT_EQ(TextOf(dialog.Label2), "Description");
+    EXPECT_EQ(TextOf(dialog.Label4), "File Type");
+    EXPECT_EQ(TextOf(dialog.Label3), "Icon");
     EXPECT_EQ(PlaceInParent(dialog.Label2).left, 4);
     EXPECT_EQ(PlaceInParent(dialog.Label2).top, 8);
     EXPECT_EQ(PlaceInParent(dialog.Label4).top, 36);
@@ -110,12 +91,12 @@ TEST_F(PropertiesDialog, FieldsSitInTheTopPanelWithTheirLabels) {
 
 TEST_F(PropertiesDialog, ButtonsSitInTheBottomPanel) {
     EXPECT_EQ(GetParent(dialog.btnOk), dialog.Panel2);
-    expectRect(PlaceInParent(dialog.btnOk), 6, 4, 75, 25);
-    expectRect(PlaceInParent(dialog.btnCancel), 88, 4, 75, 25);
-    expectRect(PlaceInParent(dialog.btnBrowse), 271, 4, 93, 25);
-    EXPECT_EQ(library_test::textOf(dialog.btnOk), "OK");
-    EXPECT_EQ(library_test::textOf(dialog.btnCancel), "Cancel");
-    EXPECT_EQ(library_test::textOf(dialog.btnBrowse), "&Browse for Icon");
+    EXPECT_EQ(PlaceInParent(dialog.btnOk), RectAt(6, 4, 75, 25));
+    EXPECT_EQ(PlaceInParent(dialog.btnCancel), RectAt(88, 4, 75, 25));
+    EXPECT_EQ(PlaceInParent(dialog.btnBrowse), RectAt(271, 4, 93, 25));
+    EXPECT_EQ(TextOf(dialog.btnOk), "OK");
+    EXPECT_EQ(TextOf(dialog.btnCancel), "Cancel");
+    EXPECT_EQ(TextOf(dialog.btnBrowse), "&Browse for Icon");
 }
 
 TEST_F(PropertiesDialog, TabOrderRunsThroughTheFieldsTheGridAndTheButtons) {

@@ -84,10 +84,7 @@ TEST_F(PropertiesGrid, CellsAre37PixelsWideAnd36HighAtTheDesignedSize) {
     RECT first{};
     WhileShown(TestDataPath("icons1500.dll"), 0,
                [&](TfrmProperties& d) { first = CellRect(d, 0); });
-    EXPECT_EQ(first.left, 0);
-    EXPECT_EQ(first.top, 0);
-    EXPECT_EQ(first.right - first.left, 37);
-    EXPECT_EQ(first.bottom - first.top, 36);
+    EXPECT_EQ(first, RectAt(0, 0, 37, 36));
 }
 
 TEST_F(PropertiesGrid, CellsRunDownAColumnThenOnToTheNext) {
@@ -129,10 +126,8 @@ TEST_F(PropertiesGrid, ResizingRecomputesTheColumnWidthFromTheNewGridWidth) {
         gridWidth = GridWidth(d);
         const RECT cell = CellRect(d, 0);
         width = cell.right - cell.left;
-        GetWindowRect(d.lb, &grid);
-        MapWindowPoints(nullptr, d.Handle(), reinterpret_cast<POINT*>(&grid), 2);
-        GetWindowRect(d.Panel2, &panel2);
-        MapWindowPoints(nullptr, d.Handle(), reinterpret_cast<POINT*>(&panel2), 2);
+        grid = PlaceIn(d.lb, d.Handle());
+        panel2 = PlaceIn(d.Panel2, d.Handle());
     });
     EXPECT_EQ(gridWidth, 500);
     EXPECT_EQ(width, 50);

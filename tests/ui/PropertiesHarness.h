@@ -49,7 +49,7 @@ struct DialogState {
 inline DialogState ReadDialog(const TfrmProperties& d) {
     DialogState s;
     s.visible = IsWindowVisible(d.Handle()) != FALSE;
-    s.caption = library_test::textOf(d.Handle());
+    s.caption = TextOf(d.Handle());
     s.description = d.Description();
     s.typeName = d.TypeName();
     s.iconFile = d.IconFile();
@@ -62,7 +62,7 @@ inline DialogState ReadDialog(const TfrmProperties& d) {
 }
 
 inline bool IsFileDialog(HWND w) {
-    return library_test::classOf(w) == "#32770" && library_test::FileNameEdit(w) != nullptr;
+    return ClassOf(w) == "#32770" && library_test::FileNameEdit(w) != nullptr;
 }
 
 // A click of the mouse in the middle of grid cell i.

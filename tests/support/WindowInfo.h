@@ -1,0 +1,23 @@
+#pragma once
+// What a window shows and where it sits, read through the system's own calls.
+
+#include <windows.h>
+
+#include <ostream>
+#include <string>
+
+// The window's text (a caption, a label, an edit box's contents), whatever its length.
+std::string TextOf(HWND w);
+// The name of the window's class.
+std::string ClassOf(HWND w);
+// The window's rectangle in the client coordinates of in, and of its own parent.
+RECT PlaceIn(HWND w, HWND in);
+RECT PlaceInParent(HWND w);
+// The size of text drawn on one line in the window's font, as a label measures it.
+SIZE TextSize(HWND w, const std::string& text);
+
+// A rectangle given by its top-left corner and its size, and rectangles compared and printed
+// in test assertions.
+RECT RectAt(int left, int top, int width, int height);
+bool operator==(const RECT& a, const RECT& b);
+void PrintTo(const RECT& r, std::ostream* out);
