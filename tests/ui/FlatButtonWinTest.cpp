@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "support/Pump.h"
+#include "support/ButtonHost.h"
 #include "ui/ClientPixels.h"
 #include "ui/FlatButton.h"
 #include "ui/Gdi.h"
@@ -16,28 +16,12 @@ constexpr int kWidth = 89, kHeight = 37;
 
 // A parent with a list that holds the focus and a flat button beside it; it counts the
 // clicks it is told about.
-class FlatButtonTest : public ::testing::Test {
+class FlatButtonTest : public ButtonHostTest {
 protected:
+    FlatButtonTest() : ButtonHostTest(kButtonId) {}
     void SetUp() override {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = &FlatButtonTest::ParentProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "KestruneTestFlatParent";
-        RegisterClassA(&wc);
-        parent = CreateWindowExA(0, wc.lpszClassName, "parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
-                                 0, 300, 200, nullptr, nullptr, wc.hInstance, nullptr);
-        list = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 100, 100,
-                               parent, nullptr, wc.hInstance, nullptr);
         button = CreateFlatButton(parent, kButtonId, "Okay", 150, 10, kWidth, kHeight, font.get());
-        clicks = 0;
-        SetFocus(list);
-        PumpMessages();
-    }
-    void TearDown() override { DestroyWindow(parent); }
-
-    static LRESULT CALLBACK ParentProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-        if (msg == WM_COMMAND && LOWORD(wp) == kButtonId && HIWORD(wp) == BN_CLICKED) ++clicks;
-        return DefWindowProcA(w, msg, wp, lp);
+        FocusList();
     }
 
     void Press(int x, int y) { SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }
@@ -52,8 +36,7 @@ protected:
     }
 
     UniqueFont font = MakeSansSerif(11);
-    HWND parent = nullptr, list = nullptr, button = nullptr;
-    static inline int clicks = 0;
+    HWND button = nullptr;
 };
 
 TEST_F(FlatButtonTest, PressAndReleaseOnTheButtonIsOneClick) {

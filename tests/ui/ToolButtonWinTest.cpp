@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "res/resource.h"
-#include "support/Pump.h"
+#include "support/ButtonHost.h"
 #include "ui/ToolButton.h"
 
 namespace {
@@ -13,36 +13,19 @@ constexpr int kButtonId = 321;
 
 // A parent window with a list that holds the focus and a tool button beside it; it counts
 // the clicks it is told about.
-class ToolButtonTest : public ::testing::Test {
+class ToolButtonTest : public ButtonHostTest {
 protected:
+    ToolButtonTest() : ButtonHostTest(kButtonId) {}
     void SetUp() override {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = &ToolButtonTest::ParentProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "KestruneTestToolParent";
-        RegisterClassA(&wc);
-        parent = CreateWindowExA(0, wc.lpszClassName, "parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
-                                 0, 300, 200, nullptr, nullptr, wc.hInstance, nullptr);
-        list = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 100, 100,
-                               parent, nullptr, wc.hInstance, nullptr);
         button = CreateToolButton(parent, kButtonId, 150, 10, 40, 40, BMP_ADDEXT);
-        clicks = 0;
-        SetFocus(list);
-        PumpMessages();
-    }
-    void TearDown() override { DestroyWindow(parent); }
-
-    static LRESULT CALLBACK ParentProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-        if (msg == WM_COMMAND && LOWORD(wp) == kButtonId && HIWORD(wp) == BN_CLICKED) ++clicks;
-        return DefWindowProcA(w, msg, wp, lp);
+        FocusList();
     }
 
     void Press(int x, int y) { SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }
     void Move(int x, int y) { SendMessageA(button, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y)); }
     void Release(int x, int y) { SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(x, y)); }
 
-    HWND parent = nullptr, list = nullptr, button = nullptr;
-    static inline int clicks = 0;
+    HWND button = nullptr;
 };
 
 TEST_F(ToolButtonTest, PressAndReleaseOnTheButtonIsOneClick) {

@@ -1,0 +1,59 @@
+#pragma once
+// A fixture for tests of a button: a visible top-level window with a list box beside the
+// button that holds the keyboard focus. The window counts the clicks (BN_CLICKED) that the
+// button with the given id reports to it.
+//
+//     class MyButtonTest : public ButtonHostTest {
+//     protected:
+//         MyButtonTest() : ButtonHostTest(kButtonId) {}
+//         void SetUp() override {
+//             button = CreateMyButton(parent, kButtonId, ...);
+//             FocusList();
+//         }
+//         HWND button = nullptr;
+//     };
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "support/Pump.h"
+
+class ButtonHostTest : public ::testing::Test {
+protected:
+    explicit ButtonHostTest(int buttonId) : buttonId_(buttonId) {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = &ButtonHostTest::ParentProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "KestruneTestButtonHost";
+        RegisterClassA(&wc);  // fails harmlessly once an earlier test registered it
+        parent = CreateWindowExA(0, wc.lpszClassName, "parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                                 0, 300, 200, nullptr, nullptr, wc.hInstance, this);
+        list = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 100, 100,
+                               parent, nullptr, wc.hInstance, nullptr);
+    }
+    // The window goes, and the button with it, before the fixture's own members.
+    void TearDown() override { DestroyWindow(parent); }
+
+    // The list takes the focus and the windows settle; call it once the button is made.
+    void FocusList() {
+        SetFocus(list);
+        PumpMessages();
+    }
+
+    HWND parent = nullptr, list = nullptr;
+    int clicks = 0;
+
+private:
+    static LRESULT CALLBACK ParentProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+        if (msg == WM_NCCREATE)
+            SetWindowLongPtrA(w, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(
+                                  reinterpret_cast<const CREATESTRUCTA*>(lp)->lpCreateParams));
+        auto* host = reinterpret_cast<ButtonHostTest*>(GetWindowLongPtrA(w, GWLP_USERDATA));
+        if (host && msg == WM_COMMAND && LOWORD(wp) == host->buttonId_ && HIWORD(wp) == BN_CLICKED)
+            ++host->clicks;
+        return DefWindowProcA(w, msg, wp, lp);
+    }
+
+    int buttonId_;
+};
