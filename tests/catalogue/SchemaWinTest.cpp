@@ -8,6 +8,7 @@
 using rawreg::Bytes;
 using rawreg::Get;
 using rawreg::GetText;
+using rawreg::HasValue;
 using rawreg::KeyExists;
 using rawreg::PutText;
 
@@ -43,14 +44,9 @@ TEST_F(SchemaTest, ClassesRootMakesRelativePathsNameSubkeysOfTheRoot) {
 
 TEST_F(SchemaTest, WriteTypeKeysWritesTheDescriptionAndTheIconLocation) {
     WriteTypeKeys("kstfile", "Kestrune file", "C:\\x.dll", 3);
-    const auto description = Get(HKEY_CLASSES_ROOT, "kstfile", "");
-    ASSERT_TRUE(description);
-    EXPECT_EQ(description->type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(description->data, Bytes("Kestrune file"));
-    const auto location = Get(HKEY_CLASSES_ROOT, "kstfile\\DefaultIcon", "");
-    ASSERT_TRUE(location);
-    EXPECT_EQ(location->type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(location->data, Bytes("C:\\x.dll,3"));
+    EXPECT_TRUE(HasValue(HKEY_CLASSES_ROOT, "kstfile", "", REG_SZ, Bytes("Kestrune file")));
+    EXPECT_TRUE(
+        HasValue(HKEY_CLASSES_ROOT, "kstfile\\DefaultIcon", "", REG_SZ, Bytes("C:\\x.dll,3")));
 }
 
 TEST_F(SchemaTest, WriteTypeKeysWritesANegativeIndexWithItsSign) {
@@ -68,10 +64,8 @@ TEST_F(SchemaTest, WriteTypeKeysRewritesAnExpandableLocationAsPlainText) {
     rawreg::Put(HKEY_CLASSES_ROOT, "kstfile\\DefaultIcon", "", REG_EXPAND_SZ,
                 Bytes("%SystemRoot%\\a.dll,1"));
     WriteTypeKeys("kstfile", "Kestrune file", "C:\\b.dll", 5);
-    const auto location = Get(HKEY_CLASSES_ROOT, "kstfile\\DefaultIcon", "");
-    ASSERT_TRUE(location);
-    EXPECT_EQ(location->type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(location->data, Bytes("C:\\b.dll,5"));
+    EXPECT_TRUE(
+        HasValue(HKEY_CLASSES_ROOT, "kstfile\\DefaultIcon", "", REG_SZ, Bytes("C:\\b.dll,5")));
 }
 
 TEST_F(SchemaTest, WriteTypeKeysLeavesTheTypesOtherContentsAlone) {

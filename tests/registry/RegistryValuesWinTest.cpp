@@ -5,6 +5,7 @@
 using rawreg::Bytes;
 using rawreg::Get;
 using rawreg::GetText;
+using rawreg::HasValue;
 using rawreg::KeyExists;
 using rawreg::Put;
 using rawreg::PutDword;
@@ -19,26 +20,18 @@ TEST_F(RegistryTest, WriteTextCreatesTheSubkeyAndItsIntermediateKeys) {
 
 TEST_F(RegistryTest, WriteTextStoresRegSzWithItsTerminatingNul) {
     reg.WriteText("kstfile", "", "Kestrune file");
-    const auto value = Get(HKEY_CLASSES_ROOT, "kstfile", "");
-    ASSERT_TRUE(value);
-    EXPECT_EQ(value->type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(value->data, Bytes("Kestrune file"));
+    EXPECT_TRUE(HasValue(HKEY_CLASSES_ROOT, "kstfile", "", REG_SZ, Bytes("Kestrune file")));
 }
 
 TEST_F(RegistryTest, WriteTextOfEmptyTextStoresJustTheNul) {
     reg.WriteText("kstfile", "", "");
-    const auto value = Get(HKEY_CLASSES_ROOT, "kstfile", "");
-    ASSERT_TRUE(value);
-    EXPECT_EQ(value->type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(value->data, Bytes(""));
+    EXPECT_TRUE(HasValue(HKEY_CLASSES_ROOT, "kstfile", "", REG_SZ, Bytes("")));
 }
 
 TEST_F(RegistryTest, WriteTextReplacesAValueOfAnotherType) {
     PutDword(HKEY_CLASSES_ROOT, "kstfile", "", 7);
     reg.WriteText("kstfile", "", "text now");
-    const auto value = Get(HKEY_CLASSES_ROOT, "kstfile", "");
-    ASSERT_TRUE(value);
-    EXPECT_EQ(value->type, static_cast<DWORD>(REG_SZ));
+    EXPECT_TRUE(HasValue(HKEY_CLASSES_ROOT, "kstfile", "", REG_SZ));
     EXPECT_EQ(reg.ReadText("kstfile", "", "-"), "text now");
 }
 

@@ -126,6 +126,21 @@ std::optional<std::string> GetText(HKEY root, const std::string& path, const std
     return text.substr(0, text.find('\0'));
 }
 
+::testing::AssertionResult HasValue(HKEY root, const std::string& path, const std::string& name,
+                                    DWORD type, const std::optional<std::vector<BYTE>>& data) {
+    const std::optional<Value> value = Get(root, path, name);
+    const std::string where = path + " value '" + name + "'";
+    if (!value) return ::testing::AssertionFailure() << where << " is missing";
+    if (value->type != type)
+        return ::testing::AssertionFailure()
+               << where << " has type " << value->type << ", not " << type;
+    if (data && value->data != *data)
+        return ::testing::AssertionFailure()
+               << where << " holds " << ::testing::PrintToString(value->data) << ", not "
+               << ::testing::PrintToString(*data);
+    return ::testing::AssertionSuccess();
+}
+
 std::vector<std::string> Subkeys(HKEY root, const std::string& path) {
     std::vector<std::string> names;
     OpenedKey key(root, path);

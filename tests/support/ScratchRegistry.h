@@ -17,6 +17,7 @@
 // The raw helpers below go straight to the Win32 API, so tests can set up data and read the
 // effects back without the program's registry layer.
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdint>
@@ -64,6 +65,11 @@ bool KeyExists(HKEY root, const std::string& path);
 std::optional<Value> Get(HKEY root, const std::string& path, const std::string& name);
 // The text of a REG_SZ or REG_EXPAND_SZ value up to its NUL; nullopt when absent or not text.
 std::optional<std::string> GetText(HKEY root, const std::string& path, const std::string& name);
+// Success when the value has this type and, when data is given, exactly these bytes;
+// otherwise a failure that says what is stored instead.
+::testing::AssertionResult HasValue(HKEY root, const std::string& path, const std::string& name,
+                                    DWORD type,
+                                    const std::optional<std::vector<BYTE>>& data = std::nullopt);
 // Subkey names and value names in enumeration order.
 std::vector<std::string> Subkeys(HKEY root, const std::string& path);
 std::vector<std::string> ValueNames(HKEY root, const std::string& path);

@@ -36,10 +36,8 @@ TEST_F(Setting, FirstCloseWritesAnEmptyTextValue) {
     SendMessageA(window, WM_CLOSE, 0, 0);
 
     EXPECT_FALSE(IsWindow(window));
-    const auto value = rawreg::Get(HKEY_CURRENT_USER, kSettingsKey, "DefaultDir");
-    ASSERT_TRUE(value.has_value());
-    EXPECT_EQ(value->type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(value->data, rawreg::Bytes(""));
+    EXPECT_TRUE(
+        rawreg::HasValue(HKEY_CURRENT_USER, kSettingsKey, "DefaultDir", REG_SZ, rawreg::Bytes("")));
 }
 
 TEST_F(Setting, CloseWritesTheCurrentFolder) {
@@ -77,9 +75,7 @@ TEST_F(Setting, OtherValuesOfTheSettingsKeyStay) {
     rawreg::PutDword(HKEY_CURRENT_USER, kSettingsKey, "Other", 42);
     TfrmMain& main = Start();
     SendMessageA(main.Handle(), WM_CLOSE, 0, 0);
-    const auto other = rawreg::Get(HKEY_CURRENT_USER, kSettingsKey, "Other");
-    ASSERT_TRUE(other.has_value());
-    EXPECT_EQ(other->type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_TRUE(rawreg::HasValue(HKEY_CURRENT_USER, kSettingsKey, "Other", REG_DWORD));
 }
 
 TEST_F(Setting, NonTextValueShowsTheErrorBoxAndTheWindowIsCreatedAllTheSame) {

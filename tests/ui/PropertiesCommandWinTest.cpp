@@ -147,9 +147,7 @@ TEST_F(PropertiesCommand, OkWithoutChangeRewritesEveryExtensionKey) {
     rawreg::Put(HKEY_CLASSES_ROOT, ".txt", "", REG_EXPAND_SZ, rawreg::Bytes("txtfile"));
     RegDeleteKeyA(HKEY_CLASSES_ROOT, ".log");
     Properties(0, {});
-    const auto txt = rawreg::Get(HKEY_CLASSES_ROOT, ".txt", "");
-    ASSERT_TRUE(txt);
-    EXPECT_EQ(txt->type, static_cast<DWORD>(REG_SZ));
+    EXPECT_TRUE(rawreg::HasValue(HKEY_CLASSES_ROOT, ".txt", "", REG_SZ));
     EXPECT_EQ(Text(".txt"), "txtfile");
     EXPECT_EQ(Text(".log"), "txtfile");
 }
@@ -157,9 +155,7 @@ TEST_F(PropertiesCommand, OkWithoutChangeRewritesEveryExtensionKey) {
 TEST_F(PropertiesCommand, OkWithoutChangeRewritesDescriptionAndIconLocationAndMovesNothing) {
     rawreg::Put(HKEY_CLASSES_ROOT, "txtfile", "", REG_EXPAND_SZ, rawreg::Bytes("Text files"));
     Properties(0, {});
-    const auto description = rawreg::Get(HKEY_CLASSES_ROOT, "txtfile", "");
-    ASSERT_TRUE(description);
-    EXPECT_EQ(description->type, static_cast<DWORD>(REG_SZ));
+    EXPECT_TRUE(rawreg::HasValue(HKEY_CLASSES_ROOT, "txtfile", "", REG_SZ));
     EXPECT_EQ(Text("txtfile"), "Text files");
     EXPECT_EQ(Text("txtfile\\DefaultIcon"), TestDataPath("icons10.dll") + ",3");
     EXPECT_EQ(Text("txtfile\\shell\\open\\command"), "notepad \"%1\"");
