@@ -3,91 +3,65 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/ExtName.h"
+#include "support/Cases.h"
 
 namespace {
 
-TEST(NormaliseExtensionTest, PutsADotInFrontOfABareName) {
-    EXPECT_EQ(NormaliseExtension("txt"), ".txt");
+using namespace std::string_literals;
+
+const TextCase kNormalise[] = {
+    {"PutsADotInFrontOfABareName", {{"txt", ".txt"}}},
+    {"LeavesANameWithItsDotAsItIs", {{".txt", ".txt"}}},
+    {"LeavesADoubleDotAsItIs", {{"..txt", "..txt"}}},
+    {"KeepsALeadingBlankAfterTheNewDot", {{" txt", ". txt"}}},
+    {"TurnsEmptyTextIntoALoneDot", {{"", "."}}},
+    {"LeavesALoneDotAsItIs", {{".", "."}}},
+    {"KeepsLetterCaseAndTrailingBlanks", {{"TxT ", ".TxT "}}},
+    {"DotLaterInTheTextStillGetsOneInFront", {{"tar.gz", ".tar.gz"}}},
+    {"KeepsNonAsciiBytes", {{"\xE9t\xE9", ".\xE9t\xE9"}}},
+};
+
+class NormaliseExtensionTest : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(NormaliseExtensionTest, Gives) {
+    for (const auto& [typed, name] : GetParam().io) EXPECT_EQ(NormaliseExtension(typed), name);
 }
 
-TEST(NormaliseExtensionTest, LeavesANameWithItsDotAsItIs) {
-    EXPECT_EQ(NormaliseExtension(".txt"), ".txt");
-}
+INSTANTIATE_TEST_SUITE_P(Cases, NormaliseExtensionTest, ::testing::ValuesIn(kNormalise),
+                         CaseName());
 
-TEST(NormaliseExtensionTest, LeavesADoubleDotAsItIs) {
-    EXPECT_EQ(NormaliseExtension("..txt"), "..txt");
-}
+// Pairs of names and whether they count as equal.
+struct EqualCase {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> equal, unequal;
+};
 
-TEST(NormaliseExtensionTest, KeepsALeadingBlankAfterTheNewDot) {
-    EXPECT_EQ(NormaliseExtension(" txt"), ". txt");
-}
-
-TEST(NormaliseExtensionTest, TurnsEmptyTextIntoALoneDot) {
-    EXPECT_EQ(NormaliseExtension(""), ".");
-}
-
-TEST(NormaliseExtensionTest, LeavesALoneDotAsItIs) {
-    EXPECT_EQ(NormaliseExtension("."), ".");
-}
-
-TEST(NormaliseExtensionTest, KeepsLetterCaseAndTrailingBlanks) {
-    EXPECT_EQ(NormaliseExtension("TxT "), ".TxT ");
-}
-
-TEST(NormaliseExtensionTest, DotLaterInTheTextStillGetsOneInFront) {
-    EXPECT_EQ(NormaliseExtension("tar.gz"), ".tar.gz");
-}
-
-TEST(NormaliseExtensionTest, KeepsNonAsciiBytes) {
-    EXPECT_EQ(NormaliseExtension("\xE9t\xE9"), ".\xE9t\xE9");
-}
-
-TEST(ExtNamesEqualTest, EqualNamesMatch) {
-    EXPECT_TRUE(ExtNamesEqual(".txt", ".txt"));
-    EXPECT_TRUE(ExtNamesEqual("", ""));
-}
-
-TEST(ExtNamesEqualTest, AsciiLettersMatchInEitherCase) {
-    EXPECT_TRUE(ExtNamesEqual(".TXT", ".txt"));
-    EXPECT_TRUE(ExtNamesEqual(".txt", ".TXT"));
-    EXPECT_TRUE(ExtNamesEqual(".TxT", ".tXt"));
-    EXPECT_TRUE(ExtNamesEqual(".AZ", ".az"));
-}
-
-TEST(ExtNamesEqualTest, DifferentLengthsDoNotMatch) {
-    EXPECT_FALSE(ExtNamesEqual(".txt", ".txt "));
-    EXPECT_FALSE(ExtNamesEqual(".tx", ".txt"));
-    EXPECT_FALSE(ExtNamesEqual("", "."));
-}
-
-TEST(ExtNamesEqualTest, DifferentLettersDoNotMatch) {
-    EXPECT_FALSE(ExtNamesEqual(".txt", ".txu"));
-}
-
-TEST(ExtNamesEqualTest, NonAsciiLettersAreComparedExactly) {
-    EXPECT_FALSE(ExtNamesEqual(".\xC9", ".\xE9"));
-    EXPECT_TRUE(ExtNamesEqual(".\xE9", ".\xE9"));
-    EXPECT_FALSE(ExtNamesEqual(".\xC0", ".\xE0"));
-}
-
-TEST(ExtNamesEqualTest, NeighboursOfTheLetterRangesAreNotFolded) {
+const EqualCase kEqual[] = {
+    {"EqualNamesMatch", {{".txt", ".txt"}, {"", ""}}, {}},
+    {"AsciiLettersMatchInEitherCase",
+     {{".TXT", ".txt"}, {".txt", ".TXT"}, {".TxT", ".tXt"}, {".AZ", ".az"}},
+     {}},
+    {"DifferentLengthsDoNotMatch", {}, {{".txt", ".txt "}, {".tx", ".txt"}, {"", "."}}},
+    {"DifferentLettersDoNotMatch", {}, {{".txt", ".txu"}}},
+    {"NonAsciiLettersAreComparedExactly",
+     {{".\xE9", ".\xE9"}},
+     {{".\xC9", ".\xE9"}, {".\xC0", ".\xE0"}}},
     // Each pair is 32 apart, as a letter and its capital are, but neither is an ASCII letter.
-    EXPECT_FALSE(ExtNamesEqual("@", "`"));
-    EXPECT_FALSE(ExtNamesEqual("[", "{"));
-    EXPECT_FALSE(ExtNamesEqual("^", "~"));
-    EXPECT_FALSE(ExtNamesEqual("\x7F", "_"));
+    {"NeighboursOfTheLetterRangesAreNotFolded",
+     {},
+     {{"@", "`"}, {"[", "{"}, {"^", "~"}, {"\x7F", "_"}}},
+    {"DigitsAndPunctuationMustBeEqual", {{".mp3", ".MP3"}}, {{".mp3", ".mp4"}, {". txt", "..txt"}}},
+    {"EmbeddedNulBytesCount", {{".a\0b"s, ".A\0B"s}}, {{".a\0b"s, ".a\0c"s}}},
+};
+
+class ExtNamesEqualTest : public ::testing::TestWithParam<EqualCase> {};
+
+TEST_P(ExtNamesEqualTest, Compares) {
+    for (const auto& [a, b] : GetParam().equal) EXPECT_TRUE(ExtNamesEqual(a, b)) << a << " ~ " << b;
+    for (const auto& [a, b] : GetParam().unequal)
+        EXPECT_FALSE(ExtNamesEqual(a, b)) << a << " ~ " << b;
 }
 
-TEST(ExtNamesEqualTest, DigitsAndPunctuationMustBeEqual) {
-    EXPECT_TRUE(ExtNamesEqual(".mp3", ".MP3"));
-    EXPECT_FALSE(ExtNamesEqual(".mp3", ".mp4"));
-    EXPECT_FALSE(ExtNamesEqual(". txt", "..txt"));
-}
-
-TEST(ExtNamesEqualTest, EmbeddedNulBytesCount) {
-    using namespace std::string_literals;
-    EXPECT_FALSE(ExtNamesEqual(".a\0b"s, ".a\0c"s));
-    EXPECT_TRUE(ExtNamesEqual(".a\0b"s, ".A\0B"s));
-}
+INSTANTIATE_TEST_SUITE_P(Cases, ExtNamesEqualTest, ::testing::ValuesIn(kEqual), CaseName());
 
 }  // namespace
