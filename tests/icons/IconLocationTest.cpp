@@ -5,8 +5,11 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "icons/IconLocation.h"
+#include "support/Cases.h"
 
 namespace {
 
@@ -122,27 +125,28 @@ TEST(ParseIconIndexLengthTest, CutAppliesToAWholeLocationWithoutComma) {
     EXPECT_EQ(SplitIconLocation(text).File, "");
 }
 
-TEST(ComposeIconLocationTest, PathCommaAndIndex) {
-    EXPECT_EQ(ComposeIconLocation("C:\\x.dll", 3), "C:\\x.dll,3");
+struct ComposeCase {
+    const char* name;
+    std::vector<std::tuple<std::string, std::int32_t, std::string>> io;  // path, index, text
+};
+
+const ComposeCase kCompose[] = {
+    {"PathCommaAndIndex", {{"C:\\x.dll", 3, "C:\\x.dll,3"}}},
+    {"NegativeIndexKeepsItsMinusSign", {{"C:\\x.dll", -2, "C:\\x.dll,-2"}}},
+    {"ZeroIsASingleDigit", {{"C:\\x.dll", 0, "C:\\x.dll,0"}}},
+    {"RangeEndsAreWrittenInFull", {{"a", kMax, "a,2147483647"}, {"a", kMin, "a,-2147483648"}}},
+    {"PathIsWrittenUnchanged",
+     {{"\"%SystemRoot%\\a,b.dll\"", 1, "\"%SystemRoot%\\a,b.dll\",1"}, {"", 5, ",5"}}},
+};
+
+class ComposeIconLocationTest : public ::testing::TestWithParam<ComposeCase> {};
+
+TEST_P(ComposeIconLocationTest, Writes) {
+    for (const auto& [path, index, text] : GetParam().io)
+        EXPECT_EQ(ComposeIconLocation(path, index), text);
 }
 
-TEST(ComposeIconLocationTest, NegativeIndexKeepsItsMinusSign) {
-    EXPECT_EQ(ComposeIconLocation("C:\\x.dll", -2), "C:\\x.dll,-2");
-}
-
-TEST(ComposeIconLocationTest, ZeroIsASingleDigit) {
-    EXPECT_EQ(ComposeIconLocation("C:\\x.dll", 0), "C:\\x.dll,0");
-}
-
-TEST(ComposeIconLocationTest, RangeEndsAreWrittenInFull) {
-    EXPECT_EQ(ComposeIconLocation("a", kMax), "a,2147483647");
-    EXPECT_EQ(ComposeIconLocation("a", kMin), "a,-2147483648");
-}
-
-TEST(ComposeIconLocationTest, PathIsWrittenUnchanged) {
-    EXPECT_EQ(ComposeIconLocation("\"%SystemRoot%\\a,b.dll\"", 1), "\"%SystemRoot%\\a,b.dll\",1");
-    EXPECT_EQ(ComposeIconLocation("", 5), ",5");
-}
+INSTANTIATE_TEST_SUITE_P(Cases, ComposeIconLocationTest, ::testing::ValuesIn(kCompose), CaseName());
 
 TEST(ComposeIconLocationTest, ReadsBackToTheSamePathAndIndex) {
     for (const std::int32_t index : {0, 1, 3, -1, -2, 255, 1023, kMax, kMin}) {
@@ -153,40 +157,25 @@ TEST(ComposeIconLocationTest, ReadsBackToTheSamePathAndIndex) {
     }
 }
 
-TEST(UnquotePathTest, RemovesOnePairAroundTheWholePath) {
-    EXPECT_EQ(UnquotePath("\"C:\\Program Files\\App\\app.exe\""),
-              "C:\\Program Files\\App\\app.exe");
+const TextCase kUnquote[] = {
+    {"RemovesOnePairAroundTheWholePath",
+     {{"\"C:\\Program Files\\App\\app.exe\"", "C:\\Program Files\\App\\app.exe"}}},
+    {"RemovesOnlyOnePair", {{"\"\"C:\\a.dll\"\"", "\"C:\\a.dll\""}}},
+    {"TwoQuotesAloneGiveEmptyText", {{"\"\"", ""}}},
+    {"LoneQuoteIsKept", {{"\"", "\""}}},
+    {"QuoteAtOneEndOnlyIsKept", {{"\"C:\\a.dll", "\"C:\\a.dll"}, {"C:\\a.dll\"", "C:\\a.dll\""}}},
+    {"QuotesInsideThePathAreKept", {{"C:\\\"a\"\\b.dll", "C:\\\"a\"\\b.dll"}}},
+    {"BlanksOutsideTheQuotesKeepThem", {{" \"C:\\a.dll\"", " \"C:\\a.dll\""}}},
+    {"UnquotedAndEmptyPathsAreUnchanged",
+     {{"%SystemRoot%\\System32\\shell32.dll", "%SystemRoot%\\System32\\shell32.dll"}, {"", ""}}},
+};
+
+class UnquotePathTest : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(UnquotePathTest, Gives) {
+    for (const auto& [path, unquoted] : GetParam().io) EXPECT_EQ(UnquotePath(path), unquoted);
 }
 
-TEST(UnquotePathTest, RemovesOnlyOnePair) {
-    EXPECT_EQ(UnquotePath("\"\"C:\\a.dll\"\""), "\"C:\\a.dll\"");
-}
-
-TEST(UnquotePathTest, TwoQuotesAloneGiveEmptyText) {
-    EXPECT_EQ(UnquotePath("\"\""), "");
-}
-
-TEST(UnquotePathTest, LoneQuoteIsKept) {
-    EXPECT_EQ(UnquotePath("\""), "\"");
-}
-
-TEST(UnquotePathTest, QuoteAtOneEndOnlyIsKept) {
-    EXPECT_EQ(UnquotePath("\"C:\\a.dll"), "\"C:\\a.dll");
-    EXPECT_EQ(UnquotePath("C:\\a.dll\""), "C:\\a.dll\"");
-}
-
-TEST(UnquotePathTest, QuotesInsideThePathAreKept) {
-    EXPECT_EQ(UnquotePath("C:\\\"a\"\\b.dll"), "C:\\\"a\"\\b.dll");
-}
-
-TEST(UnquotePathTest, BlanksOutsideTheQuotesKeepThem) {
-    EXPECT_EQ(UnquotePath(" \"C:\\a.dll\""), " \"C:\\a.dll\"");
-}
-
-TEST(UnquotePathTest, UnquotedAndEmptyPathsAreUnchanged) {
-    EXPECT_EQ(UnquotePath("%SystemRoot%\\System32\\shell32.dll"),
-              "%SystemRoot%\\System32\\shell32.dll");
-    EXPECT_EQ(UnquotePath(""), "");
-}
+INSTANTIATE_TEST_SUITE_P(Cases, UnquotePathTest, ::testing::ValuesIn(kUnquote), CaseName());
 
 }  // namespace
