@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "registry/TRegistry.h"
+#include "support/Cases.h"
 #include "support/ModalDriver.h"
 #include "support/Pump.h"
 #include "ui/ErrorBoundary.h"
@@ -13,42 +14,28 @@
 
 namespace {
 
-TEST(ErrorBoxText, TextEndingInALetterGetsAFullStop) {
-    EXPECT_EQ(ErrorBoxText("Failed to create key Settings"), "Failed to create key Settings.");
+const TextCase kErrorBoxTexts[] = {
+    {"TextEndingInALetterGetsAFullStop",
+     {{"Failed to create key Settings", "Failed to create key Settings."}}},
+    {"TextEndingInAFullStopStaysAsItIs", {{"Nothing more.", "Nothing more."}}},
+    {"TextEndingInAQuoteStaysAsItIs",
+     {{"Invalid data type for 'DefaultDir'", "Invalid data type for 'DefaultDir'"},
+      {"Invalid data type for ''", "Invalid data type for ''"}}},
+    {"TextEndingInADigitGetsAFullStop",
+     {{"Failed to create key .ext2", "Failed to create key .ext2."}}},
+    {"CharactersJustBelowTheFullStopGetNone", {{"a-", "a-"}, {"a,", "a,"}, {"a!", "a!"}}},
+    {"SlashAndBackslashGetOne", {{"key a/", "key a/."}, {"key a\\", "key a\\."}}},
+    {"CharactersAbove127SortAfterTheFullStop", {{"caf\xE9", "caf\xE9."}}},
+    {"EmptyTextStaysEmpty", {{"", ""}}},
+};
+
+class ErrorBoxTextTest : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(ErrorBoxTextTest, Gives) {
+    for (const auto& [text, shown] : GetParam().io) EXPECT_EQ(ErrorBoxText(text), shown);
 }
 
-TEST(ErrorBoxText, TextEndingInAFullStopStaysAsItIs) {
-    EXPECT_EQ(ErrorBoxText("Nothing more."), "Nothing more.");
-}
-
-TEST(ErrorBoxText, TextEndingInAQuoteStaysAsItIs) {
-    EXPECT_EQ(ErrorBoxText("Invalid data type for 'DefaultDir'"),
-              "Invalid data type for 'DefaultDir'");
-    EXPECT_EQ(ErrorBoxText("Invalid data type for ''"), "Invalid data type for ''");
-}
-
-TEST(ErrorBoxText, TextEndingInADigitGetsAFullStop) {
-    EXPECT_EQ(ErrorBoxText("Failed to create key .ext2"), "Failed to create key .ext2.");
-}
-
-TEST(ErrorBoxText, CharactersJustBelowTheFullStopGetNone) {
-    EXPECT_EQ(ErrorBoxText("a-"), "a-");
-    EXPECT_EQ(ErrorBoxText("a,"), "a,");
-    EXPECT_EQ(ErrorBoxText("a!"), "a!");
-}
-
-TEST(ErrorBoxText, SlashAndBackslashGetOne) {
-    EXPECT_EQ(ErrorBoxText("key a/"), "key a/.");
-    EXPECT_EQ(ErrorBoxText("key a\\"), "key a\\.");
-}
-
-TEST(ErrorBoxText, CharactersAbove127SortAfterTheFullStop) {
-    EXPECT_EQ(ErrorBoxText("caf\xE9"), "caf\xE9.");
-}
-
-TEST(ErrorBoxText, EmptyTextStaysEmpty) {
-    EXPECT_EQ(ErrorBoxText(""), "");
-}
+INSTANTIATE_TEST_SUITE_P(Cases, ErrorBoxTextTest, ::testing::ValuesIn(kErrorBoxTexts), CaseName());
 
 void raiseRegistryError(const char* text) {
     throw ERegistryException(text);
