@@ -27,6 +27,24 @@ RECT PlaceInParent(HWND w) {
     return PlaceIn(w, GetParent(w));
 }
 
+RECT ClientRectOf(HWND w) {
+    RECT r{};
+    GetClientRect(w, &r);
+    return r;
+}
+
+RECT RowRect(HWND list, int row) {
+    RECT r{};
+    SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+    return r;
+}
+
+std::pair<DWORD, DWORD> SelectionOf(HWND edit) {
+    DWORD from = MAXDWORD, to = MAXDWORD;  // what an edit box never answers
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    return {from, to};
+}
+
 SIZE TextSize(HWND w, const std::string& text) {
     WindowDC dc(w);
     SelectGuard font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(w, WM_GETFONT, 0, 0)));

@@ -5,6 +5,7 @@
 
 #include <ostream>
 #include <string>
+#include <utility>
 
 // The window's text (a caption, a label, an edit box's contents), whatever its length.
 std::string TextOf(HWND w);
@@ -13,6 +14,11 @@ std::string ClassOf(HWND w);
 // The window's rectangle in the client coordinates of in, and of its own parent.
 RECT PlaceIn(HWND w, HWND in);
 RECT PlaceInParent(HWND w);
+// The window's client rectangle, and a list's row (or cell) in the list's client coordinates.
+RECT ClientRectOf(HWND w);
+RECT RowRect(HWND list, int row);
+// The start and the end of an edit box's selection.
+std::pair<DWORD, DWORD> SelectionOf(HWND edit);
 // The size of text drawn on one line in the window's font, as a label measures it.
 SIZE TextSize(HWND w, const std::string& text);
 

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "support/Pump.h"
+#include "support/WindowInfo.h"
 #include "ui/UAddExt.h"
 
 namespace {
@@ -55,9 +56,7 @@ TEST_F(DialogKeys, TabBackIntoTheEditBoxSelectsAllItsText) {
     Press(VK_TAB);
     Press(VK_TAB);  // round from Cancel to the edit box
     ASSERT_EQ(GetFocus(), dialog.Edit1);
-    DWORD from = 99, to = 99;
-    SendMessageA(dialog.Edit1, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
-                 reinterpret_cast<LPARAM>(&to));
+    const auto [from, to] = SelectionOf(dialog.Edit1);
     EXPECT_EQ(from, 0u);
     EXPECT_EQ(to, 4u);
 }
@@ -68,9 +67,7 @@ TEST_F(DialogKeys, NextControlRequestMovesTheFocusAndSelectsAnEditBoxsText) {
     EXPECT_EQ(GetFocus(), dialog.BitBtn1);
     SendMessageA(dialog.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(dialog.Edit1), TRUE);
     ASSERT_EQ(GetFocus(), dialog.Edit1);
-    DWORD from = 99, to = 99;
-    SendMessageA(dialog.Edit1, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
-                 reinterpret_cast<LPARAM>(&to));
+    const auto [from, to] = SelectionOf(dialog.Edit1);
     EXPECT_EQ(from, 0u);
     EXPECT_EQ(to, 4u);
 }

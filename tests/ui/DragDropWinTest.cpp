@@ -75,8 +75,7 @@ protected:
 
     // The middle of a row (or cell), on the screen.
     static POINT RowPoint(HWND list, int row) {
-        RECT r{};
-        SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+        const RECT r = RowRect(list, row);
         return OnScreen(list, POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
     }
     POINT OverType(int row) const { return RowPoint(form->lb, row); }
@@ -258,8 +257,7 @@ TEST_F(LibraryDrop, ReleaseOutsideTheTypeListDropsNothing) {
 TEST_F(LibraryDrop, ReleaseBelowTheLastTypeDropsNothingThoughTheListAccepted) {
     SelectRow(doc);
     const Snapshot before = snapshot();
-    RECT client;
-    GetClientRect(form->lb, &client);
+    const RECT client = ClientRectOf(form->lb);
     const POINT below = OnScreen(form->lb, POINT{100, client.bottom - 10});
     ASSERT_GT(client.bottom - 10, rowCount(form->lb) * kRowHeight);
 

@@ -3,6 +3,7 @@
 // then OK, Enter, Cancel or Escape; "&Yes" by Enter, "&No" by its button, or Escape.
 
 #include <optional>
+#include <tuple>
 
 #include "PropertiesHarness.h"
 #include "ui/UAddExt.h"
@@ -77,8 +78,7 @@ protected:
                 seen.caption = Caption(w);
                 seen.label = Caption(dialog->Label1);
                 seen.text = dialog->EditText();
-                SendMessageA(dialog->Edit1, EM_GETSEL, reinterpret_cast<WPARAM>(&seen.selStart),
-                             reinterpret_cast<LPARAM>(&seen.selEnd));
+                std::tie(seen.selStart, seen.selEnd) = SelectionOf(dialog->Edit1);
                 seen.editFocused = GetFocus() == dialog->Edit1;
                 if (typed && typed->empty()) SendMessageA(dialog->Edit1, WM_CHAR, VK_BACK, 1);
                 if (typed)
@@ -395,10 +395,7 @@ protected:
     }
 
     bool RowVisible(int row) const {
-        RECT client, item;
-        GetClientRect(form->lb, &client);
-        SendMessageA(form->lb, LB_GETITEMRECT, static_cast<WPARAM>(row),
-                     reinterpret_cast<LPARAM>(&item));
+        const RECT client = ClientRectOf(form->lb), item = RowRect(form->lb, row);
         return item.top >= client.top && item.bottom <= client.bottom;
     }
 };

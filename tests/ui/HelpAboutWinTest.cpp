@@ -52,8 +52,7 @@ COLORREF windowText() {
 }
 
 SIZE clientSize(HWND w) {
-    RECT r;
-    GetClientRect(w, &r);
+    const RECT r = ClientRectOf(w);
     return SIZE{r.right, r.bottom};
 }
 

@@ -122,9 +122,7 @@ protected:
 
     // Row i of lbLib drawn by the window into a memory surface of one cell, as the list asks.
     COLORREF CellPixel(int cell, int x, int y, UINT state = 0) {
-        RECT r{};
-        SendMessageA(form->lbLib, LB_GETITEMRECT, static_cast<WPARAM>(cell),
-                     reinterpret_cast<LPARAM>(&r));
+        const RECT r = RowRect(form->lbLib, cell);
         library_test::Surface s(r.right - r.left, r.bottom - r.top);
         DrawListRow(form->lbLib, cell, s, state);
         return s.at(x, y);

@@ -259,17 +259,8 @@ protected:
         Start();
         OpenLibrary(TestDataPath("icons1500.dll"));
     }
-    RECT CellRect(int cell) {
-        RECT r{};
-        SendMessageA(form->lbLib, LB_GETITEMRECT, static_cast<WPARAM>(cell),
-                     reinterpret_cast<LPARAM>(&r));
-        return r;
-    }
-    int CellsPerColumn() {
-        RECT client;
-        GetClientRect(form->lbLib, &client);
-        return client.bottom / kRowHeight;
-    }
+    RECT CellRect(int cell) { return RowRect(form->lbLib, cell); }
+    int CellsPerColumn() { return ClientRectOf(form->lbLib).bottom / kRowHeight; }
 };
 
 TEST_F(LibraryGrid, CellsAre35PixelsWideAnd36High) {
@@ -296,10 +287,8 @@ TEST_F(LibraryGrid, GridScrollsSidewaysToCellsBeyondTheSeventhColumn) {
     selectRow(form->lbLib, 1023);
     PumpMessages();
     const RECT last = CellRect(1023);
-    RECT client;
-    GetClientRect(form->lbLib, &client);
     EXPECT_GE(last.left, 0);
-    EXPECT_LE(last.right, client.right);
+    EXPECT_LE(last.right, ClientRectOf(form->lbLib).right);
     EXPECT_GT(static_cast<int>(SendMessageA(form->lbLib, LB_GETTOPINDEX, 0, 0)), 7 * perColumn - 1);
 }
 
@@ -333,8 +322,7 @@ TEST_F(LibraryGrid, OnScreenTheCellsShowTheirIconsInColumns) {
     PumpMessages();
     const int perColumn = CellsPerColumn();
     // The seventh column is cut by the list's border: its far corner lies past the client edge.
-    RECT client;
-    GetClientRect(form->lbLib, &client);
+    const RECT client = ClientRectOf(form->lbLib);
     HDC dc = GetDC(form->lbLib);
     for (int cell : {1, 2, perColumn, perColumn + 1, 6 * perColumn}) {
         const RECT r = CellRect(cell);

@@ -70,10 +70,8 @@ const Hint kHints[] = {
 
 TEST_F(Layout, ClientAreaIs690By492) {
     TfrmMain& main = Start();
-    RECT client;
-    GetClientRect(main.Handle(), &client);
-    EXPECT_EQ(client.right, 690);
-    EXPECT_EQ(client.bottom, 492);
+    EXPECT_EQ(ClientRectOf(main.Handle()).right, 690);
+    EXPECT_EQ(ClientRectOf(main.Handle()).bottom, 492);
 }
 
 TEST_F(Layout, FixedSingleBorderWithSystemMenuAndMinimiseBoxOnly) {
@@ -139,15 +137,12 @@ TEST_F(Layout, FileTypeListShowsTwelveWholeRows) {
     TfrmMain& main = Start();
     ASSERT_EQ(rowCount(main.lb), 13);
 
-    RECT client;
-    GetClientRect(main.lb, &client);
+    const RECT client = ClientRectOf(main.lb);
     EXPECT_EQ(SendMessageA(main.lb, LB_GETITEMHEIGHT, 0, 0), 36);
     EXPECT_EQ(client.bottom % 36, 0);
     EXPECT_EQ(client.bottom / 36, 12);
     // The thirteenth row lies below the visible ones until the list scrolls.
-    RECT thirteenth;
-    SendMessageA(main.lb, LB_GETITEMRECT, 12, reinterpret_cast<LPARAM>(&thirteenth));
-    EXPECT_EQ(thirteenth.top, client.bottom);
+    EXPECT_EQ(RowRect(main.lb, 12).top, client.bottom);
 }
 
 TEST_F(Layout, FileTypeListIsOwnerDrawnWithStoredTextsUnsortedSingleSelection) {
@@ -172,13 +167,9 @@ TEST_F(Layout, LibraryGridHasSevenColumnsOf35PixelsAndRowsOf36) {
     TfrmMain& main = Start();
     EXPECT_TRUE(GetWindowLongA(main.lbLib, GWL_STYLE) & LBS_MULTICOLUMN);
     for (int i = 0; i < 30; ++i) addRow(main.lbLib, " ");
-    RECT client;
-    GetClientRect(main.lbLib, &client);
-    const int perColumn = client.bottom / 36;
+    const int perColumn = ClientRectOf(main.lbLib).bottom / 36;
     ASSERT_GT(perColumn, 0);
-    RECT first, nextColumn;
-    SendMessageA(main.lbLib, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
-    SendMessageA(main.lbLib, LB_GETITEMRECT, perColumn, reinterpret_cast<LPARAM>(&nextColumn));
+    const RECT first = RowRect(main.lbLib, 0), nextColumn = RowRect(main.lbLib, perColumn);
     EXPECT_EQ(first.right - first.left, 35);
     EXPECT_EQ(first.bottom - first.top, 36);
     EXPECT_EQ(nextColumn.left, 35);

@@ -55,8 +55,7 @@ TEST_F(TwoTypes, SelectingAnotherTypeReplacesTheExtensions) {
 }
 
 TEST_F(TwoTypes, ClickOnARowSelectsItAndFillsTheExtensions) {
-    RECT row;
-    SendMessageA(form->lb, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+    const RECT row = RowRect(form->lb, 1);
     const LPARAM point = MAKELPARAM(row.left + 60, (row.top + row.bottom) / 2);
     SendMessageA(form->lb, WM_LBUTTONDOWN, MK_LBUTTON, point);
     SendMessageA(form->lb, WM_LBUTTONUP, 0, point);

@@ -58,10 +58,8 @@ TEST_F(PropertiesDialog, CaptionIsPropertiesWithASizingFrameAndNoTitleBarButtons
 }
 
 TEST_F(PropertiesDialog, ClientAreaHasTheDesignedSizeAndTheDialogIsCentred) {
-    RECT client;
-    GetClientRect(dialog.Handle(), &client);
-    EXPECT_EQ(client.right, 369);
-    EXPECT_EQ(client.bottom, 270);
+    EXPECT_EQ(ClientRectOf(dialog.Handle()).right, 369);
+    EXPECT_EQ(ClientRectOf(dialog.Handle()).bottom, 270);
     RECT outer;
     GetWindowRect(dialog.Handle(), &outer);
     const int screenW = GetSystemMetrics(SM_CXSCREEN), screenH = GetSystemMetrics(SM_CYSCREEN);

@@ -28,11 +28,7 @@ protected:
         EXPECT_TRUE(user.Seen().shown);
     }
 
-    static RECT CellRect(const TfrmProperties& d, int cell) {
-        RECT r{};
-        SendMessageA(d.lb, LB_GETITEMRECT, static_cast<WPARAM>(cell), reinterpret_cast<LPARAM>(&r));
-        return r;
-    }
+    static RECT CellRect(const TfrmProperties& d, int cell) { return RowRect(d.lb, cell); }
     static int GridWidth(const TfrmProperties& d) {
         RECT r;
         GetWindowRect(d.lb, &r);
@@ -91,9 +87,7 @@ TEST_F(PropertiesGrid, CellsRunDownAColumnThenOnToTheNext) {
     RECT second{}, nextColumn{};
     int perColumn = 0;
     WhileShown(TestDataPath("icons1500.dll"), 0, [&](TfrmProperties& d) {
-        RECT client;
-        GetClientRect(d.lb, &client);
-        perColumn = client.bottom / kIconCellHeight;
+        perColumn = ClientRectOf(d.lb).bottom / kIconCellHeight;
         second = CellRect(d, 1);
         nextColumn = CellRect(d, perColumn);
     });

@@ -67,8 +67,7 @@ inline bool IsFileDialog(HWND w) {
 
 // A click of the mouse in the middle of grid cell i.
 inline void ClickCell(HWND grid, int cell, bool twice = false) {
-    RECT r{};
-    SendMessageA(grid, LB_GETITEMRECT, static_cast<WPARAM>(cell), reinterpret_cast<LPARAM>(&r));
+    const RECT r = RowRect(grid, cell);
     const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     SendMessageA(grid, WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageA(grid, WM_LBUTTONUP, 0, at);

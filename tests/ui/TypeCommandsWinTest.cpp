@@ -129,9 +129,7 @@ TEST_F(TypeCommands, AddConfirmedWithoutBrowsingWritesTheTypeKeyWithTheProgramsF
     EXPECT_EQ(Catalogue().EntryCount, last + 1);
     EXPECT_EQ(rowText(form->lb, last), "New files (Kestrune.NewType)");
     EXPECT_EQ(selectedRow(form->lb), last);
-    RECT row{}, client{};
-    SendMessageA(form->lb, LB_GETITEMRECT, last, reinterpret_cast<LPARAM>(&row));
-    GetClientRect(form->lb, &client);
+    const RECT row = RowRect(form->lb, last), client = ClientRectOf(form->lb);
     EXPECT_GT(SendMessageA(form->lb, LB_GETTOPINDEX, 0, 0), 0);
     EXPECT_GE(row.top, client.top);
     EXPECT_LE(row.bottom, client.bottom);
