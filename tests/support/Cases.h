@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,3 +28,7 @@ struct TextCase {
     const char* name;
     std::vector<std::pair<std::string, std::string>> io;
 };
+
+inline void PrintTo(const TextCase& c, std::ostream* out) {
+    *out << c.name;
+}
