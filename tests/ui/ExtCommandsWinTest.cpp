@@ -61,12 +61,6 @@ protected:
                   (std::vector<std::string>{"Ay files (TypeA)", "Bee files (TypeB)"}));
     }
 
-    void Click(int id) {
-        SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(form->Handle(), id)));
-        PumpMessages();
-    }
-
     // The next showing of the dialog: typed (when given) is typed over the selection, an empty
     // one as a Backspace, then the dialog is closed as close says.
     void AnswerDialog(ModalDriver& modal, std::optional<std::string> typed, Close close,

@@ -51,6 +51,14 @@ protected:
                      reinterpret_cast<LPARAM>(form->lb));
     }
 
+    // The tool button pressed (its command, as the button sends it).
+    void Click(int id) {
+        HWND button = GetDlgItem(form->Handle(), id);
+        SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+        PumpMessages();
+    }
+
     static std::vector<std::string> Rows(HWND list) {
         std::vector<std::string> rows;
         for (int i = 0; i < rowCount(list); ++i) rows.push_back(rowText(list, i));

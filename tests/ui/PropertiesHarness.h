@@ -207,14 +207,6 @@ protected:
     }
     ~PropertiesCommandTest() override { frmProperties = nullptr; }
 
-    // The tool button pressed (its command, as the button sends it).
-    void Click(int id) {
-        HWND button = GetDlgItem(form->Handle(), id);
-        SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(button));
-        PumpMessages();
-    }
-
     // Runs the command behind button id with the dialog answered as answer says; no other
     // window may appear.
     SeenProperties RunDialog(int id, PropertiesAnswer answer) {
