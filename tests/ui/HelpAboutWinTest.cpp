@@ -51,11 +51,6 @@ COLORREF windowText() {
     return GetSysColor(COLOR_WINDOWTEXT);
 }
 
-SIZE clientSize(HWND w) {
-    const RECT r = ClientRectOf(w);
-    return SIZE{r.right, r.bottom};
-}
-
 // Compares the pixels of area with a shadowed text: where the light copy (top-left corner at
 // light) covers a pixel the pixel is the light colour; elsewhere, where the dark copy one
 // pixel right and down covers it, the dark colour; anywhere else the button face. Pixels
@@ -152,9 +147,8 @@ TEST_F(HelpAboutTest, BothWindowsAreCreatedHidden) {
 
 TEST_F(HelpAboutTest, HelpHasItsCaptionAndClientSize) {
     EXPECT_EQ(TextOf(help.Handle()), "Kestrune Quick Help");
-    const SIZE size = clientSize(help.Handle());
-    EXPECT_EQ(size.cx, 377);
-    EXPECT_EQ(size.cy, 235);
+    EXPECT_EQ(ClientRectOf(help.Handle()).right, 377);
+    EXPECT_EQ(ClientRectOf(help.Handle()).bottom, 235);
 }
 
 TEST_F(HelpAboutTest, HelpHasACaptionButNoBorderIconsAndNoSizingFrame) {
@@ -169,9 +163,8 @@ TEST_F(HelpAboutTest, HelpHasACaptionButNoBorderIconsAndNoSizingFrame) {
 
 TEST_F(HelpAboutTest, AboutHasItsCaptionAndClientSize) {
     EXPECT_EQ(TextOf(about.Handle()), "About...");
-    const SIZE size = clientSize(about.Handle());
-    EXPECT_EQ(size.cx, 193);
-    EXPECT_EQ(size.cy, 268);
+    EXPECT_EQ(ClientRectOf(about.Handle()).right, 193);
+    EXPECT_EQ(ClientRectOf(about.Handle()).bottom, 268);
 }
 
 TEST_F(HelpAboutTest, AboutIsAToolWindowWithoutBorderIconsAndNoSizingFrame) {
