@@ -139,26 +139,29 @@ protected:
         SendMessageA(form->btnOpenLibrary, WM_LBUTTONUP, 0, inside);
     }
 
+    // Presses Open Library; answer acts on the dialog when it shows.
+    void AnswerLibraryDialog(const ModalDriver::Answer& answer) {
+        ModalDriver modal;
+        modal.AnswerNextModal(answer, library_test::IsOpenLibraryDialog);
+        ClickOpenLibrary();
+        PumpMessages();
+    }
+
 private:
     SeenFileDialog RunDialog(std::optional<std::string> typed, int button) {
-        ModalDriver modal;
         SeenFileDialog seen;
         bool answered = false;
-        modal.AnswerNextModal(
-            [&](HWND dialog) {
-                seen = library_test::ReadFileDialog(dialog);
-                answered = true;
-                if (typed) {
-                    HWND edit = library_test::FileNameEdit(dialog);
-                    EXPECT_NE(edit, nullptr) << "no file-name field in the dialog";
-                    SetWindowTextA(edit, typed->c_str());
-                }
-                PressDialogButton(dialog, button);
-            },
-            library_test::IsOpenLibraryDialog);
-        ClickOpenLibrary();
+        AnswerLibraryDialog([&](HWND dialog) {
+            seen = library_test::ReadFileDialog(dialog);
+            answered = true;
+            if (typed) {
+                HWND edit = library_test::FileNameEdit(dialog);
+                EXPECT_NE(edit, nullptr) << "no file-name field in the dialog";
+                SetWindowTextA(edit, typed->c_str());
+            }
+            PressDialogButton(dialog, button);
+        });
         EXPECT_TRUE(answered) << "the Open Library dialog was not shown";
-        PumpMessages();
         return seen;
     }
 };

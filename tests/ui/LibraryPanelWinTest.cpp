@@ -221,35 +221,20 @@ TEST_F(OpenLibraryDialog, StartsInTheDefaultFolderWithoutItsTrailingBackslash) {
 }
 
 TEST_F(OpenLibraryDialog, KeepsTheFilterChosenInTheLastConfirmedOpening) {
-    {
-        ModalDriver modal;
-        modal.AnswerNextModal(
-            [&](HWND dialog) {
-                ChooseFilter(dialog, 1);
-                SetWindowTextA(library_test::FileNameEdit(dialog),
-                               TestDataPath("icons10.dll").c_str());
-                PressDialogButton(dialog, IDOK);
-            },
-            library_test::IsOpenLibraryDialog);
-        ClickOpenLibrary();
-        PumpMessages();
-    }
+    AnswerLibraryDialog([&](HWND dialog) {
+        ChooseFilter(dialog, 1);
+        SetWindowTextA(library_test::FileNameEdit(dialog), TestDataPath("icons10.dll").c_str());
+        PressDialogButton(dialog, IDOK);
+    });
     EXPECT_EQ(form->OpenLibDlg.FilterIndex, 2u);
     EXPECT_EQ(CancelLibrary().filter, 1);
 }
 
 TEST_F(OpenLibraryDialog, CancelledChoiceOfFilterIsNotKept) {
-    {
-        ModalDriver modal;
-        modal.AnswerNextModal(
-            [&](HWND dialog) {
-                ChooseFilter(dialog, 2);
-                PressDialogButton(dialog, IDCANCEL);
-            },
-            library_test::IsOpenLibraryDialog);
-        ClickOpenLibrary();
-        PumpMessages();
-    }
+    AnswerLibraryDialog([&](HWND dialog) {
+        ChooseFilter(dialog, 2);
+        PressDialogButton(dialog, IDCANCEL);
+    });
     EXPECT_EQ(CancelLibrary().filter, 0);
 }
 
