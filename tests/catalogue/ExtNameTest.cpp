@@ -24,7 +24,8 @@ const TextCase kNormalise[] = {
 class NormaliseExtensionTest : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(NormaliseExtensionTest, Gives) {
-    for (const auto& [typed, name] : GetParam().io) EXPECT_EQ(NormaliseExtension(typed), name);
+    for (const auto& [typed, normalised] : GetParam().io)
+        EXPECT_EQ(NormaliseExtension(typed), normalised);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, NormaliseExtensionTest, ::testing::ValuesIn(kNormalise),
