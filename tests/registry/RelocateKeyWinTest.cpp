@@ -184,31 +184,32 @@ TEST_F(RegistryTest, RelocateKeyRestoresTheCurrentKey) {
     EXPECT_EQ(reg.ReadText("inner", "", "-"), "nested");
 }
 
-// A value whose name has no form in the ANSI code page cannot be read through the ANSI calls;
-// the move stops with the old key whole.
+// A value whose name has no form in the program's code page cannot be read through the ANSI
+// calls; the move stops with the old key whole. A lone surrogate has none even in UTF-8: it
+// comes back as U+FFFD.
 TEST_F(RegistryTest, RelocateKeyThatCannotReadAValueRaisesAndKeepsTheOldKeyWhole) {
     buildTree("kstfile");
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExW(HKEY_CLASSES_ROOT, L"kstfile", 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
     const wchar_t data[] = L"wide";
-    ASSERT_EQ(RegSetValueExW(key, L"caf\x4E2D", 0, REG_SZ, reinterpret_cast<const BYTE*>(data),
+    ASSERT_EQ(RegSetValueExW(key, L"caf\xD800", 0, REG_SZ, reinterpret_cast<const BYTE*>(data),
                              sizeof data),
               ERROR_SUCCESS);
     RegCloseKey(key);
 
     EXPECT_EQ(RaisedText([&] { reg.RelocateKey("kstfile", "moved"); }),
-              "Failed to get data for 'caf?'");
+              "Failed to get data for 'caf\xEF\xBF\xBD'");
     expectSamples("kstfile", 1);
     expectSamples("kstfile\\shell\\open\\command");
     EXPECT_EQ(GetText(HKEY_CLASSES_ROOT, "kstfile\\DefaultIcon", ""), "C:\\k.dll,2");
 }
 
-// A subkey that cannot be opened cannot be copied; deleting the old key would then lose it,
-// so the old key stays beside the copy.
+// A subkey that cannot be opened cannot be copied (its name, a lone surrogate, has no form in
+// UTF-8); deleting the old key would then lose it, so the old key stays beside the copy.
 TEST_F(RegistryTest, RelocateKeyThatCannotOpenASubkeyKeepsTheOldKey) {
     buildTree("kstfile");
     HKEY sub = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, L"kstfile\\shell\\\x4E2D", 0, nullptr, 0,
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, L"kstfile\\shell\\\xDC00", 0, nullptr, 0,
                               KEY_ALL_ACCESS, nullptr, &sub, nullptr),
               ERROR_SUCCESS);
     RegCloseKey(sub);

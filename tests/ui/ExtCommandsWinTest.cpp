@@ -31,14 +31,18 @@ struct Screen {
 };
 
 const std::string kExists = "Cannot add an extension which already exists!";
+// ".ÄÖÜ" and ".äöü" in UTF-8.
+constexpr const char* kUmlauts = ".\xC3\x84\xC3\x96\xC3\x9C";
+constexpr const char* kSmallUmlauts = ".\xC3\xA4\xC3\xB6\xC3\xBC";
 
 void PressKey(HWND w, WPARAM key) {
     PostMessageA(w, WM_KEYDOWN, key, 1);
 }
 
 // Row 0 "Ay files (TypeA)": .aaa, .Abc (with a subkey tree); row 1 "Bee files (TypeB)": .bbb
-// and .ÄÖÜ (code page 1252). .txt points at a type without description, so the scan leaves it
-// out, and carries a value and a subkey of its own.
+// and .ÄÖÜ (in UTF-8, the code page the test program runs in, as the program does). .txt points at
+// a type without description, so the scan leaves it out, and carries a value and a subkey of its
+// own.
 class ExtCommands : public MainWindowTest {
 protected:
     ExtCommands() {
@@ -52,7 +56,7 @@ protected:
         RegisterType(".Abc", "TypeA", "Ay files");
         rawreg::PutText(HKEY_CLASSES_ROOT, ".Abc\\ShellNew\\Deep", "Data", "x");
         RegisterType(".bbb", "TypeB", "Bee files");
-        RegisterType(".\xC4\xD6\xDC", "TypeB", "Bee files");
+        RegisterType(kUmlauts, "TypeB", "Bee files");
         rawreg::PutText(HKEY_CLASSES_ROOT, ".txt", "", "Orphan");
         rawreg::PutText(HKEY_CLASSES_ROOT, ".txt", "Content Type", "text/plain");
         rawreg::MakeKey(HKEY_CLASSES_ROOT, ".txt\\ShellNew");
@@ -75,9 +79,7 @@ protected:
                 std::tie(seen.selStart, seen.selEnd) = SelectionOf(dialog->Edit1);
                 seen.editFocused = GetFocus() == dialog->Edit1;
                 if (typed && typed->empty()) SendMessageA(dialog->Edit1, WM_CHAR, VK_BACK, 1);
-                if (typed)
-                    for (char c : *typed)
-                        SendMessageA(dialog->Edit1, WM_CHAR, static_cast<unsigned char>(c), 1);
+                if (typed) props_test::TypeInto(dialog->Edit1, *typed);
                 switch (close) {
                     case Close::Ok:
                         PostMessageA(dialog->BitBtn1, BM_CLICK, 0, 0);
@@ -196,7 +198,7 @@ TEST_F(ExtCommands, AddTakesTheDotTheBlankAndTheDoubleDotAsTyped) {
     for (const char* typed : {".", " txt", "..txt"}) Add(typed, Close::Ok);
 
     EXPECT_EQ(Rows(form->lbExt),
-              (std::vector<std::string>{".bbb", ".\xC4\xD6\xDC", ".", ". txt", "..txt"}));
+              (std::vector<std::string>{".bbb", kUmlauts, ".", ". txt", "..txt"}));
     for (const char* key : {".", ". txt", "..txt"}) EXPECT_EQ(DefaultOf(key), Text("TypeB")) << key;
 }
 
@@ -320,11 +322,11 @@ TEST_F(ExtCommands, FindOfAnEmptyTextSearchesForTheDot) {
 // The catalogue ignores the case of ASCII letters only; the extension list picks its row
 // ignoring case as the locale has it.
 TEST_F(ExtCommands, FindIgnoresTheCaseOfAsciiLettersOnly) {
-    if (GetACP() != 1252) GTEST_SKIP() << "the letters are written in code page 1252";
-    Find(".\xE4\xF6\xFC", Close::Enter, "Cannot find extension \".\xE4\xF6\xFC\"");
+    Find(kSmallUmlauts, Close::Enter,
+         "Cannot find extension \"" + std::string(kSmallUmlauts) + "\"");
     EXPECT_EQ(selectedRow(form->lb), -1);
 
-    Find("\xC4\xD6\xDC");
+    Find(kUmlauts + 1);
     EXPECT_EQ(selectedRow(form->lb), 1);
     EXPECT_EQ(selectedRow(form->lbExt), 1);
 }
@@ -332,29 +334,27 @@ TEST_F(ExtCommands, FindIgnoresTheCaseOfAsciiLettersOnly) {
 // The registry keeps one key for .ÄÖÜ and .äöü: adding the second, to either type, would
 // repoint the first one's key, so it counts as a duplicate.
 TEST_F(ExtCommands, AddRefusesANameTheRegistryTakesForAListedExtension) {
-    if (GetACP() != 1252) GTEST_SKIP() << "the letters are written in code page 1252";
     SelectRow(0);
     const Screen before = Now();
-    Add(".\xE4\xF6\xFC", Close::Enter, kExists);
+    Add(kSmallUmlauts, Close::Enter, kExists);
     SelectRow(1);
-    Add("\xE4\xF6\xFC", Close::Enter, kExists);
+    Add(kSmallUmlauts + 1, Close::Enter, kExists);
     SelectRow(0);
     ExpectUnchanged(before);
-    EXPECT_EQ(Catalogue().FindExt(".\xC4\xD6\xDC"), 1);
+    EXPECT_EQ(Catalogue().FindExt(kUmlauts), 1);
 }
 
 // The soft hyphen makes a key of its own; only a comparison by the locale passes over it.
 TEST_F(ExtCommands, AddTakesANameThatDiffersFromAListedExtensionOnlyByAnIgnorableCharacter) {
-    if (GetACP() != 1252) GTEST_SKIP() << "the letters are written in code page 1252";
     SelectRow(1);
-    Add("A\xAD"
+    Add("A\xC2\xAD"
         "aa");
-    EXPECT_EQ(DefaultOf(".A\xAD"
+    EXPECT_EQ(DefaultOf(".A\xC2\xAD"
                         "aa"),
               Text("TypeB"));
     EXPECT_EQ(DefaultOf(".aaa"), Text("TypeA"));
-    EXPECT_EQ(Rows(form->lbExt), (std::vector<std::string>{".bbb", ".\xC4\xD6\xDC",
-                                                           ".A\xAD"
+    EXPECT_EQ(Rows(form->lbExt), (std::vector<std::string>{".bbb", kUmlauts,
+                                                           ".A\xC2\xAD"
                                                            "aa"}));
 }
 

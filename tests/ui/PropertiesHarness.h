@@ -76,9 +76,26 @@ inline void ClickCell(HWND grid, int cell, bool twice = false) {
     SendMessageA(grid, WM_LBUTTONUP, 0, at);
 }
 
-// Characters typed into an edit box one by one, as the keyboard gives them.
+// The UTF-16 characters of a text in the program's code page (UTF-8), one WM_CHAR each, as
+// the keyboard gives them.
+inline std::wstring TypedCharacters(const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                      wide.data(), static_cast<int>(wide.size()));
+    wide.resize(static_cast<size_t>(n > 0 ? n : 0));
+    return wide;
+}
+
+// Characters typed into an edit box one by one, handed to it at once.
 inline void TypeInto(HWND edit, const std::string& text) {
-    for (char c : text) SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+    for (wchar_t c : TypedCharacters(text)) SendMessageW(edit, WM_CHAR, c, 1);
+}
+
+// Characters typed into an edit box one by one, queued for the message loop that runs, which
+// hands them on: a loop that takes its messages as ANSI would turn every character outside
+// the keyboard's code page into "?".
+inline void PostTyping(HWND edit, const std::string& text) {
+    for (wchar_t c : TypedCharacters(text)) PostMessageW(edit, WM_CHAR, c, 1);
 }
 
 // Every key below root with its values, by path ("" is root itself): the registry to compare
