@@ -4,6 +4,8 @@
 #include <limits>
 #include <optional>
 
+#include "base/Utf8.h"
+
 namespace {
 
 int digitValue(char c, int base) {
@@ -45,7 +47,7 @@ IconLocation SplitIconLocation(std::string_view text) {
 }
 
 std::int32_t ParseIconIndex(std::string_view text) {
-    text = text.substr(0, 255);
+    text = Utf8Prefix(text, 255);
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     if (text.empty()) return 0;
 

@@ -1,0 +1,12 @@
+#pragma once
+// Text as the program holds it: UTF-8, the code page the program runs in wherever Windows
+// allows one (Windows 10 version 1903 and later). Limits given in characters count the
+// characters, not the bytes, and a text is never cut inside one.
+
+#include <cstddef>
+#include <string_view>
+
+// The first count characters of text, or the whole text when it has no more. A character is a
+// lead byte with the continuation bytes that follow it; a byte that is no UTF-8 counts as one
+// character of its own, so text in another code page is cut no later than at count bytes.
+std::string_view Utf8Prefix(std::string_view text, std::size_t count);
