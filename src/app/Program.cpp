@@ -37,11 +37,13 @@ int RunMessageLoop(int showCommand) {
     frmMain->Show(showCommand);
     MSG msg{};
     BOOL got;
-    while ((got = GetMessageA(&msg, nullptr, 0, 0)) > 0) {
+    // The loop takes its messages wide: through GetMessageA a typed character outside the
+    // keyboard's code page would arrive as "?". The system converts for the ANSI windows.
+    while ((got = GetMessageW(&msg, nullptr, 0, 0)) > 0) {
         // Tab and the arrow keys move between the main window's controls.
-        if (IsDialogMessageA(frmMain->Handle(), &msg)) continue;
+        if (IsDialogMessageW(frmMain->Handle(), &msg)) continue;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
     return got < 0 ? 1 : static_cast<int>(msg.wParam);
 }

@@ -121,14 +121,15 @@ int TForm::ShowModal() {
         SetForegroundWindow(hwnd_);
         FormShow();
         while (ModalResult == mrNone) {
-            const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+            // Wide, as the program's main loop: what is typed reaches the edit boxes whole.
+            const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
             if (got <= 0) {
                 quit = true;
                 break;
             }
-            if (!IsDialogMessageA(hwnd_, &msg)) {
+            if (!IsDialogMessageW(hwnd_, &msg)) {
                 TranslateMessage(&msg);
-                DispatchMessageA(&msg);
+                DispatchMessageW(&msg);
             }
         }
     }

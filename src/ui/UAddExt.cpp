@@ -1,6 +1,7 @@
 #include "ui/UAddExt.h"
 
 #include "res/resource.h"
+#include "ui/EditBox.h"
 #include "ui/GlyphButton.h"
 #include "ui/WindowText.h"
 
@@ -28,10 +29,9 @@ void TfrmAddExt::Create() {
     cancelGlyph_ = LoadGlyph(BMP_CANCEL);
 
     Label1 = AddControl("STATIC", "Enter Extension:", SS_LEFT, 4, 4, 77, 13);
-    Edit1 = AddControl("EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, 4, 20, 155, 21, kEdit1Id,
-                       WS_EX_CLIENTEDGE);
+    Edit1 = CreateEditBox(Handle(), WS_TABSTOP | ES_AUTOHSCROLL, 4, 20, 155, 21, kEdit1Id, Font());
     // A zero limit lifts the edit box's default cap on the length of the text.
-    SendMessageA(Edit1, EM_LIMITTEXT, 0, 0);
+    LimitTyping(Edit1, 0);
     BitBtn1 =
         AddControl("BUTTON", "OK", WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY, 4, 48, 75, 25, IDOK);
     BitBtn2 = AddControl("BUTTON", "Cancel", WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY, 84, 48, 75, 25,

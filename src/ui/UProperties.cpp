@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "res/resource.h"
+#include "ui/EditBox.h"
 #include "ui/GlyphButton.h"
 #include "ui/ListBox.h"
 #include "ui/Panel.h"
@@ -61,19 +62,17 @@ void TfrmProperties::Create() {
     SendMessageA(Panel1, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
     Label2 =
         addChild(Panel1, "STATIC", "Description", SS_LEFT | SS_NOPREFIX, 4, 8, 53, 13, IDC_LABEL2);
-    Edit2 = addChild(Panel1, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, 64, 4, 300, 21, IDC_EDIT2,
-                     WS_EX_CLIENTEDGE);
-    SendMessageA(Edit2, EM_LIMITTEXT, kDescriptionLength, 0);
+    Edit2 = CreateEditBox(Panel1, WS_TABSTOP | ES_AUTOHSCROLL, 64, 4, 300, 21, IDC_EDIT2, Font());
+    LimitTyping(Edit2, kDescriptionLength);
     Label4 =
         addChild(Panel1, "STATIC", "File Type", SS_LEFT | SS_NOPREFIX, 4, 36, 44, 13, IDC_LABEL4);
-    Edit3 = addChild(Panel1, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, 64, 32, 300, 21, IDC_EDIT3,
-                     WS_EX_CLIENTEDGE);
-    SendMessageA(Edit3, EM_LIMITTEXT, kTypeNameLength, 0);
+    Edit3 = CreateEditBox(Panel1, WS_TABSTOP | ES_AUTOHSCROLL, 64, 32, 300, 21, IDC_EDIT3, Font());
+    LimitTyping(Edit3, kTypeNameLength);
     Label3 = addChild(Panel1, "STATIC", "Icon", SS_LEFT | SS_NOPREFIX, 4, 64, 21, 13, IDC_LABEL3);
-    Edit4 = addChild(Panel1, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY, 64, 60, 300, 21,
-                     IDC_EDIT4, WS_EX_CLIENTEDGE);
+    Edit4 = CreateEditBox(Panel1, WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY, 64, 60, 300, 21,
+                          IDC_EDIT4, Font());
     // Only the dialog and its caller set the icon file, and a path is never cut short.
-    SendMessageA(Edit4, EM_LIMITTEXT, 0, 0);
+    LimitTyping(Edit4, 0);
 
     lb = AddControl("LISTBOX", "",
                     WS_HSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY |

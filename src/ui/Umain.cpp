@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "base/AnsiText.h"
 #include "base/Exception.h"
 #include "catalogue/Scan.h"
 #include "registry/TRegistry.h"
@@ -154,8 +155,10 @@ void TfrmMain::SetLabelCaption(HWND label, const std::string& text) {
     SetWindowTextA(label, text.c_str());
     WindowDC dc(label);
     SelectGuard font(dc.get(), Font());
+    // Measured as the label draws it, in UTF-16: a path may hold any script.
+    const std::wstring wide = WideFromAnsi(text);
     RECT extent{0, 0, 0, 0};
-    DrawTextA(dc.get(), text.c_str(), -1, &extent,
+    DrawTextW(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &extent,
               DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE | DT_LEFT);
     SetWindowPos(label, nullptr, 0, 0, extent.right - extent.left,
                  std::max<int>(extent.bottom - extent.top, kLabelHeight),
@@ -271,8 +274,9 @@ void TfrmMain::lbDrawItem(HDC dc, int index, const RECT& rect, UINT) {
         DrawIcon(dc, rect.left + 2, rect.top + 2, static_cast<HICON>(entry->Icon.get()));
     SIZE line{};
     GetTextExtentPoint32A(dc, "Wg", 2, &line);
-    const std::string text = rowText(lb, index);
-    TextOutA(dc, rect.left + 40, rect.top + (kRowHeight - line.cy) / 2, text.c_str(),
+    // The row label names the type in whatever script its key and description use.
+    const std::wstring text = WideFromAnsi(rowText(lb, index));
+    TextOutW(dc, rect.left + 40, rect.top + (kRowHeight - line.cy) / 2, text.c_str(),
              static_cast<int>(text.size()));
 }
 

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "base/AnsiText.h"
 #include "base/Exception.h"
 #include "catalogue/ExtName.h"
 #include "catalogue/Schema.h"
@@ -31,15 +32,18 @@ bool askForExtension(const char* caption) {
     return frmAddExt->ShowModal() == mrOk;
 }
 
-// Letters of every script compare as the user's locale has them, case ignored.
+// Letters of every script compare as the user's locale has them, case ignored. The texts are
+// compared in UTF-16: CompareStringA would read them in the locale's code page, not in the
+// program's UTF-8.
 bool sameIgnoringCase(const std::string& a, const std::string& b) {
-    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(),
-                          static_cast<int>(a.size()), b.data(),
-                          static_cast<int>(b.size())) == CSTR_EQUAL;
+    const std::wstring wa = WideFromAnsi(a), wb = WideFromAnsi(b);
+    return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wa.data(),
+                          static_cast<int>(wa.size()), wb.data(),
+                          static_cast<int>(wb.size())) == CSTR_EQUAL;
 }
 
 // The catalogue tells extensions apart by the case of every letter but the ASCII ones; the
-// registry ignores case in all scripts and keeps one key for ".\xC4" and ".\xE4". An added
+// registry ignores case in all scripts and keeps one key for ".Ä" and ".ä". An added
 // extension whose key is that of a listed one would repoint the listed one's key. The test is
 // the registry's own rule, not the locale's, which also passes over characters such as the
 // soft hyphen that make a key of their own.
