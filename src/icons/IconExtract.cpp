@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <cstring>
 #include <vector>
 
 #include "icons/IconLocation.h"
@@ -16,6 +17,10 @@ HINSTANCE instance() {
     return GetModuleHandleA(nullptr);
 }
 
+// An expanded text holds at most 32767 UTF-16 units, and its UTF-8 form at most three bytes
+// a unit.
+constexpr DWORD kLongestExpansion = 4 * 32768;
+
 // ExtractIconA answers 1 for a file that is neither an executable nor an icon file.
 bool isIcon(HICON h) {
     return h != nullptr && reinterpret_cast<UINT_PTR>(h) != 1;
@@ -26,13 +31,19 @@ bool isIcon(HICON h) {
 std::string ExtractionPath(const std::string& file) {
     const std::string unquoted = UnquotePath(file);
     if (unquoted.find('%') == std::string::npos) return unquoted;
+    // The size the call reports may count UTF-16 units, and a buffer of that many bytes then
+    // takes the UTF-8 form cut short, without any failure. The room is three bytes a unit, and
+    // more while the expanded text fills it to the last byte.
     const DWORD needed = ExpandEnvironmentStringsA(unquoted.c_str(), nullptr, 0);
     if (needed == 0) return unquoted;
-    std::vector<char> buffer(needed + 1);
-    const DWORD written = ExpandEnvironmentStringsA(unquoted.c_str(), buffer.data(),
-                                                    static_cast<DWORD>(buffer.size()));
-    if (written == 0 || written > buffer.size()) return unquoted;
-    return std::string(buffer.data());
+    for (DWORD room = 3 * needed + 2; room <= kLongestExpansion; room *= 2) {
+        std::vector<char> buffer(room, '\0');
+        const DWORD written = ExpandEnvironmentStringsA(unquoted.c_str(), buffer.data(), room);
+        if (written == 0) return unquoted;
+        const size_t length = strnlen(buffer.data(), room);
+        if (written <= room && length + 1 < room) return std::string(buffer.data(), length);
+    }
+    return unquoted;
 }
 
 TIcon ExtractIconFrom(const std::string& file, std::int32_t index) {

@@ -1,8 +1,9 @@
 #include "registry/KeyTree.h"
 
+#include <algorithm>
 #include <cstring>
-#include <string_view>
 
+#include "base/AnsiText.h"
 #include "registry/ERegistryException.h"
 #include "registry/KeyName.h"
 
@@ -10,9 +11,15 @@ namespace keytree {
 
 namespace {
 
-// Key names are at most 255 characters and value names 16383; an ANSI name can take two bytes
-// per character, so buffers grow up to twice the longest name the registry allows.
-constexpr DWORD kLongestName = 2 * 16384;
+// The registry counts name lengths in UTF-16 units (key names at most 255, value names 16383),
+// and one unit takes up to three bytes in UTF-8, the program's code page: name buffers are
+// sized for that from the start and grow up to the longest name the registry allows.
+constexpr DWORD kBytesPerUnit = 3;
+constexpr DWORD kLongestName = kBytesPerUnit * 16384;
+
+std::vector<char> nameBuffer(DWORD longestUnits) {
+    return std::vector<char>(kBytesPerUnit * longestUnits + 1);
+}
 
 // Runs one enumeration call (of a subkey or value name) into buffer, doubling the buffer
 // while the name does not fit; length receives the name's length.
@@ -21,7 +28,7 @@ LSTATUS enumName(std::vector<char>& buffer, DWORD& length, EnumCall call) {
     length = static_cast<DWORD>(buffer.size());
     LSTATUS r = call(buffer.data(), &length);
     while (r == ERROR_MORE_DATA && buffer.size() < kLongestName) {
-        buffer.resize(buffer.size() * 2);
+        buffer.resize(std::min<size_t>(buffer.size() * 2, kLongestName));
         length = static_cast<DWORD>(buffer.size());
         r = call(buffer.data(), &length);
     }
@@ -38,7 +45,7 @@ std::vector<std::string> enumNames(DWORD count, DWORD longest, Unreadable unread
                                    EnumCall call) {
     std::vector<std::string> names;
     names.reserve(count);
-    std::vector<char> buffer(longest + 1);
+    std::vector<char> buffer = nameBuffer(longest);
     for (DWORD i = 0; i < count; ++i) {
         DWORD length = 0;
         const LSTATUS r =
@@ -66,15 +73,6 @@ std::vector<std::string> valueNames(HKEY key) {
     });
 }
 
-std::wstring widen(std::string_view text) {
-    if (text.empty()) return {};
-    const int n =
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-    return wide;
-}
-
 // Reads a value whole through query(type, data, size), the platform's value query with the
 // key and name bound: Absent when its size cannot be queried, Failed when the data cannot be
 // read after that.
@@ -99,10 +97,12 @@ ReadResult readWhole(Query query, RawValue& value) {
     return ReadResult::Failed;
 }
 
-// Values are copied through the wide calls: the ANSI ones would pass text data (REG_SZ,
-// REG_EXPAND_SZ, REG_MULTI_SZ) through the ANSI code page and lose every character outside it.
+// Values are copied through the wide calls, byte for byte. The ANSI calls pass text data
+// (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) through the process's code page: on Windows without
+// UTF-8 that loses every character outside the system's code page, and even UTF-8 changes text
+// data that is no valid UTF-16 (a lone surrogate, an odd number of bytes).
 void copyValue(HKEY source, HKEY target, const std::string& name, bool mayBeAbsent) {
-    const std::wstring wideName = widen(name);
+    const std::wstring wideName = WideFromAnsi(name);
     RawValue value;
     const auto query = [&](DWORD* type, BYTE* data, DWORD* size) {
         return RegQueryValueExW(source, wideName.c_str(), nullptr, type, data, size);

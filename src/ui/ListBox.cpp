@@ -22,7 +22,9 @@ int rowCount(HWND list) {
 std::string rowText(HWND list, int row) {
     const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
     if (length == LB_ERR) return {};
-    std::vector<char> buffer(static_cast<size_t>(length) + 1);
+    // The list writes the whole text and takes no size: the room is that of the UTF-8 form
+    // even where the length is counted in UTF-16 units (up to three bytes each).
+    std::vector<char> buffer(3 * static_cast<size_t>(length) + 1);
     const LRESULT got = SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(row),
                                      reinterpret_cast<LPARAM>(buffer.data()));
     if (got == LB_ERR) return {};

@@ -122,6 +122,18 @@ TEST(IconFiles, EnvironmentReferencesAreExpandedForTheCall) {
     EXPECT_EQ(pixelOf(handleOf(icon), 16, 16), RGB(255, 255, 0));
 }
 
+// A reference that expands to a folder in another script: the system reports the expansion's
+// length in UTF-16 units, and its UTF-8 form is longer.
+TEST(IconFiles, EnvironmentReferenceToAFolderInAnyScriptExpandsWhole) {
+    // "C:\Документы\日本語"
+    const std::string folder =
+        "C:\\\xD0\x94\xD0\xBE\xD0\xBA\xD1\x83\xD0\xBC\xD0\xB5\xD0\xBD\xD1\x82\xD1\x8B\\"
+        "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E";
+    ASSERT_TRUE(SetEnvironmentVariableA("KESTRUNE_SCRIPT_DIR", folder.c_str()));
+    EXPECT_EQ(ExtractionPath("%KESTRUNE_SCRIPT_DIR%\\\xE5\x9B\xBE.dll"),
+              folder + "\\\xE5\x9B\xBE.dll");
+}
+
 // A file chosen in a dialog is a real name: the "%" in it must not be read as a reference.
 TEST(IconFiles, LibraryFileWithPercentSignsInItsNameLoadsAsNamed) {
     const std::string dll = TestDataPath("icons10.dll");

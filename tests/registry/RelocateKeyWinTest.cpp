@@ -6,6 +6,7 @@
 
 #include "registry/RegistryFixture.h"
 #include "registry/UniqueKey.h"
+#include "support/WideRegistry.h"
 
 using rawreg::Bytes;
 using rawreg::GetText;
@@ -265,4 +266,30 @@ TEST_F(RegistryTest, RelocateKeyKeepsTextOutsideTheAnsiCodePage) {
         EXPECT_EQ(data, bytesOf(v.data)) << "value '" << v.name << "' changed";
     }
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "kstfile"));
+}
+
+// A type key named in Cyrillic, with value names, subkey names and texts in Cyrillic and CJK,
+// is moved to a name in CJK and Cyrillic: the tree arrives exactly, read through the wide calls.
+// One value name is as long as the registry allows, in CJK: 16383 characters, 49149 bytes in
+// UTF-8.
+TEST_F(RegistryTest, RelocateKeyMovesNamesAndTextsOfEveryScript) {
+    const std::wstring oldName = L"\x0414\x043E\x043A\x0443\x043C\x0435\x043D\x0442.1";
+    const std::wstring newName = L"\x65E5\x672C\x8A9E.\x0424\x0430\x0439\x043B";
+    const std::wstring longName(16383, L'\x8A9E');
+    widereg::PutText(HKEY_CLASSES_ROOT, oldName, L"", L"\x0414\x043E\x043A \x65E5\x672C");
+    widereg::PutText(HKEY_CLASSES_ROOT, oldName, L"\x0418\x043C\x044F", L"\x5024");
+    widereg::PutText(HKEY_CLASSES_ROOT, oldName, longName, L"long");
+    widereg::Put(HKEY_CLASSES_ROOT, oldName, L"\x6570", REG_DWORD, {1, 2, 3, 4});
+    widereg::PutText(HKEY_CLASSES_ROOT, oldName + L"\\DefaultIcon", L"",
+                     L"C:\\\x56FE\x6807\\\x56FE\x6807.dll,3");
+    widereg::PutText(HKEY_CLASSES_ROOT, oldName + L"\\shell\\\x043E\x0442\x043A\x0440\\command",
+                     L"", L"\"C:\\\x7A0B\x5E8F\\app.exe\" \"%1\"");
+    const widereg::Tree before = widereg::Snapshot(HKEY_CLASSES_ROOT, oldName);
+    ASSERT_EQ(before.size(), 5u);  // the key, DefaultIcon, shell and the two below it
+
+    reg.RelocateKey(widereg::Utf8(oldName), widereg::Utf8(newName));
+
+    EXPECT_TRUE(widereg::Snapshot(HKEY_CLASSES_ROOT, newName) == before)
+        << "the moved tree differs from the old one";
+    EXPECT_FALSE(widereg::KeyExists(HKEY_CLASSES_ROOT, oldName));
 }
