@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "LibraryHarness.h"
+#include "ScriptTexts.h"
 
 using library_test::ColourOfIcon;
 
@@ -358,4 +359,52 @@ TEST_F(DragDrop, TypeLeftWithoutExtensionsStaysAndItsEmptyListRefusesToDrag) {
         Release();
     }
     EXPECT_EQ(snapshot(), before);
+}
+
+// --- Text in other scripts ------------------------------------------------------------------
+
+// The document type has an extension in CJK as well.
+class ScriptsDragDrop : public DragDrop {
+protected:
+    void SetUp() override {
+        widereg::PutText(HKEY_CLASSES_ROOT, scripts::kCjkExtension, L"", widereg::Wide(kDocType));
+        DragDrop::SetUp();
+    }
+};
+
+TEST_F(ScriptsDragDrop, CjkExtensionMovesToTheTypeItIsDroppedOn) {
+    const std::string ext = widereg::Utf8(scripts::kCjkExtension);
+    SelectRow(doc);
+    const std::vector<std::string> exts = Rows(form->lbExt);
+    const auto at = std::find(exts.begin(), exts.end(), ext);
+    ASSERT_NE(at, exts.end());
+
+    Drag(form->lbExt, static_cast<int>(at - exts.begin()), OverType(txt));
+
+    EXPECT_EQ(widereg::GetText(HKEY_CLASSES_ROOT, scripts::kCjkExtension, L""),
+              widereg::Wide(kTextType));
+    EXPECT_EQ(typeChain(txt), (std::vector<std::string>{".TxT", ext}));
+}
+
+TEST_F(ScriptsDragDrop, LibraryInACjkFolderOpensAndItsIconsAndFolderKeepTheName) {
+    std::string folder;
+    const std::string library = scripts::LibraryInCjkFolder(&folder);
+    OpenLibrary(library);
+    ASSERT_EQ(form->FLibIconCount, 10);
+    for (const int cell : {0, 7, 9}) EXPECT_EQ(CellPixel(cell, 18, 18), ColourOfIcon(cell)) << cell;
+    EXPECT_EQ(form->FDefaultDir, folder);
+
+    Drag(form->lbLib, 7, OverType(txt));
+    EXPECT_EQ(widereg::GetText(HKEY_CLASSES_ROOT, L"TXTFile\\DefaultIcon", L""),
+              widereg::Wide(library) + L",7");
+    EXPECT_EQ(TypePixel(txt, 2 + 16, 2 + 16), ColourOfIcon(7));
+
+    // Closed and started again: the setting keeps the folder, and the dialog starts there.
+    SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(widereg::GetText(HKEY_CURRENT_USER, L"Software\\Morvane\\Kestrune\\Settings",
+                               L"DefaultDir"),
+              widereg::Wide(folder));
+    Start();
+    EXPECT_EQ(form->FDefaultDir, folder);
+    EXPECT_EQ(CancelLibrary().folder, folder.substr(0, folder.size() - 1));
 }

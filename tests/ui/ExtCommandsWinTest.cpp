@@ -358,6 +358,23 @@ TEST_F(ExtCommands, AddTakesANameThatDiffersFromAListedExtensionOnlyByAnIgnorabl
                                                            "aa"}));
 }
 
+// The extension list picks the first row that the locale takes for the found extension, and
+// reads the rows in UTF-8: the soft hyphen passed over, ".aaa" comes before ".A\u00ADaa".
+TEST_F(ExtCommands, FindSelectsTheFirstRowTheLocaleTakesForTheExtension) {
+    SelectRow(0);
+    Add("A\xC2\xAD"
+        "aa");
+    SelectRow(1);
+    Find(
+        ".A\xC2\xAD"
+        "aa");
+    EXPECT_EQ(selectedRow(form->lb), 0);
+    EXPECT_EQ(Rows(form->lbExt), (std::vector<std::string>{".aaa", ".Abc",
+                                                           ".A\xC2\xAD"
+                                                           "aa"}));
+    EXPECT_EQ(selectedRow(form->lbExt), 0);
+}
+
 TEST_F(ExtCommands, AddOnARowSharingItsNameWithAHigherRowJoinsTheHigherRow) {
     ASSERT_EQ(Catalogue().AppendType("Ay again", "TypeA", "", 0), 2);
     SelectRow(2);
