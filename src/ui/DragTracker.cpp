@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <unordered_map>
 #include <utility>
 
 #include "ui/ErrorBoundary.h"
@@ -11,10 +12,20 @@
 
 namespace {
 
-// Window properties of an attached list: the tracker it reports to, and the procedure the
-// list had before, which every message not taken by the drag goes on to.
-constexpr const char* kTrackerProp = "Kestrune.DragTracker";
-constexpr const char* kOriginalProp = "Kestrune.DragTracker.Original";
+// An attached list: the tracker it reports to (none once that has gone), and the procedure
+// the list had before, which every message not taken by the drag goes on to.
+struct AttachedList {
+    DragTracker* tracker;
+    WNDPROC original;
+};
+
+// Kept in the program, not in window properties: the list looks itself up at every message
+// (a thousand rows added are a thousand messages), and a property is read from the window
+// system's server each time.
+std::unordered_map<HWND, AttachedList>& attachedLists() {
+    static std::unordered_map<HWND, AttachedList> lists;
+    return lists;
+}
 
 POINT clientPoint(LPARAM lp) {
     return POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
@@ -38,24 +49,33 @@ bool PastDragThreshold(POINT from, POINT to) {
 
 DragTracker::~DragTracker() {
     for (HWND list : attached_) {
-        if (!IsWindow(list) || GetPropA(list, kTrackerProp) != this) continue;
-        RemovePropA(list, kTrackerProp);
+        const auto found = attachedLists().find(list);
+        if (!IsWindow(list) || found == attachedLists().end() || found->second.tracker != this)
+            continue;
         // Only a procedure still on top can be taken out; one installed after it keeps
         // calling it, and it then hands every message straight on.
         if (GetWindowLongPtrA(list, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&ListProc)) {
             SetWindowLongPtrA(list, GWLP_WNDPROC,
-                              reinterpret_cast<LONG_PTR>(GetPropA(list, kOriginalProp)));
-            RemovePropA(list, kOriginalProp);
+                              reinterpret_cast<LONG_PTR>(found->second.original));
+            attachedLists().erase(found);
+        } else {
+            found->second.tracker = nullptr;
         }
     }
     if (source_ && GetCapture() == source_) ReleaseCapture();
 }
 
 void DragTracker::Attach(HWND list) {
-    if (!list || GetPropA(list, kTrackerProp)) return;
-    const LONG_PTR original = GetWindowLongPtrA(list, GWLP_WNDPROC);
-    SetPropA(list, kOriginalProp, reinterpret_cast<HANDLE>(original));
-    SetPropA(list, kTrackerProp, this);
+    if (!list) return;
+    // A list whose tracker went while its procedure could not be taken out is taken over.
+    if (const auto found = attachedLists().find(list); found != attachedLists().end()) {
+        if (found->second.tracker) return;
+        found->second.tracker = this;
+        attached_.push_back(list);
+        return;
+    }
+    const auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(list, GWLP_WNDPROC));
+    attachedLists()[list] = AttachedList{this, original};
     SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListProc));
     attached_.push_back(list);
 }
@@ -65,10 +85,14 @@ void DragTracker::Cancel() {
 }
 
 LRESULT CALLBACK DragTracker::ListProc(HWND list, UINT msg, WPARAM wp, LPARAM lp) {
-    const auto original = reinterpret_cast<WNDPROC>(GetPropA(list, kOriginalProp));
-    auto* self = static_cast<DragTracker*>(GetPropA(list, kTrackerProp));
-    if (!original) return DefWindowProcA(list, msg, wp, lp);
-    if (!self) return CallWindowProcA(original, list, msg, wp, lp);
+    const auto found = attachedLists().find(list);
+    if (found == attachedLists().end()) return DefWindowProcA(list, msg, wp, lp);
+    const WNDPROC original = found->second.original;
+    DragTracker* self = found->second.tracker;
+    if (!self) {
+        if (msg == WM_NCDESTROY) attachedLists().erase(found);
+        return CallWindowProcA(original, list, msg, wp, lp);
+    }
     return AnswerGuarded(list, [&] {
         try {
             return self->Handle(list, original, msg, wp, lp);
@@ -118,8 +142,7 @@ LRESULT DragTracker::Handle(HWND list, WNDPROC original, UINT msg, WPARAM wp, LP
         case WM_NCDESTROY:
             if (tracking) Stop();
             SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-            RemovePropA(list, kTrackerProp);
-            RemovePropA(list, kOriginalProp);
+            attachedLists().erase(list);
             attached_.erase(std::remove(attached_.begin(), attached_.end(), list), attached_.end());
             break;
     }
