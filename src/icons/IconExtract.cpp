@@ -79,3 +79,11 @@ std::string OwnExecutablePath() {
         buffer.resize(buffer.size() * 2);
     }
 }
+
+TIcon ShellIconSource::Fallback() {
+    if (!fallbackExtracted_) {
+        fallback_ = ExtractIconAt(OwnExecutablePath(), kFallbackIconIndex);
+        fallbackExtracted_ = true;
+    }
+    return TIcon::Shared(fallback_.get());
+}

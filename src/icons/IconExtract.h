@@ -40,5 +40,11 @@ public:
     TIcon Extract(const std::string& file, std::int32_t index) override {
         return ExtractIconFrom(file, index);
     }
-    TIcon Fallback() override { return ExtractIconAt(OwnExecutablePath(), kFallbackIconIndex); }
+    // Every type without an icon location shows the same picture: it is extracted once, at
+    // the first call, kept by this source and handed out shared.
+    TIcon Fallback() override;
+
+private:
+    TIcon fallback_;
+    bool fallbackExtracted_ = false;
 };

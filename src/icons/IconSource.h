@@ -12,6 +12,7 @@ public:
     virtual ~IconSource() = default;
     // The icon at index in file; an empty icon when there is none.
     virtual TIcon Extract(const std::string& file, std::int32_t index) = 0;
-    // Icon 1 of the running executable.
+    // Icon 1 of the running executable. A source may hand out one shared icon for every call
+    // (TIcon::Shared) that it keeps alive itself.
     virtual TIcon Fallback() = 0;
 };

@@ -1,6 +1,8 @@
 #pragma once
 // The icon object: owns at most one icon handle. Giving it a new icon releases the one it
-// held; destroying it releases its handle; an empty object draws nothing.
+// held; destroying it releases its handle; an empty object draws nothing. A shared icon object
+// shows a handle that another owner keeps for the whole run (the one fallback icon of the
+// program) and releases nothing.
 //
 // The handle is kept opaque (an HICON on Windows) together with the function that releases
 // it, so the catalogue that owns icon objects builds and is tested without windows.h.
@@ -14,6 +16,8 @@ public:
 
     TIcon() = default;
     TIcon(Handle handle, Release release) : handle_(handle), release_(handle ? release : nullptr) {}
+    // Shows handle, which its owner keeps alive longer than this object, without owning it.
+    static TIcon Shared(Handle handle) { return TIcon(handle, nullptr); }
     TIcon(const TIcon&) = delete;
     TIcon& operator=(const TIcon&) = delete;
     TIcon(TIcon&& o) noexcept
