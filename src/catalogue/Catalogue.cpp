@@ -56,7 +56,8 @@ void TCatalogue::Clear() {
 }
 
 void TCatalogue::AddEntry(const std::string& extName, const std::string& typeName,
-                          const std::string& description, const std::string& iconLocation) {
+                          const std::string& description, const std::string& iconLocation,
+                          IconLoad load) {
     std::int32_t found = -1;
     for (std::int32_t i = 0; i < EntryCount; ++i) {
         if (Entries[i]->Name == typeName) {
@@ -84,12 +85,13 @@ void TCatalogue::AddEntry(const std::string& extName, const std::string& typeNam
         IconLocation loc = SplitIconLocation(iconLocation);
         entry->IconFile = std::move(loc.File);
         entry->IconIndex = loc.Index;
-        entry->Icon = icons_.Extract(entry->IconFile, entry->IconIndex);
+        entry->IconPending = PendingIcon::Location;
     } else {
         entry->IconFile = kNoIconMarker;
         entry->IconIndex = kNoIconIndex;
-        entry->Icon = icons_.Fallback();
+        entry->IconPending = PendingIcon::Fallback;
     }
+    if (load == IconLoad::Now) TakePendingIcon(*entry);
     auto ext = std::make_unique<TExt>();
     ext->Name = extName;
     ext->Entry = EntryCount;
@@ -184,9 +186,37 @@ std::int32_t TCatalogue::AppendType(const std::string& description, const std::s
 }
 
 void TCatalogue::LoadIcon(std::int32_t slot) {
+    const TEntry* entry = Entry(slot);
+    if (!entry) return;
+    SetIcon(slot, icons_.Extract(entry->IconFile, entry->IconIndex));
+}
+
+void TCatalogue::SetIcon(std::int32_t slot, TIcon icon) {
     TEntry* entry = Entry(slot);
     if (!entry) return;
-    entry->Icon = icons_.Extract(entry->IconFile, entry->IconIndex);
+    entry->Icon = std::move(icon);
+    entry->IconPending = PendingIcon::None;
+}
+
+const TIcon& TCatalogue::RowIcon(std::int32_t slot) {
+    static const TIcon none;
+    TEntry* entry = Entry(slot);
+    if (!entry) return none;
+    TakePendingIcon(*entry);
+    return entry->Icon;
+}
+
+void TCatalogue::TakePendingIcon(TEntry& entry) {
+    switch (std::exchange(entry.IconPending, PendingIcon::None)) {
+        case PendingIcon::None:
+            break;
+        case PendingIcon::Location:
+            entry.Icon = icons_.Extract(entry.IconFile, entry.IconIndex);
+            break;
+        case PendingIcon::Fallback:
+            entry.Icon = icons_.Fallback();
+            break;
+    }
 }
 
 void TCatalogue::RenameEntry(std::int32_t slot, const std::string& newName) {

@@ -13,6 +13,13 @@
 
 struct TExt;
 
+// The icon a type read by the scan still waits for, until its row is first drawn.
+enum class PendingIcon : std::uint8_t {
+    None,      // Icon holds the type's icon (or nothing, when there was none to extract)
+    Location,  // the icon at IconFile and IconIndex
+    Fallback,  // the fallback icon of a type without icon location
+};
+
 // One registered file type.
 struct TEntry {
     TIcon Icon;
@@ -22,7 +29,12 @@ struct TEntry {
     std::int32_t IconIndex = 0;
     TExt* FirstExt = nullptr;
     TExt* LastExt = nullptr;
+    PendingIcon IconPending = PendingIcon::None;
 };
+
+// When AddEntry extracts a new type's icon: at once (the commands), or when the type's row is
+// first drawn (the start-up scan, whose list shows twelve of thousands of rows).
+enum class IconLoad { Now, WhenDrawn };
 
 // One extension, on two chains: the all-extensions chain (Next) and its type's (NextInType).
 struct TExt {
@@ -58,7 +70,8 @@ public:
     void Clear();
 
     void AddEntry(const std::string& extName, const std::string& typeName,
-                  const std::string& description, const std::string& iconLocation);
+                  const std::string& description, const std::string& iconLocation,
+                  IconLoad load = IconLoad::Now);
     std::int32_t FindExt(const std::string& extName) const;
     void RemoveExt(std::int32_t slot, const std::string& extName);
     void AppendExt(std::int32_t slot, const std::string& extName);
@@ -71,6 +84,12 @@ public:
 
     // Gives the entry in slot the icon at its IconFile and IconIndex (old icon released).
     void LoadIcon(std::int32_t slot);
+    // A command's new icon for the entry in slot, extracted at once: the old icon is released
+    // and the row has nothing left to extract. Invalid slot: the icon is dropped.
+    void SetIcon(std::int32_t slot, TIcon icon);
+    // The icon row slot shows. A type read by the scan gets it here, the first time its row is
+    // drawn, and keeps it; an invalid slot shows nothing.
+    const TIcon& RowIcon(std::int32_t slot);
 
     // The properties dialog's new type key name for the entry in slot (row text is the
     // caller's); later AddEntry calls find the type under that name. Invalid slot: nothing.
@@ -86,6 +105,9 @@ public:
     TExt* ExtTail = nullptr;
 
 private:
+    // Extracts what entry waits for, if anything.
+    void TakePendingIcon(TEntry& entry);
+
     CatalogueView& view_;
     IconSource& icons_;
 };

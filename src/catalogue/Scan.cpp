@@ -19,6 +19,7 @@ void ScanRegistry(TCatalogue& catalogue, std::vector<std::string>& keyNames) {
         const std::string description = reg.ReadText(type, kDefaultValue, kAbsent);
         const std::string location = reg.ReadText(IconKeyPath(type), kDefaultValue, "");
         if (description == kAbsent) continue;
-        catalogue.AddEntry(name, type, description, location);
+        // Of thousands of rows the list shows twelve: each icon waits until its row is drawn.
+        catalogue.AddEntry(name, type, description, location, IconLoad::WhenDrawn);
     }
 }

@@ -7,7 +7,8 @@
 #include "catalogue/Catalogue.h"
 
 // Puts every subkey name of HKEY_CLASSES_ROOT into keyNames (enumeration order) and calls
-// AddEntry for each extension key that names a type key with a description. A value of "-"
+// AddEntry for each extension key that names a type key with a description; no icon is
+// extracted: a row gets its icon when it is first drawn (TCatalogue::RowIcon). A value of "-"
 // counts as missing. A default value that is not text raises ERegistryException and ends the
 // scan; the rows added before it stay.
 void ScanRegistry(TCatalogue& catalogue, std::vector<std::string>& keyNames);

@@ -269,9 +269,9 @@ LRESULT TfrmMain::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
 // plain or a selected row.
 void TfrmMain::lbDrawItem(HDC dc, int index, const RECT& rect, UINT) {
     FillRect(dc, &rect, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
-    const TEntry* entry = Catalogue().Entry(index);
-    if (entry && !entry->Icon.empty())
-        DrawIcon(dc, rect.left + 2, rect.top + 2, static_cast<HICON>(entry->Icon.get()));
+    // A row drawn for the first time gets its icon here.
+    const TIcon& icon = Catalogue().RowIcon(index);
+    if (!icon.empty()) DrawIcon(dc, rect.left + 2, rect.top + 2, static_cast<HICON>(icon.get()));
     SIZE line{};
     GetTextExtentPoint32A(dc, "Wg", 2, &line);
     // The row label names the type in whatever script its key and description use.

@@ -28,9 +28,10 @@ void dropLibraryIcon(TfrmMain& form, int target) {
     if (!entry || cell < 0) return;
     entry->IconFile = form.OpenLibDlg.FileName;
     entry->IconIndex = cell;
-    // The entry's icon from its new location; the old one is released. (The catalogue's
-    // own LoadIcon cannot be named here: windows.h makes every LoadIcon a LoadIconA.)
-    entry->Icon = ExtractIconFrom(entry->IconFile, entry->IconIndex);
+    // The entry's icon from its new location, at once; the old one is released. (The
+    // catalogue's own LoadIcon cannot be named here: windows.h makes every LoadIcon a
+    // LoadIconA.)
+    Catalogue().SetIcon(target, ExtractIconFrom(entry->IconFile, entry->IconIndex));
     // The picture and the labels follow the entry at once, so that even a failing write
     // below leaves nothing on screen that differs from what the entry now holds.
     InvalidateRect(form.lb, nullptr, TRUE);

@@ -45,7 +45,7 @@ void TfrmMain::btnChangeIconClick() {
     Catalogue().RenameEntry(slot, name);
     entry->IconFile = frmProperties->IconFile();
     entry->IconIndex = SelectedIconIndex;
-    entry->Icon = ExtractIconFrom(entry->IconFile, entry->IconIndex);
+    Catalogue().SetIcon(slot, ExtractIconFrom(entry->IconFile, entry->IconIndex));
     setRowText(lb, slot, RowLabel(*entry));
     lbClick();
     InvalidateRect(lb, nullptr, TRUE);

@@ -98,6 +98,8 @@ TEST_F(ScanTest, AnExtensionNamingATypeWithADescriptionGivesItsRow) {
     EXPECT_EQ(entry(0).IconFile, "C:\\Kestrune\\kst.dll");
     EXPECT_EQ(entry(0).IconIndex, 3);
     EXPECT_EQ(TypeChain(catalogue, 0), Names({".kst"}));
+    EXPECT_TRUE(icons.extracts.empty()) << "the scan extracts no icon; drawing the row does";
+    catalogue.RowIcon(0);
     ASSERT_EQ(icons.extracts.size(), 1u);
     EXPECT_EQ(icons.extracts[0].file, "C:\\Kestrune\\kst.dll");
     EXPECT_EQ(icons.extracts[0].index, 3);
@@ -233,7 +235,9 @@ TEST_F(ScanTest, ATypeWithoutDefaultIconGetsTheFallback) {
     ASSERT_EQ(catalogue.EntryCount, 1);
     EXPECT_EQ(entry(0).IconFile, "<no icon>");
     EXPECT_EQ(entry(0).IconIndex, -1);
-    EXPECT_EQ(icons.fallbacks.size(), 1u);
+    EXPECT_TRUE(icons.fallbacks.empty()) << "the scan takes no icon; drawing the row does";
+    catalogue.RowIcon(0);
+    ASSERT_EQ(icons.fallbacks.size(), 1u);
     EXPECT_TRUE(icons.extracts.empty());
     EXPECT_EQ(IdOf(entry(0).Icon), icons.fallbacks[0]);
 }
@@ -251,6 +255,8 @@ TEST_F(ScanTest, AnEmptyOrMissingDefaultIconValueGetsTheFallback) {
         EXPECT_EQ(entry(slot).IconFile, "<no icon>");
         EXPECT_EQ(entry(slot).IconIndex, -1);
     }
+    EXPECT_TRUE(icons.fallbacks.empty());
+    for (int slot = 0; slot < 2; ++slot) catalogue.RowIcon(slot);
     EXPECT_EQ(icons.fallbacks.size(), 2u);
     EXPECT_TRUE(icons.extracts.empty());
 }
@@ -261,6 +267,8 @@ TEST_F(ScanTest, AnExpandableIconLocationReachesTheIconSourceUnexpanded) {
     Put(HKEY_CLASSES_ROOT, "kstfile\\DefaultIcon", "", REG_EXPAND_SZ,
         Bytes("%SystemRoot%\\system32\\shell32.dll,-152"));
     scan();
+    EXPECT_TRUE(icons.extracts.empty());
+    catalogue.RowIcon(0);
     ASSERT_EQ(icons.extracts.size(), 1u);
     EXPECT_EQ(icons.extracts[0].file, "%SystemRoot%\\system32\\shell32.dll");
     EXPECT_EQ(icons.extracts[0].index, -152);
@@ -282,6 +290,8 @@ TEST_F(ScanTest, ALaterExtensionKeepsTheIconOfItsTypesFirstExtension) {
     fileType("kstfile", "Kestrune file");
     icon("kstfile", "C:\\k.dll,4");
     scan();
+    EXPECT_TRUE(icons.extracts.empty());
+    catalogue.RowIcon(0);
     EXPECT_EQ(icons.extracts.size(), 1u);
     EXPECT_EQ(TypeChain(catalogue, 0).size(), 2u);
 }
