@@ -1,8 +1,10 @@
 // The icon library panel: opening a library into the grid lbLib, and drawing its cells.
 
+#include <algorithm>
 #include <span>
 #include <string>
 
+#include "icons/IconExtract.h"
 #include "icons/LibraryIcons.h"
 #include "ui/LibraryPanel.h"
 #include "ui/ListBox.h"
@@ -23,13 +25,18 @@ void TfrmMain::btnOpenLibraryClick() {
 
 void OpenLibraryFile(TfrmMain& form, const std::string& path) {
     // The old library goes before the new file is looked at, whatever that file holds.
-    ReleaseLibraryIcons(form.FLibIcons);
+    form.FLibIcons.Clear();
     form.FLibEmpty = true;
     form.FLibIconCount = 0;
     clearRows(form.lbLib);
 
-    const std::int32_t count = LoadLibraryIcons(path, form.FLibIcons);
+    const std::int32_t count = static_cast<std::int32_t>(
+        std::min<unsigned>(CountIconsAt(path), static_cast<unsigned>(form.FLibIcons.size())));
     if (count == 0) return;
+    // Only the cells that are drawn have their icons extracted, a screen at a time.
+    form.FLibIcons.Assign(
+        static_cast<std::size_t>(count),
+        [path](std::size_t first, std::span<TIcon> icons) { ExtractIconRun(path, first, icons); });
     form.FLibIconCount = count;
 
     // A thousand rows are added in one go and painted once.
@@ -46,7 +53,10 @@ void OpenLibraryFile(TfrmMain& form, const std::string& path) {
 void TfrmMain::lbLibDrawItem(HDC dc, int index, const RECT& rect, UINT) {
     FillRect(dc, &rect, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
     if (index < 0 || index >= FLibIconCount) return;
-    const TIcon& icon = FLibIcons[static_cast<std::size_t>(index)];
+    // A cell drawn for the first time brings the icons of the cells after it on the screen.
+    const TIcon& icon = FLibIcons.Get(static_cast<std::size_t>(index), [this] {
+        return static_cast<std::size_t>(visibleRowsEnd(lbLib));
+    });
     if (!icon.empty())
         DrawIcon(dc, rect.left + kIconInset, rect.top + kIconInset, static_cast<HICON>(icon.get()));
 }

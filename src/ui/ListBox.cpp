@@ -66,6 +66,23 @@ int rowAt(HWND list, POINT pt) {
     return row < rowCount(list) ? row : -1;
 }
 
+int visibleRowsEnd(HWND list) {
+    RECT client;
+    GetClientRect(list, &client);
+    const int count = rowCount(list);
+    const LRESULT top = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
+    int row = top == LB_ERR ? 0 : static_cast<int>(top);
+    for (; row < count; ++row) {
+        RECT r{};
+        RECT seen{};
+        if (SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(row),
+                         reinterpret_cast<LPARAM>(&r)) == LB_ERR ||
+            !IntersectRect(&seen, &r, &client))
+            break;
+    }
+    return row;
+}
+
 void paintOwnerDrawnRow(const DRAWITEMSTRUCT& item, HFONT font, const RowPainter& painter) {
     HDC dc = item.hDC;
     // The row's device context is the list's; it goes back as it came, also after an error.

@@ -20,6 +20,9 @@ void clearRows(HWND list);
 void setRowText(HWND list, int row, const std::string& text);
 // The row whose rectangle holds the point (client coordinates of the list), or -1.
 int rowAt(HWND list, POINT pt);
+// One past the last row that shows, whole or in part, from the top row on: in a list of
+// columns, the last cell of the last column in sight.
+int visibleRowsEnd(HWND list);
 
 // Stops a list from painting while many rows go in; when it goes, the list paints again,
 // whole and once, whatever raised in between.

@@ -6,11 +6,10 @@
 
 #include <windows.h>
 
-#include <array>
 #include <cstdint>
 #include <string>
 
-#include "icons/TIcon.h"
+#include "icons/IconSlots.h"
 #include "ui/Form.h"
 #include "ui/Gdi.h"
 #include "ui/OpenIconDialog.h"
@@ -79,8 +78,9 @@ public:
     HWND btnBrowse = nullptr;
     TOpenIconDialog OpenDialog;
 
-    // The icons of the grid while the dialog is shown: slot i is icon i of the icon file.
-    std::array<TIcon, kIconGridSlots> FIcons;
+    // The icons of the grid while the dialog is shown: slot i is icon i of the icon file,
+    // extracted when its cell is first drawn.
+    IconSlots FIcons{kIconGridSlots};
     // The number of icons in the icon file as the shell counts them.
     unsigned IconCount = 0;
 

@@ -2,10 +2,12 @@
 // its cells, and browsing for another icon file.
 
 #include <algorithm>
+#include <span>
 
 #include "icons/IconExtract.h"
-#include "ui/ListBox.h"
+#include "icons/LibraryIcons.h"
 #include "ui/FileDialog.h"
+#include "ui/ListBox.h"
 #include "ui/UProperties.h"
 
 namespace {
@@ -15,27 +17,24 @@ constexpr int kIconTop = 2;
 }  // namespace
 
 void TfrmProperties::LoadIcons() {
-    std::string file = IconFile();
-    IconCount = CountIcons(file);
-    // A location's path may be quoted or hold %VARIABLES%; the program's own path is a real
-    // file name, taken as it is.
-    bool ownFile = false;
+    // A location's path may be quoted or hold %VARIABLES%: the extraction takes it resolved.
+    std::string path = ExtractionPath(IconFile());
+    IconCount = CountIconsAt(path);
     if (IconCount == 0) {
         // A missing file, one without icons, or none at all: the program's own icons, so that
-        // OK always hands back a real icon file.
-        file = OwnExecutablePath();
-        ownFile = true;
-        SetWindowTextA(Edit4, file.c_str());
-        IconCount = CountIconsAt(file);
+        // OK always hands back a real icon file. Its path is a real file name, taken as it is.
+        path = OwnExecutablePath();
+        SetWindowTextA(Edit4, path.c_str());
+        IconCount = CountIconsAt(path);
         SelectedIconIndex = 0;
     }
     const int cells = static_cast<int>(std::min<unsigned>(IconCount, kIconGridSlots));
+    // Only the cells that are drawn have their icons extracted, a screen at a time.
+    FIcons.Assign(
+        static_cast<std::size_t>(cells),
+        [path](std::size_t first, std::span<TIcon> icons) { ExtractIconRun(path, first, icons); });
     const RedrawPaused paused(lb);
-    for (int i = 0; i < cells; ++i) {
-        FIcons[static_cast<size_t>(i)] =
-            ownFile ? ExtractIconAt(file, i) : ExtractIconFrom(file, i);
-        addRow(lb, " ");
-    }
+    for (int i = 0; i < cells; ++i) addRow(lb, " ");
     // Selecting in code is no choice of the user's: an index outside the grid selects nothing
     // and is kept, so OK hands it back unchanged.
     const bool inGrid = SelectedIconIndex >= 0 && SelectedIconIndex < cells;
@@ -44,14 +43,16 @@ void TfrmProperties::LoadIcons() {
 
 void TfrmProperties::ClearIcons() {
     clearRows(lb);
-    for (TIcon& icon : FIcons) icon.reset();
+    FIcons.Clear();
 }
 
 void TfrmProperties::lbDrawItem(HDC dc, int index, const RECT& rect, UINT) {
     // The brush is the highlight for the selected cell and the window colour for the others.
     PatBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, PATCOPY);
     if (index < 0 || index >= kIconGridSlots) return;
-    const TIcon& icon = FIcons[static_cast<size_t>(index)];
+    // A cell drawn for the first time brings the icons of the cells after it on the screen.
+    const TIcon& icon = FIcons.Get(static_cast<size_t>(index),
+                                   [this] { return static_cast<size_t>(visibleRowsEnd(lb)); });
     if (icon.empty()) return;
     DrawIcon(dc, IconLeftInCell(rect.left, rect.right - rect.left), rect.top + kIconTop,
              static_cast<HICON>(icon.get()));

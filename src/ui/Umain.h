@@ -7,13 +7,12 @@
 
 #include <windows.h>
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "catalogue/Catalogue.h"
-#include "icons/TIcon.h"
+#include "icons/IconSlots.h"
 #include "ui/CatalogueList.h"
 #include "ui/DragTracker.h"
 #include "ui/Form.h"
@@ -129,7 +128,8 @@ public:
     // State shared by the commands.
     std::string FDefaultDir;
     std::vector<std::string> FKeyNames;
-    std::array<TIcon, kLibSlots> FLibIcons;
+    // Slot i is icon i of the library; a cell's icon is extracted when the cell is first drawn.
+    IconSlots FLibIcons{kLibSlots};
     std::int32_t FLibIconCount = 0;
     bool FLibEmpty = true;
     bool FDragFromLib = false;
