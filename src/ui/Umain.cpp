@@ -144,6 +144,8 @@ void TfrmMain::FormCreate() {
 }
 
 void TfrmMain::FormShow() {
+    // Thousands of rows go in at once; the list is painted once, when the window shows.
+    const RedrawPaused paused(lb);
     ScanRegistry(Catalogue(), FKeyNames);
 }
 
