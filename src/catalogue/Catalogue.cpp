@@ -53,19 +53,14 @@ void TCatalogue::Clear() {
     ExtTail = nullptr;
     for (auto& slot : Entries) slot.reset();
     EntryCount = 0;
+    typeSlots_.clear();
+    typeSlotsCurrent_ = true;
 }
 
 void TCatalogue::AddEntry(const std::string& extName, const std::string& typeName,
                           const std::string& description, const std::string& iconLocation,
                           IconLoad load) {
-    std::int32_t found = -1;
-    for (std::int32_t i = 0; i < EntryCount; ++i) {
-        if (Entries[i]->Name == typeName) {
-            found = i;
-            break;
-        }
-    }
-
+    const std::int32_t found = FindType(typeName);
     if (found >= 0) {
         AppendExt(found, extName);
         return;
@@ -102,7 +97,18 @@ void TCatalogue::AddEntry(const std::string& extName, const std::string& typeNam
 
     appendToAll(ExtHead, ExtTail, ext.get());
     appendToType(*entry, ext.release());
+    typeSlots_.emplace(typeName, EntryCount);
     Entries[EntryCount++] = std::move(entry);
+}
+
+std::int32_t TCatalogue::FindType(const std::string& typeName) {
+    if (!typeSlotsCurrent_) {
+        typeSlots_.clear();
+        for (std::int32_t i = 0; i < EntryCount; ++i) typeSlots_.emplace(Entries[i]->Name, i);
+        typeSlotsCurrent_ = true;
+    }
+    const auto found = typeSlots_.find(typeName);
+    return found == typeSlots_.end() ? -1 : found->second;
 }
 
 std::int32_t TCatalogue::FindExt(const std::string& extName) const {
@@ -164,6 +170,7 @@ void TCatalogue::RemoveEntry(std::int32_t slot) {
     --EntryCount;
     Entries[EntryCount].reset();
     removed.reset();
+    typeSlotsCurrent_ = false;
 
     view_.RowRemoved(slot);
 }
@@ -181,6 +188,7 @@ std::int32_t TCatalogue::AppendType(const std::string& description, const std::s
     view_.RowAppended(RowLabel(*entry));
 
     const std::int32_t slot = EntryCount++;
+    typeSlots_.emplace(name, slot);
     Entries[slot] = std::move(entry);
     return slot;
 }
@@ -223,4 +231,5 @@ void TCatalogue::RenameEntry(std::int32_t slot, const std::string& newName) {
     TEntry* entry = Entry(slot);
     if (!entry) return;
     entry->Name = newName;
+    typeSlotsCurrent_ = false;
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 
 #include "icons/IconSource.h"
 #include "icons/TIcon.h"
@@ -105,9 +106,16 @@ public:
     TExt* ExtTail = nullptr;
 
 private:
+    // The first slot whose type key name is typeName, letter for letter, or -1.
+    std::int32_t FindType(const std::string& typeName);
     // Extracts what entry waits for, if anything.
     void TakePendingIcon(TEntry& entry);
 
     CatalogueView& view_;
     IconSource& icons_;
+    // Each type key name with the first slot that holds it, so that the scan does not compare
+    // every new extension's type with every type before it. Renames and removals, which may
+    // change which slot comes first, have it built anew at the next lookup.
+    std::unordered_map<std::string, std::int32_t> typeSlots_;
+    bool typeSlotsCurrent_ = true;
 };
