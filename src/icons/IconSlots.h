@@ -41,8 +41,9 @@ public:
 
     std::size_t size() const { return slots_.size(); }
     std::size_t count() const { return count_; }
-    // Icons asked of the file since Assign.
+    // Icons asked of the file since Assign; whether slot i was among them.
     std::size_t Extracted() const { return extractedCount_; }
+    bool Extracted(std::size_t i) const { return i < count_ && extracted_[i]; }
 
     class const_iterator {
     public:

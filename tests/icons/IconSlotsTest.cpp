@@ -61,7 +61,11 @@ TEST_P(IconSlotsRuns, ReadsAskForTheRunsOfSlotsNotExtractedYet) {
         }
     }
     EXPECT_EQ(file.runs, c.runs) << c.what;
-    for (const Asked& r : c.runs) extracted += r.second;
+    for (const Asked& r : c.runs) {
+        extracted += r.second;
+        for (std::size_t i = r.first; i < r.first + r.second; ++i)
+            EXPECT_TRUE(slots.Extracted(i)) << c.what << ", slot " << i;
+    }
     EXPECT_EQ(slots.Extracted(), extracted) << c.what;
 }
 

@@ -198,6 +198,21 @@ TEST_F(LibraryDrop, CellDroppedOnTheSelectedTypeShowsItsNewLocationAtOnce) {
     EXPECT_EQ(selectedRow(form->lb), txt);
 }
 
+TEST_F(DragDrop, CellNeverDrawnBeforeItIsPressedGivesItsIndexToTheType) {
+    const std::string dll = TestDataPath("icons1500.dll");
+    OpenLibrary(dll);
+    ASSERT_EQ(form->FLibIconCount, 1024);
+    // The grid scrolls to cell 700 without painting it: nothing has drawn it before the press.
+    SendMessageA(form->lbLib, LB_SETTOPINDEX, 700, 0);
+    ASSERT_FALSE(form->FLibIcons.Extracted(700));
+
+    Drag(form->lbLib, 700, OverType(txt));
+
+    EXPECT_EQ(text("TXTFile\\DefaultIcon"), dll + ",700");
+    EXPECT_EQ(Catalogue().Entry(txt)->IconIndex, 700);
+    EXPECT_EQ(TypePixel(txt, 2 + 16, 2 + 16), ColourOfIcon(700));
+}
+
 TEST_F(LibraryDrop, MovementUnderFivePixelsDoesNotShowTheDrag) {
     const POINT cell = RowPoint(form->lbLib, 3);
     Press(form->lbLib, cell);

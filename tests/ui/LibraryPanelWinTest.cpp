@@ -318,3 +318,29 @@ TEST_F(LibraryGrid, OnScreenTheCellsShowTheirIconsInColumns) {
     }
     ReleaseDC(form->lbLib, dc);
 }
+
+TEST_F(LibraryGrid, FirstAndLastCellsShowTheirIconsOnScreenWithOnlyTheCellsDrawnExtracted) {
+    // The on-screen colour at the middle of a cell, once the grid has painted.
+    auto onScreen = [&](int cell) {
+        UpdateWindow(form->lbLib);
+        const RECT r = CellRect(cell);
+        HDC dc = GetDC(form->lbLib);
+        const COLORREF c = GetPixel(dc, r.left + 18, r.top + 18);
+        ReleaseDC(form->lbLib, dc);
+        return c;
+    };
+    EXPECT_EQ(onScreen(0), ColourOfIcon(0));
+    const std::size_t firstScreen = form->FLibIcons.Extracted();
+    EXPECT_GT(firstScreen, 0u);
+    EXPECT_LE(firstScreen, static_cast<std::size_t>(visibleRowsEnd(form->lbLib)));
+
+    SendMessageA(form->lbLib, WM_HSCROLL, MAKEWPARAM(SB_RIGHT, 0), 0);
+    EXPECT_EQ(onScreen(1023), ColourOfIcon(1023));
+    EXPECT_TRUE(form->FLibIcons.Extracted(1023));
+    EXPECT_FALSE(form->FLibIcons.Extracted(512)) << "a cell never in sight was extracted";
+    EXPECT_LE(form->FLibIcons.Extracted(), 2 * firstScreen);
+
+    SendMessageA(form->lbLib, WM_HSCROLL, MAKEWPARAM(SB_LEFT, 0), 0);
+    EXPECT_EQ(onScreen(0), ColourOfIcon(0));
+    EXPECT_EQ(onScreen(firstScreen - 1), ColourOfIcon(static_cast<int>(firstScreen) - 1));
+}

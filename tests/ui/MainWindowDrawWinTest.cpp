@@ -3,6 +3,7 @@
 
 #include "IconSetColours.h"
 #include "MainWindowHarness.h"
+#include "icons/IconExtract.h"
 #include "support/OwnerDraw.h"
 #include "support/TestData.h"
 #include "ui/Gdi.h"
@@ -190,6 +191,63 @@ TEST_F(RowDrawing, DrawingLeavesTheDeviceContextAsItCame) {
     EXPECT_EQ(GetCurrentObject(s.dc(), OBJ_BRUSH), brush);
     EXPECT_EQ(GetTextColor(s.dc()), text);
     EXPECT_EQ(GetBkColor(s.dc()), back);
+}
+
+// Rows beyond the twelve in sight, whose icons were not extracted when the window opened.
+class RowDrawnOnDemand : public RowDrawing {
+protected:
+    void SetUp() override {
+        icons_ = TestDataPath("icons10.dll");
+        for (int k = 0; k < 12; ++k)
+            RegisterType(".r" + std::to_string(10 + k), "Shown" + std::to_string(10 + k), "Shown",
+                         (icons_ + "," + std::to_string(k % 10)).c_str());
+        RegisterType(".s1", "Later.Library", "Library icon", (icons_ + ",5").c_str());
+        RegisterType(".s2", "Later.Fallback", "No icon location");
+        RegisterType(".s3", "Later.Missing", "Missing file", "C:\\Missing\\nothing.dll,0");
+        Start();
+    }
+    static int RowOf(const std::string& type) {
+        for (int i = 0; i < Catalogue().EntryCount; ++i)
+            if (Catalogue().Entry(i)->Name == type) return i;
+        return -1;
+    }
+    // The row's icon area as the icon extracted at once draws it: window colour, the icon at
+    // (2, 2) at its natural size.
+    static void DrawReference(const RowSurface& s, HICON icon) {
+        RECT all{0, 0, kWidth, kHeight};
+        FillRect(s.dc(), &all, GetSysColorBrush(COLOR_WINDOW));
+        if (icon) DrawIcon(s.dc(), 2, 2, icon);
+    }
+};
+
+TEST_F(RowDrawnOnDemand, ShowsThePixelsOfTheIconExtractedAtOnce) {
+    const TIcon library = ExtractIconFrom(icons_, 5);
+    const TIcon fallback = ExtractIconAt(OwnExecutablePath(), 1);
+    ASSERT_FALSE(library.empty());
+    ASSERT_FALSE(fallback.empty());
+    const struct {
+        const char* type;
+        HICON reference;
+    } cases[] = {{"Later.Library", static_cast<HICON>(library.get())},
+                 {"Later.Fallback", static_cast<HICON>(fallback.get())},
+                 {"Later.Missing", nullptr}};
+    for (const auto& c : cases) {
+        const int row = RowOf(c.type);
+        ASSERT_GE(row, 12) << c.type << " is in sight";
+        EXPECT_NE(Catalogue().Entry(row)->IconPending, PendingIcon::None)
+            << c.type << ": extracted before its row was drawn";
+        RowSurface drawn, reference;
+        Draw(drawn, row, 0);
+        DrawReference(reference, c.reference);
+        EXPECT_EQ(Catalogue().Entry(row)->IconPending, PendingIcon::None) << c.type;
+        int differing = 0;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < 40; ++x) differing += drawn.at(x, y) != reference.at(x, y);
+        EXPECT_EQ(differing, 0) << c.type;
+    }
+    // The rows in sight were drawn when the window opened.
+    for (int row = 0; row < 12; ++row)
+        EXPECT_EQ(Catalogue().Entry(row)->IconPending, PendingIcon::None) << row;
 }
 
 }  // namespace
