@@ -164,7 +164,7 @@ double median(std::vector<double> screens) {
 
 int main(int argc, char** argv) {
     const std::string library = argc > 1 ? argv[1] : defaultLibrary();
-    const int rounds = argc > 2 ? std::max(1, atoi(argv[2])) : 3;
+    const int rounds = argc > 2 ? std::max(1, atoi(argv[2])) : 5;
     try {
         const unsigned inFile = CountIconsAt(library);
         if (inFile == 0) {

@@ -250,7 +250,7 @@ StartupFigures startUp() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
+    const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
     try {
         ScratchRegistry scratch;
         const std::vector<IconFile> files = iconFiles();
