@@ -64,6 +64,23 @@ TEST(OwnIcons, NoIconIsARedCrossedCircleOnATransparentImage) {
     EXPECT_GT(grey, 10);
 }
 
+TEST(OwnIcons, TheFallbackIsExtractedOnceAndOutlivesTheIconObjectsThatShowIt) {
+    ShellIconSource source;
+    HICON shown = nullptr;
+    {
+        TIcon first = source.Fallback();
+        TIcon second = source.Fallback();
+        shown = handleOf(first);
+        ASSERT_NE(shown, nullptr);
+        EXPECT_EQ(handleOf(second), shown);
+    }
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(shown, &info)) << "an object showing the fallback destroyed it";
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    EXPECT_EQ(handleOf(source.Fallback()), shown);
+}
+
 TEST(IconFiles, DllIconsComeInOrderWithTheirColours) {
     const std::string dll = TestDataPath("icons10.dll");
     ASSERT_EQ(CountIcons(dll), 10u);
