@@ -25,6 +25,11 @@ void ExtractIconRun(const std::string& file, std::size_t first, std::span<TIcon>
         if (icons[i].empty()) icons[i] = ExtractIconAt(file, static_cast<std::int32_t>(first + i));
 }
 
+IconSlots::RunExtraction IconRunsOf(const std::string& file) {
+    return
+        [file](std::size_t first, std::span<TIcon> icons) { ExtractIconRun(file, first, icons); };
+}
+
 std::int32_t LoadLibraryIcons(const std::string& file, std::span<TIcon> slots) {
     const unsigned count = CountIconsAt(file);
     const std::size_t loaded = count < slots.size() ? count : slots.size();

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "icons/IconSlots.h"
 #include "icons/TIcon.h"
 
 // Releases the icon handle of every slot; afterwards each slot is empty.
@@ -17,6 +18,8 @@ void ReleaseLibraryIcons(std::span<TIcon> slots);
 // over the file, at the size and colours ExtractIconA gives each of them. An icon that cannot
 // be extracted leaves its slot empty. The file is taken as it is ("%" included).
 void ExtractIconRun(const std::string& file, std::size_t first, std::span<TIcon> icons);
+// The same, as the extraction that a grid's slots call for each run of cells about to be drawn.
+IconSlots::RunExtraction IconRunsOf(const std::string& file);
 
 // Counts the icons of file and fills slots 0 up to that count, cut to the number of slots, in
 // one pass over the file; returns how many slots now belong to the library (0 for a missing

@@ -1,7 +1,6 @@
 // The icon library panel: opening a library into the grid lbLib, and drawing its cells.
 
 #include <algorithm>
-#include <span>
 #include <string>
 
 #include "icons/IconExtract.h"
@@ -34,9 +33,7 @@ void OpenLibraryFile(TfrmMain& form, const std::string& path) {
         std::min<unsigned>(CountIconsAt(path), static_cast<unsigned>(form.FLibIcons.size())));
     if (count == 0) return;
     // Only the cells that are drawn have their icons extracted, a screen at a time.
-    form.FLibIcons.Assign(
-        static_cast<std::size_t>(count),
-        [path](std::size_t first, std::span<TIcon> icons) { ExtractIconRun(path, first, icons); });
+    form.FLibIcons.Assign(static_cast<std::size_t>(count), IconRunsOf(path));
     form.FLibIconCount = count;
 
     // A thousand rows are added in one go and painted once.

@@ -2,7 +2,6 @@
 // its cells, and browsing for another icon file.
 
 #include <algorithm>
-#include <span>
 
 #include "icons/IconExtract.h"
 #include "icons/LibraryIcons.h"
@@ -30,9 +29,7 @@ void TfrmProperties::LoadIcons() {
     }
     const int cells = static_cast<int>(std::min<unsigned>(IconCount, kIconGridSlots));
     // Only the cells that are drawn have their icons extracted, a screen at a time.
-    FIcons.Assign(
-        static_cast<std::size_t>(cells),
-        [path](std::size_t first, std::span<TIcon> icons) { ExtractIconRun(path, first, icons); });
+    FIcons.Assign(static_cast<std::size_t>(cells), IconRunsOf(path));
     const RedrawPaused paused(lb);
     for (int i = 0; i < cells; ++i) addRow(lb, " ");
     // Selecting in code is no choice of the user's: an index outside the grid selects nothing
