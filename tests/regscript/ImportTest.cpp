@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "regscript/Import.h"
-#include "regscript/ScriptPrinters.h"
+#include "support/ScriptPrinters.h"
 
 using namespace regscript;
 

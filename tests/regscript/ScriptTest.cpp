@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "regscript/Script.h"
-#include "regscript/ScriptPrinters.h"
+#include "support/ScriptPrinters.h"
 
 using namespace regscript;
 

@@ -1,5 +1,7 @@
 #include "support/WideRegistry.h"
 
+#include <sddl.h>
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -119,3 +121,63 @@ Tree Snapshot(HKEY root, const std::wstring& path) {
 }
 
 }  // namespace widereg
+
+namespace wreg {
+
+namespace {
+
+const wchar_t* wide(const std::u16string& text) {
+    return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+
+void fail(const char* what, LSTATUS r) {
+    throw std::runtime_error(std::string(what) + " failed (error " + std::to_string(r) + ")");
+}
+
+}  // namespace
+
+void WriteTree(HKEY root, const std::u16string& path, const regscript::Key& key) {
+    HKEY opened = nullptr;
+    LSTATUS r = RegCreateKeyExW(root, wide(path), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                KEY_ALL_ACCESS, nullptr, &opened, nullptr);
+    if (r != ERROR_SUCCESS) fail("RegCreateKeyExW", r);
+    for (const regscript::Value& value : key.values) {
+        r = RegSetValueExW(opened, wide(value.name), 0, value.type,
+                           value.data.empty() ? nullptr : value.data.data(),
+                           static_cast<DWORD>(value.data.size()));
+        if (r != ERROR_SUCCESS) break;
+    }
+    RegCloseKey(opened);
+    if (r != ERROR_SUCCESS) fail("RegSetValueExW", r);
+    for (const regscript::Key& subkey : key.subkeys)
+        WriteTree(root, path + u"\\" + subkey.name, subkey);
+}
+
+void SetAccess(HKEY root, const std::u16string& path, const char* sddl) {
+    HKEY key = nullptr;
+    LSTATUS r = RegOpenKeyExW(root, wide(path), 0, WRITE_DAC, &key);
+    if (r != ERROR_SUCCESS) fail("RegOpenKeyExW", r);
+    PSECURITY_DESCRIPTOR sd = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &sd,
+                                                              nullptr)) {
+        RegCloseKey(key);
+        fail("ConvertStringSecurityDescriptorToSecurityDescriptorA", GetLastError());
+    }
+    r = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, sd);
+    LocalFree(sd);
+    RegCloseKey(key);
+    if (r != ERROR_SUCCESS) fail("RegSetKeySecurity", r);
+}
+
+}  // namespace wreg
+
+regscript::Value TextValue(std::u16string name, std::u16string_view text, std::uint32_t type) {
+    return regscript::Value{std::move(name), type, regscript::TextBytes(text)};
+}
+
+regscript::Value RawValue(std::u16string name, std::uint32_t type,
+                          std::initializer_list<int> bytes) {
+    regscript::Value value{std::move(name), type, {}};
+    for (int b : bytes) value.data.push_back(static_cast<std::uint8_t>(b));
+    return value;
+}

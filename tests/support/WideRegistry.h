@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "regscript/RegKey.h"
 #include "support/ScratchRegistry.h"
 
 namespace widereg {
@@ -39,3 +40,27 @@ using Tree = std::map<std::wstring, std::map<std::wstring, rawreg::Value>>;
 Tree Snapshot(HKEY root, const std::wstring& path);
 
 }  // namespace widereg
+
+// A whole key tree written as it is given, and the access a key grants changed:
+//
+//     regscript::Key key{u"txtfile", {TextValue(u"", u"Текст")}, {}};
+//     wreg::WriteTree(HKEY_CLASSES_ROOT, u"txtfile", key);
+//     wreg::SetAccess(HKEY_CLASSES_ROOT, u"txtfile", "D:(A;;KR;;;WD)");   // read only
+
+namespace wreg {
+
+// Creates path below root and writes every value and subkey of key into it (values that are
+// there already stay); throws std::runtime_error on failure.
+void WriteTree(HKEY root, const std::u16string& path, const regscript::Key& key);
+
+// Gives the key at path the access list of sddl ("D:(A;;KR;;;WD)": everyone reads, nobody
+// writes). Throws on failure.
+void SetAccess(HKEY root, const std::u16string& path, const char* sddl);
+
+}  // namespace wreg
+
+// A REG_SZ value (with its NUL) and one of any type, as regscript holds them.
+regscript::Value TextValue(std::u16string name, std::u16string_view text,
+                           std::uint32_t type = regscript::kSz);
+regscript::Value RawValue(std::u16string name, std::uint32_t type,
+                          std::initializer_list<int> bytes);

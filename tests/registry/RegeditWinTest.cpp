@@ -1,0 +1,147 @@
+// The registry script format proved against the real registry editor: a record that the
+// program writes, imported with "regedit /s", gives back exactly the tree it recorded; a file
+// that "regedit /e" exports reads into exactly the tree that the registry calls return.
+//
+// The registry editor runs as a process of its own, which the in-process redirection of
+// HKEY_CURRENT_USER does not reach, so these tests work in a key of their own below the real
+// HKEY_CURRENT_USER\Software\KestruneTests of the throwaway Wine prefix.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "regscript/Import.h"
+#include "registry/KeyState.h"
+#include "registry/KeyTrees.h"
+#include "registry/WideText.h"
+#include "support/ScriptPrinters.h"
+#include "support/WideRegistry.h"
+
+using regscript::Key;
+using regscript::KeyState;
+
+namespace {
+
+const wchar_t* wide(const std::u16string& text) {
+    return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+
+std::u16string decodeCodePage(std::string_view text) {
+    return std::u16string(AsU16(Widen(text)));
+}
+
+// The registry editor of Wine carries REG_SZ data exactly only when it is one text with its
+// NUL. Importing, it adds the NUL that hex(1) data lacks; exporting, it writes such data as
+// the text before its last character, between quotes. Both change key as they say.
+void forEachText(Key& key, void (*change)(std::vector<std::uint8_t>&)) {
+    for (regscript::Value& value : key.values)
+        if (value.type == regscript::kSz) change(value.data);
+    for (Key& subkey : key.subkeys) forEachText(subkey, change);
+}
+
+Key asRegeditImports(Key key) {
+    forEachText(key, [](std::vector<std::uint8_t>& data) {
+        if (data.size() >= 2 && (data[data.size() - 2] || data[data.size() - 1]))
+            data.insert(data.end(), {0, 0});
+    });
+    return key;
+}
+
+Key asRegeditExports(Key key) {
+    forEachText(key, [](std::vector<std::uint8_t>& data) {
+        data.resize(data.size() >= 2 ? data.size() - 2 : 0);
+        data.insert(data.end(), {0, 0});
+    });
+    return key;
+}
+
+class Regedit : public ::testing::Test {
+protected:
+    Regedit() {
+        RegDeleteTreeW(HKEY_CURRENT_USER, wide(path));
+        char folder[MAX_PATH];
+        GetTempPathA(MAX_PATH, folder);
+        file = std::string(folder) + "kestrune-regedit-" + std::to_string(GetCurrentProcessId()) +
+               ".reg";
+    }
+    ~Regedit() override {
+        RegDeleteTreeW(HKEY_CURRENT_USER, wide(path));
+        RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\KestruneTests");
+        DeleteFileA(file.c_str());
+    }
+
+    // The full path of a key of this test, as a script names it.
+    std::u16string Full(const std::u16string& name) const {
+        return u"HKEY_CURRENT_USER\\" + path + u"\\" + name;
+    }
+    std::u16string File() const { return std::u16string(AsU16(Widen(file))); }
+    std::optional<Key> Read(const std::u16string& name) const {
+        return ReadKeyState(HKEY_CURRENT_USER, path + u"\\" + name);
+    }
+
+    // Runs the registry editor with arguments and waits until it has ended.
+    // Wide, as a key name outside the code page must reach it whole.
+    void RunRegedit(const std::u16string& arguments) {
+        wchar_t windows[MAX_PATH];
+        GetWindowsDirectoryW(windows, MAX_PATH);
+        std::wstring command = L"\"" + std::wstring(windows) + L"\\regedit.exe\" ";
+        command += AsWide(arguments);
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   nullptr, &startup, &process));
+        EXPECT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+
+    const std::u16string path = u"Software\\KestruneTests\\regedit-" +
+                                std::u16string(AsU16(Widen(std::to_string(GetCurrentProcessId()))));
+    std::string file;
+};
+
+}  // namespace
+
+TEST_F(Regedit, ImportingAWrittenRecordGivesBackTheRecordedKeys) {
+    wreg::WriteTree(HKEY_CURRENT_USER, path + u"\\kst.Тип", EveryValueType());
+    const std::vector<KeyState> recorded = {{Full(u"kst.Тип"), Read(u"kst.Тип")},
+                                            {Full(u"absent"), std::nullopt}};
+    ASSERT_EQ(recorded[0].key, EveryValueType());
+    const std::vector<std::uint8_t> bytes =
+        regscript::WriteScript(regscript::RecordScript({u"recorded"}, recorded));
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+
+    // Everything changes since: values, subkeys, and the key that was absent appears.
+    const std::u16string type = path + u"\\kst.Тип";
+    ASSERT_EQ(RegDeleteKeyValueW(HKEY_CURRENT_USER, wide(type), L"Multi"), ERROR_SUCCESS);
+    ASSERT_EQ(RegDeleteTreeW(HKEY_CURRENT_USER, wide(type + u"\\shell")), ERROR_SUCCESS);
+    wreg::WriteTree(
+        HKEY_CURRENT_USER, type,
+        Key{u"", {TextValue(u"", u"changed"), TextValue(u"added", u"x")}, {Key{u"new", {}, {}}}});
+    wreg::WriteTree(HKEY_CURRENT_USER, path + u"\\absent", SmallType());
+
+    RunRegedit(u"/s \"" + File() + u"\"");
+    EXPECT_EQ(Read(u"kst.Тип"), asRegeditImports(*recorded[0].key));
+    EXPECT_EQ(Read(u"absent"), std::nullopt);
+}
+
+TEST_F(Regedit, AnExportedFileReadsIntoTheTreeTheRegistryCallsReturn) {
+    wreg::WriteTree(HKEY_CURRENT_USER, path + u"\\kst.Тип", EveryValueType());
+    RunRegedit(u"/e \"" + File() + u"\" \"" + Full(u"kst.Тип") + u"\"");
+    std::ifstream in(file, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+    ASSERT_FALSE(bytes.empty()) << "the registry editor exported nothing";
+
+    const Key imported = regscript::ImportScript(regscript::ReadScript(bytes, decodeCodePage));
+    const Key* exported = regscript::FindKey(imported, Full(u"kst.Тип"));
+    ASSERT_NE(exported, nullptr);
+    EXPECT_EQ(*exported, asRegeditExports(*Read(u"kst.Тип")));
+    ASSERT_EQ(Read(u"kst.Тип"), EveryValueType());
+}
