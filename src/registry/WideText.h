@@ -22,3 +22,9 @@ inline std::wstring_view AsWide(std::u16string_view text) {
 inline std::u16string_view AsU16(std::wstring_view text) {
     return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
 }
+
+// The program's text as the registry scripts hold it.
+inline std::u16string ToU16(std::string_view text) {
+    const std::wstring wide = Widen(text);
+    return std::u16string(AsU16(wide));
+}

@@ -1,0 +1,192 @@
+#include "history/ChangeHistory.h"
+
+#include <algorithm>
+
+#include "history/HistoryError.h"
+#include "history/HistoryFolder.h"
+#include "history/HistoryNames.h"
+#include "regscript/Import.h"
+#include "regscript/Script.h"
+#include "registry/KeyName.h"
+#include "registry/KeyState.h"
+#include "registry/WideText.h"
+
+using regscript::KeyState;
+
+namespace {
+
+constexpr std::u16string_view kRoot = u"HKEY_CLASSES_ROOT";
+// File times count in steps of 100 nanoseconds.
+constexpr ULONGLONG kMillisecond = 10000;
+
+std::u16string fullPath(const std::u16string& key) {
+    return std::u16string(kRoot) + u"\\" + key;
+}
+
+ULONGLONG ticksOf(const FILETIME& time) {
+    return ULARGE_INTEGER{{time.dwLowDateTime, time.dwHighDateTime}}.QuadPart;
+}
+
+FILETIME timeOf(ULONGLONG ticks) {
+    ULARGE_INTEGER value;
+    value.QuadPart = ticks;
+    return FILETIME{value.LowPart, value.HighPart};
+}
+
+Stamp localStamp(ULONGLONG ticks) {
+    const FILETIME utc = timeOf(ticks);
+    FILETIME local{};
+    SYSTEMTIME t{};
+    FileTimeToLocalFileTime(&utc, &local);
+    FileTimeToSystemTime(&local, &t);
+    return Stamp{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+}
+
+// The keys once each, the registry's way of comparing names; a name that addresses the root
+// itself (no command writes there) is left out.
+std::vector<std::u16string> addressed(const std::vector<std::string>& keys) {
+    std::vector<std::u16string> names;
+    for (const std::string& key : keys) {
+        if (key.find_first_not_of('\\') == std::string::npos) continue;
+        std::u16string name = ToU16(key);
+        const bool seen = std::any_of(names.begin(), names.end(), [&](const std::u16string& n) {
+            return SameRegistryName(n, name);
+        });
+        if (!seen) names.push_back(std::move(name));
+    }
+    return names;
+}
+
+std::string fileText(const std::wstring& file) {
+    return "the history file \"" + Narrow(file) + "\"";
+}
+
+}  // namespace
+
+RecordedChange::~RecordedChange() {
+    history_.Add(std::move(entry_));
+}
+
+RecordedChange ChangeHistory::Record(const ChangeTitle& title,
+                                     const std::vector<std::string>& keys) {
+    HistoryEntry entry{title, {}, addressed(keys), std::nullopt, std::nullopt};
+    try {
+        entry.file = WriteRecord(title, ReadStates(entry.keys));
+    } catch (const Exception& e) {
+        throw HistoryError("The change cannot be recorded, so it was not made: " + e.message());
+    }
+    return RecordedChange(*this, std::move(entry));
+}
+
+void ChangeHistory::Add(HistoryEntry entry) {
+    // Read for a redo and for telling later whether another program changed the keys. Should
+    // they not be readable now, the change can still be undone, but not redone.
+    try {
+        entry.after = ReadStates(entry.keys);
+    } catch (...) {
+        entry.after.reset();
+    }
+    entries_.resize(done_);
+    entries_.push_back(std::move(entry));
+    done_ = entries_.size();
+}
+
+bool ChangeHistory::UndoTargetChanged() const {
+    const HistoryEntry& entry = entries_[done_ - 1];
+    return !entry.after || ReadStates(entry.keys) != *entry.after;
+}
+
+bool ChangeHistory::RedoTargetChanged() const {
+    const HistoryEntry& entry = entries_[done_];
+    return !entry.afterUndo || ReadStates(entry.keys) != *entry.afterUndo;
+}
+
+void ChangeHistory::Undo() {
+    HistoryEntry& entry = entries_[done_ - 1];
+    // Every undo reads the change's own file, so every undo proves the file right.
+    std::vector<KeyState> before;
+    try {
+        const auto decode = [](std::string_view text) { return ToU16(text); };
+        before =
+            regscript::RecordedStates(regscript::ReadScript(ReadHistoryFile(entry.file), decode));
+    } catch (const regscript::ScriptError& e) {
+        throw HistoryError("Nothing was undone: " + fileText(entry.file) + " is damaged. " +
+                           e.message());
+    } catch (const HistoryError& e) {
+        throw HistoryError("Nothing was undone: " + e.message());
+    }
+    bool same = before.size() == entry.keys.size();
+    for (size_t i = 0; same && i < before.size(); ++i)
+        same = before[i].path == fullPath(entry.keys[i]);
+    if (!same)
+        throw HistoryError("Nothing was undone: " + fileText(entry.file) +
+                           " does not hold the keys of " + entry.title.Quoted());
+
+    try {
+        WriteRecord(entry.title.Prefixed("Undo"), ReadStates(entry.keys));
+    } catch (const Exception& e) {
+        throw HistoryError("Nothing was undone, as the undo cannot be recorded: " + e.message());
+    }
+    Restore(entry.keys, before);
+    try {
+        entry.afterUndo = ReadStates(entry.keys);
+    } catch (...) {
+        entry.afterUndo.reset();
+    }
+    --done_;
+}
+
+void ChangeHistory::Redo() {
+    HistoryEntry& entry = entries_[done_];
+    if (!entry.after)
+        throw HistoryError("Nothing was redone: the keys of " + entry.title.Quoted() +
+                           " could not be read right after it");
+    try {
+        WriteRecord(entry.title.Prefixed("Redo"), ReadStates(entry.keys));
+    } catch (const Exception& e) {
+        throw HistoryError("Nothing was redone, as the redo cannot be recorded: " + e.message());
+    }
+    Restore(entry.keys, *entry.after);
+    ++done_;
+}
+
+std::vector<KeyState> ChangeHistory::ReadStates(const std::vector<std::u16string>& keys) const {
+    std::vector<KeyState> states;
+    states.reserve(keys.size());
+    for (const std::u16string& key : keys)
+        states.push_back(KeyState{fullPath(key), ReadKeyState(HKEY_CLASSES_ROOT, key)});
+    return states;
+}
+
+void ChangeHistory::Restore(const std::vector<std::u16string>& keys,
+                            const std::vector<KeyState>& states) {
+    for (size_t i = 0; i < keys.size(); ++i)
+        RestoreKeyState(HKEY_CLASSES_ROOT, keys[i], states[i].key);
+}
+
+std::wstring ChangeHistory::WriteRecord(const ChangeTitle& title,
+                                        const std::vector<KeyState>& states) {
+    // Each file is named a millisecond after the one before at least, so the names keep the
+    // order of the changes even when two come within one tick of the clock.
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    ULONGLONG ticks = std::max(ticksOf(now), lastStamp_ + kMillisecond);
+    const std::u16string comment = ToU16(CommentStamp(localStamp(ticks)) + " " + title.Quoted());
+    const std::vector<std::uint8_t> bytes =
+        regscript::WriteScript(regscript::RecordScript({comment}, states));
+
+    const std::u16string plain = ToU16(title.Plain());
+    bool first = true;
+    const std::wstring folder = HistoryFolderPath();
+    const std::wstring file = WriteNewHistoryFile(
+        folder,
+        [&] {
+            if (!first) ticks += kMillisecond;
+            first = false;
+            return std::wstring(AsWide(HistoryFileName(localStamp(ticks), plain)));
+        },
+        bytes);
+    lastStamp_ = ticks;
+    PruneHistoryFolder(folder);
+    return file;
+}

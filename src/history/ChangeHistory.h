@@ -1,0 +1,99 @@
+#pragma once
+// The history of this run's changes to HKEY_CLASSES_ROOT, and their undo and redo.
+//
+// Before a command writes, it records the keys its writes address:
+//
+//     const RecordedChange change = FHistory.Record({"Delete File Type", {name}}, {name});
+//     ClassesRoot().RemoveKeyTree(name);      // the command's own writes
+//                                             // change goes: it joins the list of changes
+//
+// Record reads the present state of each key (all of it, or the fact that it does not exist)
+// and writes it as a registry script to a new file of the history folder, which the registry
+// editor imports to put those keys back. When that cannot be done it raises HistoryError, and
+// the command must not go on. When the RecordedChange goes (also when the command ended with an
+// error half-way), the state the keys then have is kept for a redo, and the change becomes the
+// newest one that Undo acts on; whatever could be redone is dropped.
+//
+// Undo puts the keys back from the change's own history file, Redo puts them as the change left
+// them. Both write the registry, so each leaves a history file of its own first ("Undo ...",
+// "Redo ..."). Files of earlier runs stay in the folder for the registry editor only.
+
+#include <windows.h>
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "history/ChangeTitle.h"
+#include "regscript/RegKey.h"
+
+class ChangeHistory;
+
+// One change in the list: its title, its history file, its keys and their states after it.
+struct HistoryEntry {
+    ChangeTitle title;
+    std::wstring file;
+    std::vector<std::u16string> keys;  // below HKEY_CLASSES_ROOT
+    // The keys right after the change, and right after its latest undo; empty when they could
+    // not be read.
+    std::optional<std::vector<regscript::KeyState>> after;
+    std::optional<std::vector<regscript::KeyState>> afterUndo;
+};
+
+class RecordedChange {
+public:
+    ~RecordedChange();
+    RecordedChange(const RecordedChange&) = delete;
+    RecordedChange& operator=(const RecordedChange&) = delete;
+
+private:
+    friend class ChangeHistory;
+    RecordedChange(ChangeHistory& history, HistoryEntry entry)
+        : history_(history), entry_(std::move(entry)) {}
+
+    ChangeHistory& history_;
+    HistoryEntry entry_;
+};
+
+class ChangeHistory {
+public:
+    // Records the keys (names below HKEY_CLASSES_ROOT, in the program's code page) before the
+    // command called title writes them. Raises HistoryError: "The change cannot be recorded, so
+    // it was not made: " and why.
+    [[nodiscard]] RecordedChange Record(const ChangeTitle& title,
+                                        const std::vector<std::string>& keys);
+
+    bool CanUndo() const { return done_ > 0; }
+    bool CanRedo() const { return done_ < entries_.size(); }
+    // The titles of the changes that Undo and Redo act on; only when they can.
+    const ChangeTitle& UndoTitle() const { return entries_[done_ - 1].title; }
+    const ChangeTitle& RedoTitle() const { return entries_[done_].title; }
+
+    // True when the keys of that change are no longer as the change (for a redo: its undo) left
+    // them: another program changed them since.
+    bool UndoTargetChanged() const;
+    bool RedoTargetChanged() const;
+
+    // Undo puts the keys of the newest change not undone back as its history file holds them;
+    // Redo puts the keys of the newest undone change back as the change left them. Each first
+    // records the keys' present state in a file of its own, and raises HistoryError, changing
+    // nothing, when that or the change's own file cannot be read or written. A refused registry
+    // write raises ERegistryException; the change then stays where it was in the list.
+    void Undo();
+    void Redo();
+
+private:
+    friend class RecordedChange;
+    void Add(HistoryEntry entry);
+    // Writes the states of keys under title into a new history file; returns its path.
+    std::wstring WriteRecord(const ChangeTitle& title,
+                             const std::vector<regscript::KeyState>& states);
+    std::vector<regscript::KeyState> ReadStates(const std::vector<std::u16string>& keys) const;
+    void Restore(const std::vector<std::u16string>& keys,
+                 const std::vector<regscript::KeyState>& states);
+
+    std::vector<HistoryEntry> entries_;
+    size_t done_ = 0;          // entries_[0, done_) are done, the rest undone
+    ULONGLONG lastStamp_ = 0;  // of the newest history file, in file-time ticks
+};

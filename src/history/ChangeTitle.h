@@ -1,0 +1,20 @@
+#pragma once
+// What a change is called: a command and what it acted on, for example Delete File Type and
+// "txtfile", or Move Extension, ".txt" and "txtfile" (joined by "to"). No Win32 in here.
+
+#include <string>
+#include <vector>
+
+struct ChangeTitle {
+    std::string command;
+    std::vector<std::string> subjects;
+
+    // With each subject between double quotes: Delete File Type "txtfile". For comments and
+    // questions.
+    std::string Quoted() const;
+    // With the subjects as they are: Delete File Type txtfile. For file names, and inside a
+    // text that is quoted itself.
+    std::string Plain() const;
+    // The title of the record that an undo or a redo of this change leaves: "Undo " + command.
+    ChangeTitle Prefixed(const std::string& word) const;
+};

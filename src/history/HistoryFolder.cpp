@@ -1,0 +1,137 @@
+#include "history/HistoryFolder.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include "base/Unique.h"
+#include "history/HistoryError.h"
+#include "history/HistoryNames.h"
+#include "registry/WideText.h"
+
+namespace {
+
+using UniqueFile = Unique<HANDLE, CloseHandle>;
+using UniqueFind = Unique<HANDLE, FindClose>;
+
+// The file calls give INVALID_HANDLE_VALUE for none; the owners hold none as nullptr.
+HANDLE orNull(HANDLE handle) {
+    return handle == INVALID_HANDLE_VALUE ? nullptr : handle;
+}
+
+// Names that stay in the way after this many tries are not a moment's clash.
+constexpr int kNameTries = 100;
+
+std::wstring& movedFolder() {
+    static std::wstring folder;
+    return folder;
+}
+
+// The system's text for an error code, without its closing full stop.
+std::string systemMessage(DWORD code) {
+    char* text = nullptr;
+    const DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    std::string message = length ? std::string(text, length) : "error " + std::to_string(code);
+    LocalFree(text);
+    while (!message.empty() &&
+           (message.back() == '.' || static_cast<unsigned char>(message.back()) <= ' '))
+        message.pop_back();
+    return message;
+}
+
+[[noreturn]] void raise(const std::string& what, const std::wstring& path, DWORD code) {
+    throw HistoryError(what + " \"" + Narrow(path) + "\" (" + systemMessage(code) + ")");
+}
+
+// False when a file of that name is in the way.
+bool writeFileIfNew(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
+    UniqueFile file(orNull(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr)));
+    if (!file) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) return false;
+        raise("cannot write the history file", path, error);
+    }
+    DWORD written = 0;
+    if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+        written != bytes.size()) {
+        const DWORD error = GetLastError();
+        file.reset();
+        DeleteFileW(path.c_str());
+        raise("cannot write the history file", path, error);
+    }
+    return true;
+}
+
+void makeFolder(const std::wstring& folder) {
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY) return;
+        raise("cannot make the history folder", folder, ERROR_ALREADY_EXISTS);
+    }
+    // The folders above it first; a drive ("C:") or a share's root is there or never will be.
+    const size_t slash = folder.find_last_of(L"\\/");
+    if (slash != std::wstring::npos && slash > 0 && folder[slash - 1] != L':' &&
+        folder[slash - 1] != L'\\')
+        makeFolder(folder.substr(0, slash));
+    if (!CreateDirectoryW(folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+        raise("cannot make the history folder", folder, GetLastError());
+}
+
+}  // namespace
+
+std::wstring HistoryFolderPath() {
+    if (!movedFolder().empty()) return movedFolder();
+    wchar_t local[MAX_PATH] = {};
+    if (SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, local) != S_OK)
+        throw HistoryError("cannot find the local application data folder");
+    return std::wstring(local) + L"\\Morvane\\Kestrune\\History";
+}
+
+void MoveHistoryFolder(std::wstring folder) {
+    movedFolder() = std::move(folder);
+}
+
+std::wstring WriteNewHistoryFile(const std::wstring& folder,
+                                 const std::function<std::wstring()>& name,
+                                 const std::vector<std::uint8_t>& bytes) {
+    makeFolder(folder);
+    std::wstring path;
+    for (int i = 0; i < kNameTries; ++i) {
+        path = folder + L"\\" + name();
+        if (writeFileIfNew(path, bytes)) return path;
+    }
+    raise("cannot write the history file", path, ERROR_FILE_EXISTS);
+}
+
+std::vector<std::uint8_t> ReadHistoryFile(const std::wstring& path) {
+    UniqueFile file(orNull(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+    if (!file) raise("cannot read the history file", path, GetLastError());
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size))
+        raise("cannot read the history file", path, GetLastError());
+    std::vector<std::uint8_t> bytes(static_cast<size_t>(size.QuadPart));
+    DWORD read = 0;
+    if (!bytes.empty() &&
+        (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
+         read != bytes.size()))
+        raise("cannot read the history file", path, GetLastError());
+    return bytes;
+}
+
+void PruneHistoryFolder(const std::wstring& folder, size_t keep) {
+    std::vector<std::u16string> names;
+    WIN32_FIND_DATAW found{};
+    {
+        UniqueFind find(orNull(FindFirstFileW((folder + L"\\*.reg").c_str(), &found)));
+        if (!find) return;
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                names.emplace_back(AsU16(std::wstring_view(found.cFileName)));
+        } while (FindNextFileW(find.get(), &found));
+    }
+    for (const std::u16string& name : OldestBeyond(std::move(names), keep))
+        DeleteFileW((folder + L"\\" + std::wstring(AsWide(name))).c_str());
+}

@@ -1,0 +1,57 @@
+// Names of changes and of history files: quoted and plain titles, file names that sort by
+// time and hold no character a file name cannot, and the choice of files that go when more
+// than the kept number are there.
+
+#include <gtest/gtest.h>
+
+#include "history/ChangeTitle.h"
+#include "history/HistoryNames.h"
+
+namespace {
+
+const Stamp kStamp{2026, 12, 8, 9, 4, 5, 7};
+
+}  // namespace
+
+TEST(ChangeTitle, QuotesEachSubjectAndJoinsTwoWithTo) {
+    const ChangeTitle del{"Delete File Type", {"txtfile"}};
+    EXPECT_EQ(del.Quoted(), "Delete File Type \"txtfile\"");
+    EXPECT_EQ(del.Plain(), "Delete File Type txtfile");
+    const ChangeTitle move{"Move Extension", {".txt", "Text.Type"}};
+    EXPECT_EQ(move.Quoted(), "Move Extension \".txt\" to \"Text.Type\"");
+    EXPECT_EQ(move.Prefixed("Undo").Plain(), "Undo Move Extension .txt to Text.Type");
+}
+
+TEST(HistoryNames, StampAndTitleMakeAFileNameThatSortsByTime) {
+    EXPECT_EQ(CommentStamp(kStamp), "2026-12-08 09:04:05");
+    EXPECT_EQ(HistoryFileName(kStamp, u"Delete File Type txtfile"),
+              u"2026-12-08 09-04-05.007 Delete File Type txtfile.reg");
+    EXPECT_LT(HistoryFileName(kStamp, u"Z"), HistoryFileName(Stamp{2026, 12, 8, 9, 4, 5, 8}, u"A"));
+    EXPECT_EQ(HistoryFileName(kStamp, u"a\\b/c:d*e?f\"g<h>i|j\tk Тип"),
+              u"2026-12-08 09-04-05.007 a_b_c_d_e_f_g_h_i_j_k Тип.reg");
+}
+
+TEST(HistoryNames, ALongTitleIsCutWithoutPartingASurrogatePair) {
+    const std::u16string title = std::u16string(99, u'x') + u"\U0001F600" + u"rest";
+    const std::u16string name = HistoryFileName(kStamp, title);
+    EXPECT_EQ(name, u"2026-12-08 09-04-05.007 " + std::u16string(99, u'x') + u".reg");
+    EXPECT_EQ(HistoryFileName(kStamp, std::u16string(150, u'y')).size(), 24u + 100u + 4u);
+}
+
+TEST(HistoryNames, OnlyHistoryFilesAreCountedAndTheOldestGo) {
+    const std::vector<std::u16string> names = {
+        u"2026-12-08 09-04-05.009 c.reg",
+        u"notes.txt",
+        u"2026-12-08 09-04-05.007 a.REG",
+        u"2026-12-08 09-04-05.008 b.reg",
+        u"2026-12-08 09-04-05.00x d.reg",
+        u"2026-12-08 09-04-05.010 e.reg.bak",
+        u"my own.reg",
+    };
+    EXPECT_TRUE(IsHistoryFileName(names[0]));
+    EXPECT_FALSE(IsHistoryFileName(names[4]));
+    EXPECT_EQ(OldestBeyond(names, 1),
+              (std::vector<std::u16string>{u"2026-12-08 09-04-05.007 a.REG",
+                                           u"2026-12-08 09-04-05.008 b.reg"}));
+    EXPECT_TRUE(OldestBeyond(names, 3).empty());
+}
