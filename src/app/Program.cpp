@@ -40,6 +40,7 @@ int RunMessageLoop(int showCommand) {
     // The loop takes its messages wide: through GetMessageA a typed character outside the
     // keyboard's code page would arrive as "?". The system converts for the ANSI windows.
     while ((got = GetMessageW(&msg, nullptr, 0, 0)) > 0) {
+        if (frmMain->TranslateShortcut(msg)) continue;
         // Tab and the arrow keys move between the main window's controls.
         if (IsDialogMessageW(frmMain->Handle(), &msg)) continue;
         TranslateMessage(&msg);

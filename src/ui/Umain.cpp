@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <iterator>
 
 #include <string>
 
@@ -52,6 +53,10 @@ void TfrmMain::Create() {
     if (!Handle()) throw Exception("The main window cannot be created");
     CreateControls();
     AttachDragAndDrop();
+    ACCEL keys[] = {{FCONTROL | FVIRTKEY, 'Z', IDM_UNDO},
+                    {FCONTROL | FVIRTKEY, 'Y', IDM_REDO},
+                    {FVIRTKEY, VK_F5, IDM_REFRESH}};
+    shortcuts_.reset(CreateAcceleratorTableA(keys, static_cast<int>(std::size(keys))));
     BindCatalogueList(lb);
     RunGuarded(Handle(), [this] { FormCreate(); });
 }
@@ -200,6 +205,15 @@ void TfrmMain::Command(int id, int code) {
             break;
         case IDC_BTNDELFILETYPE:
             if (code == BN_CLICKED) btnDelFileTypeClick();
+            break;
+        case IDM_UNDO:
+            UndoChange();
+            break;
+        case IDM_REDO:
+            RedoChange();
+            break;
+        case IDM_REFRESH:
+            RefreshLists();
             break;
     }
 }

@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "base/Unique.h"
 #include "catalogue/Catalogue.h"
+#include "history/ChangeHistory.h"
 #include "icons/IconSlots.h"
 #include "ui/CatalogueList.h"
 #include "ui/DragTracker.h"
@@ -42,6 +44,13 @@ enum : int {
     IDC_LBLICONNAME,
     IDC_LABEL4,
     IDC_LBLICONOFFSET,
+};
+
+// Command identifiers of the keyboard shortcuts (and of menu items that do the same).
+enum : int {
+    IDM_UNDO = 200,  // Ctrl+Z
+    IDM_REDO,        // Ctrl+Y
+    IDM_REFRESH,     // F5
 };
 
 inline constexpr const char* kMainCaption = "Kestrune v1.1";
@@ -94,6 +103,15 @@ public:
     // Puts lbLib and lbExt in automatic drag mode with lb as the place to drop.
     void AttachDragAndDrop();
 
+    // History (UmainHistory.cpp). Undo and Redo ask first, write, tell the shell and rebuild
+    // the lists from the registry; Refresh only rebuilds them, keeping the selected type.
+    void UndoChange();
+    void RedoChange();
+    void RefreshLists();
+    // Turns a key of the main window's thread into its shortcut's command; true when it did.
+    // The message loop asks it first for every message.
+    bool TranslateShortcut(MSG& msg);
+
     // The setting DefaultDir.
     void LoadSettings();
     void SaveSettings();
@@ -134,6 +152,7 @@ public:
     bool FLibEmpty = true;
     bool FDragFromLib = false;
     DragTracker FDragTracker;  // the drags of lbLib and lbExt
+    ChangeHistory FHistory;    // this run's changes, for Undo and Redo
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -146,6 +165,7 @@ private:
     LRESULT LabelColours(HDC dc, HWND label);
 
     UniqueBitmap image1Bitmap_;
+    Unique<HACCEL, DestroyAcceleratorTable> shortcuts_;
     HWND focused_ = nullptr;  // the control that gets the focus back when the window does
 };
 

@@ -26,6 +26,8 @@ void dropLibraryIcon(TfrmMain& form, int target) {
     TEntry* entry = Catalogue().Entry(target);
     const int cell = selectedRow(form.lbLib);
     if (!entry || cell < 0) return;
+    const RecordedChange change =
+        form.FHistory.Record({"Change Icon", {entry->Name}}, {entry->Name});
     entry->IconFile = form.OpenLibDlg.FileName;
     entry->IconIndex = cell;
     // The entry's icon from its new location, at once; the old one is released. (The
@@ -52,6 +54,8 @@ void moveExtension(TfrmMain& form, int target) {
     const TEntry* owner = Catalogue().Entry(target);
     if (source < 0 || row < 0 || !owner) return;
     const std::string ext = rowText(form.lbExt, row);
+    const RecordedChange change =
+        form.FHistory.Record({"Move Extension", {ext, owner->Name}}, {ext});
     Catalogue().RemoveExt(source, ext);
     Catalogue().AppendExt(target, ext);
     {

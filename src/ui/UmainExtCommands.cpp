@@ -71,6 +71,7 @@ void TfrmMain::btnAddExtClick() {
         return PlainMessage(Handle(), kExtensionExists);
 
     const std::string typeName = entry->Name;
+    const RecordedChange change = FHistory.Record({"Add Extension", {ext, typeName}}, {ext});
     {
         ClassesRoot FReg;
         FReg.WriteText(ext, kDefaultValue, typeName);
@@ -86,6 +87,7 @@ void TfrmMain::btnDelExtClick() {
     const std::string ext = rowText(lbExt, row);
     if (!ConfirmBox(Handle(), "Delete extension \"" + ext + "\" ?")) return;
 
+    const RecordedChange change = FHistory.Record({"Delete Extension", {ext}}, {ext});
     bool removed = false;
     {
         ClassesRoot FRegistry;

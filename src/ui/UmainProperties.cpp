@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "base/Exception.h"
 #include "catalogue/Schema.h"
@@ -40,6 +41,15 @@ void TfrmMain::btnChangeIconClick() {
     // nested in another, and the name of another existing key would take over that type.
     const std::string refusal = RenameRefusal(name, oldName, SameKeyName, keyPresent);
     if (!refusal.empty()) return PlainMessage(Handle(), refusal);
+
+    // The writes below address every extension key of the type, and the type key under its
+    // old and its new name.
+    std::vector<std::string> keys;
+    for (const TExt* ext = entry->FirstExt; ext; ext = ext->NextInType) keys.push_back(ext->Name);
+    keys.insert(keys.end(), {oldName, name});
+    const ChangeTitle title = name != oldName ? ChangeTitle{"Rename File Type", {oldName, name}}
+                                              : ChangeTitle{"File Type Properties", {name}};
+    const RecordedChange change = FHistory.Record(title, keys);
 
     entry->Description = frmProperties->Description();
     Catalogue().RenameEntry(slot, name);

@@ -28,6 +28,7 @@ void TfrmMain::btnAddFileTypeClick() {
     const std::string refusal = NewTypeNameRefusal(name);
     if (!refusal.empty()) return PlainMessage(Handle(), refusal);
 
+    const RecordedChange change = FHistory.Record({"Add File Type", {name}}, {name});
     const int slot = Catalogue().AppendType(frmProperties->Description(), name,
                                             frmProperties->IconFile(), SelectedIconIndex);
     const TEntry* entry = Catalogue().Entry(slot);
@@ -50,6 +51,8 @@ void TfrmMain::btnDelFileTypeClick() {
     // every key of HKEY_CLASSES_ROOT.
     if (NamesBaseKey(entry->Name)) return PlainMessage(Handle(), kNamelessTypeUndeletable);
 
+    const RecordedChange change =
+        FHistory.Record({"Delete File Type", {entry->Name}}, {entry->Name});
     bool present = false;
     {
         ClassesRoot FRegistry;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "LibraryHarness.h"
+#include "MouseDrag.h"
 #include "ScriptTexts.h"
 
 using library_test::ColourOfIcon;
@@ -42,7 +43,7 @@ HCURSOR systemCursor(LPCSTR id) {
 
 }  // namespace
 
-class DragDrop : public LibraryPanelTest {
+class DragDrop : public LibraryPanelTest, protected MouseDrag {
 protected:
     void SetUp() override {
         RegisterType(".doc", kDocType, "Document", "\"C:\\Program Files\\Doc Tool\\doc.exe\",-3");
@@ -69,51 +70,7 @@ protected:
         return -1;
     }
 
-    static POINT OnScreen(HWND w, POINT p) {
-        ClientToScreen(w, &p);
-        return p;
-    }
-
-    // The middle of a row (or cell), on the screen.
-    static POINT RowPoint(HWND list, int row) {
-        const RECT r = RowRect(list, row);
-        return OnScreen(list, POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-    }
     POINT OverType(int row) const { return RowPoint(form->lb, row); }
-
-    // One mouse message at a screen point, delivered as the system delivers it.
-    static void Mouse(UINT msg, WPARAM keys, POINT screen) {
-        HWND to = GetCapture();
-        if (!to) to = WindowFromPoint(screen);
-        ASSERT_NE(to, nullptr);
-        POINT client = screen;
-        ScreenToClient(to, &client);
-        SendMessageA(to, msg, keys, MAKELPARAM(client.x, client.y));
-    }
-
-    void Press(HWND list, POINT screen) {
-        ASSERT_EQ(WindowFromPoint(screen), list) << "the list is not under the press point";
-        Mouse(WM_LBUTTONDOWN, MK_LBUTTON, screen);
-        at_ = screen;
-    }
-    // The mouse goes to screen in a few steps, the button held.
-    void MoveTo(POINT screen) {
-        for (int step = 1; step <= 4; ++step)
-            Mouse(WM_MOUSEMOVE, MK_LBUTTON,
-                  POINT{at_.x + (screen.x - at_.x) * step / 4,
-                        at_.y + (screen.y - at_.y) * step / 4});
-        at_ = screen;
-    }
-    void Release() {
-        Mouse(WM_LBUTTONUP, 0, at_);
-        PumpMessages();
-    }
-    // Press on row of list, over to the screen point, release there.
-    void Drag(HWND list, int row, POINT to) {
-        Press(list, RowPoint(list, row));
-        MoveTo(to);
-        Release();
-    }
 
     // The colour row of lb shows at (x, y) of the row, as the window draws it.
     COLORREF TypePixel(int row, int x, int y) {
@@ -129,9 +86,6 @@ protected:
     }
 
     int doc = -1, txt = -1, lone = -1;
-
-private:
-    POINT at_{};
 };
 
 // The registry of the three types and their extensions, and the catalogue's chains.

@@ -13,6 +13,7 @@
 
 #include "support/ModalDriver.h"
 #include "support/Pump.h"
+#include "support/ScratchHistory.h"
 #include "support/ScratchRegistry.h"
 #include "support/WindowInfo.h"
 #include "ui/ListBox.h"
@@ -74,5 +75,6 @@ protected:
     int TextWidth(const std::string& text) const { return TextSize(form->lb, text).cx; }
 
     ScratchRegistry scratch;  // first made, last gone: the window goes before it
+    ScratchHistory history;   // the history files of the commands the tests run
     std::unique_ptr<TfrmMain> form;
 };
