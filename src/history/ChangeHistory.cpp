@@ -177,16 +177,18 @@ std::wstring ChangeHistory::WriteRecord(const ChangeTitle& title,
 
     const std::u16string plain = ToU16(title.Plain());
     bool first = true;
+    std::u16string name;
     const std::wstring folder = HistoryFolderPath();
     const std::wstring file = WriteNewHistoryFile(
         folder,
         [&] {
             if (!first) ticks += kMillisecond;
             first = false;
-            return std::wstring(AsWide(HistoryFileName(localStamp(ticks), plain)));
+            name = HistoryFileName(localStamp(ticks), plain);
+            return std::wstring(AsWide(name));
         },
         bytes);
     lastStamp_ = ticks;
-    PruneHistoryFolder(folder);
+    files_.Added(folder, name);
     return file;
 }

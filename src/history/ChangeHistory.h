@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "history/ChangeTitle.h"
+#include "history/HistoryFolder.h"
 #include "regscript/RegKey.h"
 
 class ChangeHistory;
@@ -94,6 +95,7 @@ private:
                  const std::vector<regscript::KeyState>& states);
 
     std::vector<HistoryEntry> entries_;
-    size_t done_ = 0;          // entries_[0, done_) are done, the rest undone
+    size_t done_ = 0;  // entries_[0, done_) are done, the rest undone
+    HistoryFileList files_;
     ULONGLONG lastStamp_ = 0;  // of the newest history file, in file-time ticks
 };

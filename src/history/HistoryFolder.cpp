@@ -1,5 +1,7 @@
 #include "history/HistoryFolder.h"
 
+#include <algorithm>
+
 #include <windows.h>
 #include <shlobj.h>
 
@@ -121,17 +123,27 @@ std::vector<std::uint8_t> ReadHistoryFile(const std::wstring& path) {
     return bytes;
 }
 
-void PruneHistoryFolder(const std::wstring& folder, size_t keep) {
-    std::vector<std::u16string> names;
-    WIN32_FIND_DATAW found{};
-    {
+void HistoryFileList::Added(const std::wstring& folder, const std::u16string& name, size_t keep) {
+    if (folder != folder_) {
+        folder_ = folder;
+        std::vector<std::u16string> names;
+        WIN32_FIND_DATAW found{};
         UniqueFind find(orNull(FindFirstFileW((folder + L"\\*.reg").c_str(), &found)));
-        if (!find) return;
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                names.emplace_back(AsU16(std::wstring_view(found.cFileName)));
-        } while (FindNextFileW(find.get(), &found));
+        if (find) {
+            do {
+                const std::u16string_view listed = AsU16(std::wstring_view(found.cFileName));
+                if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                    IsHistoryFileName(listed))
+                    names.emplace_back(listed);
+            } while (FindNextFileW(find.get(), &found));
+        }
+        std::sort(names.begin(), names.end());
+        names_.assign(names.begin(), names.end());
+    } else if (IsHistoryFileName(name)) {
+        names_.insert(std::upper_bound(names_.begin(), names_.end(), name), name);
     }
-    for (const std::u16string& name : OldestBeyond(std::move(names), keep))
-        DeleteFileW((folder + L"\\" + std::wstring(AsWide(name))).c_str());
+    while (names_.size() > keep) {
+        DeleteFileW((folder_ + L"\\" + std::wstring(AsWide(names_.front()))).c_str());
+        names_.pop_front();
+    }
 }

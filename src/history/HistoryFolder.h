@@ -4,6 +4,7 @@
 // what failed and the system's reason.
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -28,6 +29,16 @@ std::wstring WriteNewHistoryFile(const std::wstring& folder,
 // The whole content of a file.
 std::vector<std::uint8_t> ReadHistoryFile(const std::wstring& path);
 
-// Deletes the oldest history files of folder beyond the newest keep; other files stay, and a
-// file that cannot be deleted is left.
-void PruneHistoryFolder(const std::wstring& folder, size_t keep = kKeptHistoryFiles);
+// The history files of the folder in use: listed from the folder once, then kept up to date as
+// files are added, so that keeping the newest 500 costs no listing of the folder per change.
+// Other files of the folder are never counted or deleted; a file that cannot be deleted stays.
+class HistoryFileList {
+public:
+    // The file name has just been written into folder: the oldest beyond the newest keep go.
+    void Added(const std::wstring& folder, const std::u16string& name,
+               size_t keep = kKeptHistoryFiles);
+
+private:
+    std::wstring folder_;
+    std::deque<std::u16string> names_;  // in the order of their names, which is their age
+};

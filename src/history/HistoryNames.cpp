@@ -51,11 +51,3 @@ bool IsHistoryFileName(std::u16string_view name) {
         return (a >= u'A' && a <= u'Z' ? a + 32 : a) == b;
     });
 }
-
-std::vector<std::u16string> OldestBeyond(std::vector<std::u16string> names, size_t keep) {
-    std::erase_if(names, [](const std::u16string& n) { return !IsHistoryFileName(n); });
-    if (names.size() <= keep) return {};
-    std::sort(names.begin(), names.end());
-    names.resize(names.size() - keep);
-    return names;
-}

@@ -26,6 +26,3 @@ std::u16string HistoryFileName(const Stamp& stamp, std::u16string_view title);
 // True for a name that HistoryFileName can give: the folder may hold other files, which are
 // never counted or deleted.
 bool IsHistoryFileName(std::u16string_view name);
-
-// The history files among names that go when only the newest keep of them stay, oldest first.
-std::vector<std::u16string> OldestBeyond(std::vector<std::u16string> names, size_t keep);

@@ -50,14 +50,16 @@ void appendHex(std::u16string& out, std::u16string& line, std::uint32_t type,
         line += u"hex(" + number + u"):";
     }
     for (size_t i = 0; i < data.size(); ++i) {
-        std::u16string byte{digits[data[i] >> 4], digits[data[i] & 0xF]};
-        if (i + 1 < data.size()) byte += u',';
+        const bool last = i + 1 == data.size();
         // Room is left for the "\" that continues the line.
-        if (line.size() + byte.size() + 1 > kLineWidth) {
-            out += line + u"\\" + std::u16string(kLineEnd);
-            line = u"  ";
+        if (line.size() + (last ? 2 : 3) + 1 > kLineWidth) {
+            out += line;
+            out += u"\\\r\n";
+            line.assign(u"  ");
         }
-        line += byte;
+        line += digits[data[i] >> 4];
+        line += digits[data[i] & 0xF];
+        if (!last) line += u',';
     }
 }
 

@@ -224,9 +224,17 @@ TEST_F(History, KeepsTheNewest500FilesAndNoOtherFileIsTouched) {
     }
     std::ofstream(narrow(scratchHistory.Folder()) + "\\my own.reg") << "mine";
     Command({"Delete File Type", {"kstfile"}}, {"kstfile"}, [] {});
-    const std::vector<std::wstring> files = scratchHistory.Files();
+    std::vector<std::wstring> files = scratchHistory.Files();
     ASSERT_EQ(files.size(), 501u);
     EXPECT_EQ(files.front(), L"2000-01-01 00-00-00.006 Old change.reg");
     EXPECT_TRUE(files[499].ends_with(L" Delete File Type kstfile.reg"));
     EXPECT_EQ(files.back(), L"my own.reg");
+    // The next change, and the undo of both, each take the oldest along.
+    Command({"Add File Type", {"kstfile"}}, {"kstfile"}, [] {});
+    history.Undo();
+    history.Undo();
+    files = scratchHistory.Files();
+    ASSERT_EQ(files.size(), 501u);
+    EXPECT_EQ(files.front(), L"2000-01-01 00-00-00.009 Old change.reg");
+    EXPECT_TRUE(files[499].ends_with(L" Undo Delete File Type kstfile.reg"));
 }

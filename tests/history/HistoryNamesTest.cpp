@@ -1,6 +1,5 @@
 // Names of changes and of history files: quoted and plain titles, file names that sort by
-// time and hold no character a file name cannot, and the choice of files that go when more
-// than the kept number are there.
+// time and hold no character a file name cannot, and which names are those of history files.
 
 #include <gtest/gtest.h>
 
@@ -38,20 +37,11 @@ TEST(HistoryNames, ALongTitleIsCutWithoutPartingASurrogatePair) {
     EXPECT_EQ(HistoryFileName(kStamp, std::u16string(150, u'y')).size(), 24u + 100u + 4u);
 }
 
-TEST(HistoryNames, OnlyHistoryFilesAreCountedAndTheOldestGo) {
-    const std::vector<std::u16string> names = {
-        u"2026-12-08 09-04-05.009 c.reg",
-        u"notes.txt",
-        u"2026-12-08 09-04-05.007 a.REG",
-        u"2026-12-08 09-04-05.008 b.reg",
-        u"2026-12-08 09-04-05.00x d.reg",
-        u"2026-12-08 09-04-05.010 e.reg.bak",
-        u"my own.reg",
-    };
-    EXPECT_TRUE(IsHistoryFileName(names[0]));
-    EXPECT_FALSE(IsHistoryFileName(names[4]));
-    EXPECT_EQ(OldestBeyond(names, 1),
-              (std::vector<std::u16string>{u"2026-12-08 09-04-05.007 a.REG",
-                                           u"2026-12-08 09-04-05.008 b.reg"}));
-    EXPECT_TRUE(OldestBeyond(names, 3).empty());
+TEST(HistoryNames, OnlyNamesWithAStampAndTheExtensionAreHistoryFiles) {
+    EXPECT_TRUE(IsHistoryFileName(u"2026-12-08 09-04-05.009 c.reg"));
+    EXPECT_TRUE(IsHistoryFileName(u"2026-12-08 09-04-05.007 a.REG"));
+    EXPECT_FALSE(IsHistoryFileName(u"2026-12-08 09-04-05.00x d.reg"));
+    EXPECT_FALSE(IsHistoryFileName(u"2026-12-08 09-04-05.010 e.reg.bak"));
+    EXPECT_FALSE(IsHistoryFileName(u"2026-12-08 09-04-05.010.reg"));
+    EXPECT_FALSE(IsHistoryFileName(u"my own.reg"));
 }
