@@ -8,14 +8,12 @@
 #include <fstream>
 #include <iterator>
 #include <regex>
-#include <stdexcept>
 
 #include "history/ChangeHistory.h"
 #include "history/HistoryError.h"
 #include "history/HistoryFolder.h"
 #include "regscript/Import.h"
 #include "regscript/Script.h"
-#include "registry/ERegistryException.h"
 #include "registry/KeyState.h"
 #include "registry/WideText.h"
 #include "support/ScratchHistory.h"
@@ -136,34 +134,6 @@ TEST_F(History, UndoAndRedoWalkThroughTheChangesAndEachLeavesARecord) {
     history.Undo();
     EXPECT_EQ(Read(u"kstfile"), std::nullopt);
     EXPECT_EQ(history.UndoTitle().Quoted(), "Delete File Type \"kstfile\"");
-}
-
-TEST_F(History, TellsWhenAnotherProgramChangedTheKeysSince) {
-    Command({"Delete File Type", {"kstfile"}}, {"kstfile"},
-            [] { RegDeleteTreeW(HKEY_CLASSES_ROOT, L"kstfile"); });
-    EXPECT_FALSE(history.UndoTargetChanged());
-    rawreg::MakeKey(HKEY_CLASSES_ROOT, "kstfile");
-    EXPECT_TRUE(history.UndoTargetChanged());
-    history.Undo();
-    EXPECT_EQ(Read(u"kstfile"), typeKey(u"Kestrune file"));
-    EXPECT_FALSE(history.RedoTargetChanged());
-    rawreg::PutText(HKEY_CLASSES_ROOT, "kstfile\\shell", "", "changed");
-    EXPECT_TRUE(history.RedoTargetChanged());
-}
-
-TEST_F(History, ACommandEndedByAnErrorHalfWayIsUndoneWhole) {
-    const std::optional<Key> before = Read(u"kstfile");
-    EXPECT_THROW(Command({"File Type Properties", {"kstfile"}}, {"kstfile", ".kst"},
-                         [] {
-                             rawreg::PutText(HKEY_CLASSES_ROOT, ".kst", "", "kstfile");
-                             rawreg::PutText(HKEY_CLASSES_ROOT, "kstfile", "", "half");
-                             throw ERegistryException("Failed to set data for ''");
-                         }),
-                 ERegistryException);
-    ASSERT_TRUE(history.CanUndo());
-    history.Undo();
-    EXPECT_EQ(Read(u"kstfile"), before);
-    EXPECT_EQ(Read(u".kst"), std::nullopt);
 }
 
 TEST_F(History, RefusesToRecordWhenTheFileOrAKeyCannotBeReadOrWritten) {
