@@ -1,5 +1,7 @@
 #include "history/ChangeHistory.h"
 
+#include <windows.h>
+
 #include <algorithm>
 
 #include "history/HistoryError.h"
@@ -17,23 +19,23 @@ namespace {
 
 constexpr std::u16string_view kRoot = u"HKEY_CLASSES_ROOT";
 // File times count in steps of 100 nanoseconds.
-constexpr ULONGLONG kMillisecond = 10000;
+constexpr std::uint64_t kMillisecond = 10000;
 
 std::u16string fullPath(const std::u16string& key) {
     return std::u16string(kRoot) + u"\\" + key;
 }
 
-ULONGLONG ticksOf(const FILETIME& time) {
+std::uint64_t ticksOf(const FILETIME& time) {
     return ULARGE_INTEGER{{time.dwLowDateTime, time.dwHighDateTime}}.QuadPart;
 }
 
-FILETIME timeOf(ULONGLONG ticks) {
+FILETIME timeOf(std::uint64_t ticks) {
     ULARGE_INTEGER value;
     value.QuadPart = ticks;
     return FILETIME{value.LowPart, value.HighPart};
 }
 
-Stamp localStamp(ULONGLONG ticks) {
+Stamp localStamp(std::uint64_t ticks) {
     const FILETIME utc = timeOf(ticks);
     FILETIME local{};
     SYSTEMTIME t{};
@@ -170,7 +172,7 @@ std::wstring ChangeHistory::WriteRecord(const ChangeTitle& title,
     // order of the changes even when two come within one tick of the clock.
     FILETIME now{};
     GetSystemTimeAsFileTime(&now);
-    ULONGLONG ticks = std::max(ticksOf(now), lastStamp_ + kMillisecond);
+    std::uint64_t ticks = std::max(ticksOf(now), lastStamp_ + kMillisecond);
     const std::u16string comment = ToU16(CommentStamp(localStamp(ticks)) + " " + title.Quoted());
     const std::vector<std::uint8_t> bytes =
         regscript::WriteScript(regscript::RecordScript({comment}, states));

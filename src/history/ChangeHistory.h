@@ -18,9 +18,8 @@
 // them. Both write the registry, so each leaves a history file of its own first ("Undo ...",
 // "Redo ..."). Files of earlier runs stay in the folder for the registry editor only.
 
-#include <windows.h>
-
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -97,5 +96,5 @@ private:
     std::vector<HistoryEntry> entries_;
     size_t done_ = 0;  // entries_[0, done_) are done, the rest undone
     HistoryFileList files_;
-    ULONGLONG lastStamp_ = 0;  // of the newest history file, in file-time ticks
+    std::uint64_t lastStamp_ = 0;  // of the newest history file, in file-time ticks
 };
