@@ -7,7 +7,7 @@
 
 #include "HistoryHarness.h"
 #include "history/HistoryFolder.h"
-#include "registry/WideText.h"
+#include "support/Cases.h"
 #include "support/WideRegistry.h"
 
 using regscript::Key;
@@ -126,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                         EXPECT_EQ(rawreg::GetText(HKEY_CLASSES_ROOT, ".ro1", ""), "Locked.Renamed");
                     },
                     "Rename File Type \"Locked.Type\" to \"Locked.Renamed\""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(History, ConfirmationIsTheDesignedBoxAndNoOrEscapeUndoNothing) {
     DeleteExtension(rowOf(kAlpha), 1);
