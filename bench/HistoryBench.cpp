@@ -20,10 +20,10 @@
 #include <utility>
 #include <vector>
 
+#include "base/AnsiText.h"
 #include "catalogue/Schema.h"
 #include "history/ChangeHistory.h"
 #include "registry/KeyState.h"
-#include "registry/WideText.h"
 #include "support/ScratchHistory.h"
 #include "support/ScratchRegistry.h"
 
@@ -127,7 +127,7 @@ void fillHistoryFolder(const std::wstring& folder) {
         char name[64];
         snprintf(name, sizeof name, "\\2000-01-01 00-00-%02d.%03d Old change.reg", i / 1000,
                  i % 1000);
-        std::ofstream(Narrow(folder) + name) << "an old change";
+        std::ofstream(AnsiFromWide(folder) + name) << "an old change";
     }
 }
 

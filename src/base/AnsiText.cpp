@@ -9,3 +9,13 @@ std::wstring WideFromAnsi(std::string_view text) {
     MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), n);
     return wide;
 }
+
+std::string AnsiFromWide(std::wstring_view text) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    const int n = WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    if (n <= 0) return {};
+    std::string ansi(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.data(), size, ansi.data(), n, nullptr, nullptr);
+    return ansi;
+}

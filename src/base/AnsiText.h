@@ -12,3 +12,7 @@
 // The text converted from the process's code page (CP_ACP: UTF-8 under the manifest, the
 // system's code page on older Windows), as the ...A calls convert it.
 std::wstring WideFromAnsi(std::string_view text);
+
+// The text converted to the process's code page; characters it lacks become its default
+// character (on older Windows, whose code page is no UTF-8).
+std::string AnsiFromWide(std::wstring_view text);

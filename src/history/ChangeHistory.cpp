@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "base/AnsiText.h"
 #include "history/HistoryError.h"
 #include "history/HistoryFolder.h"
 #include "history/HistoryNames.h"
@@ -60,7 +61,7 @@ std::vector<std::u16string> addressed(const std::vector<std::string>& keys) {
 }
 
 std::string fileText(const std::wstring& file) {
-    return "the history file \"" + Narrow(file) + "\"";
+    return "the history file \"" + AnsiFromWide(file) + "\"";
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "base/AnsiText.h"
 #include "base/Unique.h"
 #include "history/HistoryError.h"
 #include "history/HistoryNames.h"
@@ -43,7 +44,7 @@ std::string systemMessage(DWORD code) {
 }
 
 [[noreturn]] void raise(const std::string& what, const std::wstring& path, DWORD code) {
-    throw HistoryError(what + " \"" + Narrow(path) + "\" (" + systemMessage(code) + ")");
+    throw HistoryError(what + " \"" + AnsiFromWide(path) + "\" (" + systemMessage(code) + ")");
 }
 
 // False when a file of that name is in the way.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/AnsiText.h"
 #include "registry/KeyName.h"
 #include "registry/KeyTree.h"
 #include "registry/UniqueKey.h"
@@ -22,7 +23,7 @@ constexpr REGSAM kReadAccess = KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS;
 constexpr size_t kLongestValueName = 16384;
 
 [[noreturn]] void raiseFor(const char* format, std::u16string_view name) {
-    keytree::Raise(format, Narrow(AsWide(name)));
+    keytree::Raise(format, AnsiFromWide(AsWide(name)));
 }
 
 const wchar_t* wide(const std::u16string& text) {

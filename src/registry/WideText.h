@@ -1,7 +1,7 @@
 #pragma once
-// The program's strings are in the process code page; the registry's names and text are
-// UTF-16. These turn one into the other, and view the wide text as the registry scripts hold
-// it (char16_t) without a copy.
+// The registry's names and text are UTF-16, which the registry scripts hold as char16_t and
+// the wide calls take as wchar_t: the one viewed as the other without a copy, and the
+// program's own text (in the process's code page) as the scripts hold it.
 
 #include <string>
 #include <string_view>
@@ -10,12 +10,6 @@
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "the registry's wide characters are UTF-16");
 
-inline std::wstring Widen(std::string_view text) {
-    return WideFromAnsi(text);
-}
-// Characters the code page lacks become its default character.
-std::string Narrow(std::wstring_view text);
-
 inline std::wstring_view AsWide(std::u16string_view text) {
     return {reinterpret_cast<const wchar_t*>(text.data()), text.size()};
 }
@@ -23,8 +17,7 @@ inline std::u16string_view AsU16(std::wstring_view text) {
     return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
 }
 
-// The program's text as the registry scripts hold it.
 inline std::u16string ToU16(std::string_view text) {
-    const std::wstring wide = Widen(text);
+    const std::wstring wide = WideFromAnsi(text);
     return std::u16string(AsU16(wide));
 }

@@ -9,13 +9,13 @@
 #include <iterator>
 #include <regex>
 
+#include "base/AnsiText.h"
 #include "history/ChangeHistory.h"
 #include "history/HistoryError.h"
 #include "history/HistoryFolder.h"
 #include "regscript/Import.h"
 #include "regscript/Script.h"
 #include "registry/KeyState.h"
-#include "registry/WideText.h"
 #include "support/ScratchHistory.h"
 #include "support/ScratchRegistry.h"
 #include "support/ScriptPrinters.h"
@@ -37,12 +37,12 @@ Key typeKey(std::u16string_view description) {
 }
 
 std::string narrow(const std::wstring& text) {
-    return Narrow(text);
+    return AnsiFromWide(text);
 }
 
 class History : public ::testing::Test {
 protected:
-    History() { wreg::WriteTree(HKEY_CLASSES_ROOT, u"kstfile", typeKey(u"Kestrune file")); }
+    History() { widereg::WriteTree(HKEY_CLASSES_ROOT, u"kstfile", typeKey(u"Kestrune file")); }
 
     static std::optional<Key> Read(const std::u16string& key) {
         return ReadKeyState(HKEY_CLASSES_ROOT, key);
@@ -76,10 +76,10 @@ protected:
 TEST_F(History, RecordWritesOneFileBeforeTheChangeThatPutsItsKeysBack) {
     const std::optional<Key> before = Read(u"kstfile");
     // The program's names are in its code page, which holds this one whichever it is.
-    const std::string renamed = Narrow(L"Épreuve");
+    const std::string renamed = AnsiFromWide(L"Épreuve");
     Command({"Rename File Type", {"kstfile", renamed}}, {"kstfile", renamed, "KSTFILE"}, [] {
         ASSERT_EQ(RegDeleteTreeW(HKEY_CLASSES_ROOT, L"kstfile"), ERROR_SUCCESS);
-        wreg::WriteTree(HKEY_CLASSES_ROOT, u"Épreuve", typeKey(u"Kestrune file"));
+        widereg::WriteTree(HKEY_CLASSES_ROOT, u"Épreuve", typeKey(u"Kestrune file"));
     });
 
     const std::vector<std::wstring> files = scratchHistory.Files();
@@ -102,7 +102,7 @@ TEST_F(History, UndoAndRedoWalkThroughTheChangesAndEachLeavesARecord) {
     Command({"Delete File Type", {"kstfile"}}, {"kstfile"},
             [] { RegDeleteTreeW(HKEY_CLASSES_ROOT, L"kstfile"); });
     Command({"Add File Type", {"kstfile"}}, {"kstfile"}, [] {
-        wreg::WriteTree(HKEY_CLASSES_ROOT, u"kstfile", Key{u"", {TextValue(u"", u"new")}, {}});
+        widereg::WriteTree(HKEY_CLASSES_ROOT, u"kstfile", Key{u"", {TextValue(u"", u"new")}, {}});
     });
     const std::optional<Key> end = Read(u"kstfile");
     ASSERT_TRUE(history.CanUndo());
@@ -151,7 +151,7 @@ TEST_F(History, RefusesToRecordWhenTheFileOrAKeyCannotBeReadOrWritten) {
     }
     MoveHistoryFolder(scratchHistory.Folder());
 
-    wreg::SetAccess(HKEY_CLASSES_ROOT, u"kstfile\\shell", "D:(A;;0x70000;;;WD)");
+    widereg::SetAccess(HKEY_CLASSES_ROOT, u"kstfile\\shell", "D:(A;;0x70000;;;WD)");
     try {
         Command({"Delete File Type", {"kstfile"}}, {"kstfile"},
                 [] { FAIL() << "the command ran"; });

@@ -29,7 +29,7 @@ protected:
 }  // namespace
 
 TEST_F(KeyState, ReadsEveryValueAndSubkeyExactlyAndAMissingKeyAsAbsent) {
-    wreg::WriteTree(HKEY_CLASSES_ROOT, u"kst.Тип", EveryValueType());
+    widereg::WriteTree(HKEY_CLASSES_ROOT, u"kst.Тип", EveryValueType());
     EXPECT_EQ(Read(u"kst.Тип"), EveryValueType());
     EXPECT_EQ(Read(u"kst.Тип\\shell\\открыть\\command"),
               Sorted(EveryValueType().subkeys.at(1).subkeys.at(1).subkeys.at(0)));
@@ -38,9 +38,9 @@ TEST_F(KeyState, ReadsEveryValueAndSubkeyExactlyAndAMissingKeyAsAbsent) {
 }
 
 TEST_F(KeyState, AKeyThatCannotBeReadRaisesWithItsPath) {
-    wreg::WriteTree(HKEY_CLASSES_ROOT, u"kst", SmallType());
+    widereg::WriteTree(HKEY_CLASSES_ROOT, u"kst", SmallType());
     // It may be deleted and its access changed, but neither read nor listed.
-    wreg::SetAccess(HKEY_CLASSES_ROOT, u"kst\\shell", "D:(A;;0x70000;;;WD)");
+    widereg::SetAccess(HKEY_CLASSES_ROOT, u"kst\\shell", "D:(A;;0x70000;;;WD)");
     EXPECT_EQ(RaisedText([&] { Read(u"kst"); }), "Failed to read key kst\\shell");
     EXPECT_EQ(RaisedText([&] { Restore(u"kst", std::nullopt); }), "Failed to read key kst\\shell");
 }
@@ -69,7 +69,7 @@ TEST_F(KeyState, RestoresAnyStateWithOneWriteForEachDifference) {
     };
     for (const auto& c : cases) {
         RegDeleteTreeW(HKEY_CLASSES_ROOT, L"small");
-        if (c.before) wreg::WriteTree(HKEY_CLASSES_ROOT, u"small", *c.before);
+        if (c.before) widereg::WriteTree(HKEY_CLASSES_ROOT, u"small", *c.before);
         ASSERT_EQ(Read(u"small"), c.before) << c.name;
         EXPECT_EQ(Restore(u"small", c.wanted), c.writes) << c.name;
         EXPECT_EQ(Read(u"small"), c.wanted) << c.name;
@@ -77,25 +77,25 @@ TEST_F(KeyState, RestoresAnyStateWithOneWriteForEachDifference) {
 }
 
 TEST_F(KeyState, RestoreWritesNothingIntoKeysThatAreAsWantedAndDeletesNoKeyThatStays) {
-    wreg::WriteTree(HKEY_CLASSES_ROOT, u"kst.Тип", EveryValueType());
+    widereg::WriteTree(HKEY_CLASSES_ROOT, u"kst.Тип", EveryValueType());
     const std::optional<Key> recorded = Read(u"kst.Тип");
     // The key itself may be changed but not deleted; a key deep inside may not be changed.
-    wreg::SetAccess(HKEY_CLASSES_ROOT, u"kst.Тип", "D:(A;;0xE003F;;;WD)");
-    wreg::SetAccess(HKEY_CLASSES_ROOT, u"kst.Тип\\shell\\открыть\\command",
-                    "D:(A;;KR;;;WD)(A;;0x50000;;;WD)");
+    widereg::SetAccess(HKEY_CLASSES_ROOT, u"kst.Тип", "D:(A;;0xE003F;;;WD)");
+    widereg::SetAccess(HKEY_CLASSES_ROOT, u"kst.Тип\\shell\\открыть\\command",
+                       "D:(A;;KR;;;WD)(A;;0x50000;;;WD)");
     ASSERT_EQ(RegDeleteKeyValueW(HKEY_CLASSES_ROOT, L"kst.Тип", L""), ERROR_SUCCESS);
     ASSERT_EQ(RegDeleteTreeW(HKEY_CLASSES_ROOT, L"kst.Тип\\DefaultIcon"), ERROR_SUCCESS);
 
     EXPECT_EQ(Restore(u"kst.Тип", recorded), 3);
     EXPECT_EQ(Read(u"kst.Тип"), recorded);
-    wreg::SetAccess(HKEY_CLASSES_ROOT, u"kst.Тип", "D:(A;;KA;;;WD)");
+    widereg::SetAccess(HKEY_CLASSES_ROOT, u"kst.Тип", "D:(A;;KA;;;WD)");
 }
 
 TEST_F(KeyState, ARefusedWriteRaisesNamingTheValue) {
-    wreg::WriteTree(HKEY_CLASSES_ROOT, u"small", SmallType());
+    widereg::WriteTree(HKEY_CLASSES_ROOT, u"small", SmallType());
     Key wanted = SmallType();
     wanted.values[0] = TextValue(u"", u"other");
-    wreg::SetAccess(HKEY_CLASSES_ROOT, u"small", "D:(A;;KR;;;WD)(A;;0x50000;;;WD)");
+    widereg::SetAccess(HKEY_CLASSES_ROOT, u"small", "D:(A;;KR;;;WD)(A;;0x50000;;;WD)");
     EXPECT_EQ(RaisedText([&] { Restore(u"small", wanted); }), "Failed to set data for ''");
     EXPECT_EQ(Read(u"small"), SmallType());
 }

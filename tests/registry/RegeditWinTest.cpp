@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "base/AnsiText.h"
 #include "regscript/Import.h"
 #include "registry/KeyState.h"
 #include "registry/KeyTrees.h"
@@ -31,7 +32,7 @@ const wchar_t* wide(const std::u16string& text) {
 }
 
 std::u16string decodeCodePage(std::string_view text) {
-    return std::u16string(AsU16(Widen(text)));
+    return std::u16string(AsU16(WideFromAnsi(text)));
 }
 
 // The registry editor of Wine carries REG_SZ data exactly only when it is one text with its
@@ -78,7 +79,7 @@ protected:
     std::u16string Full(const std::u16string& name) const {
         return u"HKEY_CURRENT_USER\\" + path + u"\\" + name;
     }
-    std::u16string File() const { return std::u16string(AsU16(Widen(file))); }
+    std::u16string File() const { return std::u16string(AsU16(WideFromAnsi(file))); }
     std::optional<Key> Read(const std::u16string& name) const {
         return ReadKeyState(HKEY_CURRENT_USER, path + u"\\" + name);
     }
@@ -100,15 +101,16 @@ protected:
         CloseHandle(process.hProcess);
     }
 
-    const std::u16string path = u"Software\\KestruneTests\\regedit-" +
-                                std::u16string(AsU16(Widen(std::to_string(GetCurrentProcessId()))));
+    const std::u16string path =
+        u"Software\\KestruneTests\\regedit-" +
+        std::u16string(AsU16(WideFromAnsi(std::to_string(GetCurrentProcessId()))));
     std::string file;
 };
 
 }  // namespace
 
 TEST_F(Regedit, ImportingAWrittenRecordGivesBackTheRecordedKeys) {
-    wreg::WriteTree(HKEY_CURRENT_USER, path + u"\\kst.Тип", EveryValueType());
+    widereg::WriteTree(HKEY_CURRENT_USER, path + u"\\kst.Тип", EveryValueType());
     const std::vector<KeyState> recorded = {{Full(u"kst.Тип"), Read(u"kst.Тип")},
                                             {Full(u"absent"), std::nullopt}};
     ASSERT_EQ(recorded[0].key, EveryValueType());
@@ -122,10 +124,10 @@ TEST_F(Regedit, ImportingAWrittenRecordGivesBackTheRecordedKeys) {
     const std::u16string type = path + u"\\kst.Тип";
     ASSERT_EQ(RegDeleteKeyValueW(HKEY_CURRENT_USER, wide(type), L"Multi"), ERROR_SUCCESS);
     ASSERT_EQ(RegDeleteTreeW(HKEY_CURRENT_USER, wide(type + u"\\shell")), ERROR_SUCCESS);
-    wreg::WriteTree(
+    widereg::WriteTree(
         HKEY_CURRENT_USER, type,
         Key{u"", {TextValue(u"", u"changed"), TextValue(u"added", u"x")}, {Key{u"new", {}, {}}}});
-    wreg::WriteTree(HKEY_CURRENT_USER, path + u"\\absent", SmallType());
+    widereg::WriteTree(HKEY_CURRENT_USER, path + u"\\absent", SmallType());
 
     RunRegedit(u"/s \"" + File() + u"\"");
     EXPECT_EQ(Read(u"kst.Тип"), asRegeditImports(*recorded[0].key));
@@ -133,7 +135,7 @@ TEST_F(Regedit, ImportingAWrittenRecordGivesBackTheRecordedKeys) {
 }
 
 TEST_F(Regedit, AnExportedFileReadsIntoTheTreeTheRegistryCallsReturn) {
-    wreg::WriteTree(HKEY_CURRENT_USER, path + u"\\kst.Тип", EveryValueType());
+    widereg::WriteTree(HKEY_CURRENT_USER, path + u"\\kst.Тип", EveryValueType());
     RunRegedit(u"/e \"" + File() + u"\" \"" + Full(u"kst.Тип") + u"\"");
     std::ifstream in(file, std::ios::binary);
     const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "base/Unique.h"
+#include "registry/WideText.h"
 
 namespace widereg {
 
@@ -120,56 +121,35 @@ Tree Snapshot(HKEY root, const std::wstring& path) {
     return tree;
 }
 
-}  // namespace widereg
-
-namespace wreg {
-
-namespace {
-
-const wchar_t* wide(const std::u16string& text) {
-    return reinterpret_cast<const wchar_t*>(text.c_str());
-}
-
-void fail(const char* what, LSTATUS r) {
-    throw std::runtime_error(std::string(what) + " failed (error " + std::to_string(r) + ")");
-}
-
-}  // namespace
-
 void WriteTree(HKEY root, const std::u16string& path, const regscript::Key& key) {
-    HKEY opened = nullptr;
-    LSTATUS r = RegCreateKeyExW(root, wide(path), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                KEY_ALL_ACCESS, nullptr, &opened, nullptr);
-    if (r != ERROR_SUCCESS) fail("RegCreateKeyExW", r);
-    for (const regscript::Value& value : key.values) {
-        r = RegSetValueExW(opened, wide(value.name), 0, value.type,
-                           value.data.empty() ? nullptr : value.data.data(),
-                           static_cast<DWORD>(value.data.size()));
-        if (r != ERROR_SUCCESS) break;
-    }
-    RegCloseKey(opened);
-    if (r != ERROR_SUCCESS) fail("RegSetValueExW", r);
+    const std::wstring widePath(AsWide(path));
+    Key made;
+    const LSTATUS r = RegCreateKeyExW(root, widePath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                      nullptr, made.put(), nullptr);
+    if (r != ERROR_SUCCESS)
+        throw std::runtime_error("cannot create " + Utf8(widePath) + " (error " +
+                                 std::to_string(r) + ")");
+    for (const regscript::Value& value : key.values)
+        Put(root, widePath, std::wstring(AsWide(value.name)), value.type, value.data);
     for (const regscript::Key& subkey : key.subkeys)
         WriteTree(root, path + u"\\" + subkey.name, subkey);
 }
 
 void SetAccess(HKEY root, const std::u16string& path, const char* sddl) {
-    HKEY key = nullptr;
-    LSTATUS r = RegOpenKeyExW(root, wide(path), 0, WRITE_DAC, &key);
-    if (r != ERROR_SUCCESS) fail("RegOpenKeyExW", r);
+    Key key;
+    LSTATUS r = RegOpenKeyExW(root, std::wstring(AsWide(path)).c_str(), 0, WRITE_DAC, key.put());
     PSECURITY_DESCRIPTOR sd = nullptr;
-    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &sd,
-                                                              nullptr)) {
-        RegCloseKey(key);
-        fail("ConvertStringSecurityDescriptorToSecurityDescriptorA", GetLastError());
-    }
-    r = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, sd);
+    if (r == ERROR_SUCCESS &&
+        !ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &sd, nullptr))
+        r = static_cast<LSTATUS>(GetLastError());
+    if (r == ERROR_SUCCESS) r = RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, sd);
     LocalFree(sd);
-    RegCloseKey(key);
-    if (r != ERROR_SUCCESS) fail("RegSetKeySecurity", r);
+    if (r != ERROR_SUCCESS)
+        throw std::runtime_error("cannot set the access of " + Utf8(std::wstring(AsWide(path))) +
+                                 " (error " + std::to_string(r) + ")");
 }
 
-}  // namespace wreg
+}  // namespace widereg
 
 regscript::Value TextValue(std::u16string name, std::u16string_view text, std::uint32_t type) {
     return regscript::Value{std::move(name), type, regscript::TextBytes(text)};

@@ -39,25 +39,17 @@ std::optional<std::wstring> GetText(HKEY root, const std::wstring& path, const s
 using Tree = std::map<std::wstring, std::map<std::wstring, rawreg::Value>>;
 Tree Snapshot(HKEY root, const std::wstring& path);
 
-}  // namespace widereg
-
-// A whole key tree written as it is given, and the access a key grants changed:
+// A whole key tree written as it is given: path below root is made, and every value and
+// subkey of key is written into it (values that are there already stay). Throws on failure.
 //
-//     regscript::Key key{u"txtfile", {TextValue(u"", u"Текст")}, {}};
-//     wreg::WriteTree(HKEY_CLASSES_ROOT, u"txtfile", key);
-//     wreg::SetAccess(HKEY_CLASSES_ROOT, u"txtfile", "D:(A;;KR;;;WD)");   // read only
-
-namespace wreg {
-
-// Creates path below root and writes every value and subkey of key into it (values that are
-// there already stay); throws std::runtime_error on failure.
+//     widereg::WriteTree(HKEY_CLASSES_ROOT, u"txtfile", {u"", {TextValue(u"", u"Текст")}, {}});
 void WriteTree(HKEY root, const std::u16string& path, const regscript::Key& key);
 
 // Gives the key at path the access list of sddl ("D:(A;;KR;;;WD)": everyone reads, nobody
 // writes). Throws on failure.
 void SetAccess(HKEY root, const std::u16string& path, const char* sddl);
 
-}  // namespace wreg
+}  // namespace widereg
 
 // A REG_SZ value (with its NUL) and one of any type, as regscript holds them.
 regscript::Value TextValue(std::u16string name, std::u16string_view text,

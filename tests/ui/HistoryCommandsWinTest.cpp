@@ -48,13 +48,13 @@ protected:
         RegisterType(".aab", kAlpha, "Alpha files");
         RegisterType(".bbb", kRich, "Rich files", "rich.dll,-4");
         Key command{u"command", everyValue(), {}};
-        wreg::WriteTree(
+        widereg::WriteTree(
             HKEY_CLASSES_ROOT, u"Rich.Type",
             Key{u"", everyValue(), {Key{u"shell", {}, {Key{u"open", everyValue(), {command}}}}}});
         RegisterType(".ccc", kCharlie, "Charlie files");
         RegisterType(".ro1", kLocked, "Locked files");
         RegisterType(".ro2", kLocked, "Locked files");
-        wreg::SetAccess(HKEY_CLASSES_ROOT, u".ro2", "D:(A;;KR;;;WD)(A;;0x50000;;;WD)");
+        widereg::SetAccess(HKEY_CLASSES_ROOT, u".ro2", "D:(A;;KR;;;WD)(A;;0x50000;;;WD)");
         StartWithLibrary();
     }
 };

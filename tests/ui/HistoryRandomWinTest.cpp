@@ -41,8 +41,8 @@ protected:
             rawreg::PutDword(HKEY_CLASSES_ROOT, type, "EditFlags", 0x10000u * t);
             rawreg::PutText(HKEY_CLASSES_ROOT, type + "\\shell\\open\\command", "", "x.exe %1");
         }
-        wreg::WriteTree(HKEY_CLASSES_ROOT, u"Random.Type1\\shell\\open",
-                        Key{u"", {TextValue(u"FriendlyName", u"Открыть 打开")}, {}});
+        widereg::WriteTree(HKEY_CLASSES_ROOT, u"Random.Type1\\shell\\open",
+                           Key{u"", {TextValue(u"FriendlyName", u"Открыть 打开")}, {}});
         rawreg::PutText(HKEY_CLASSES_ROOT, ".orphan", "", "NoSuchType");
         rawreg::PutText(HKEY_CLASSES_ROOT, "CLSID\\{00000000-0000-0000-0000-000000000001}", "",
                         "not a type");
