@@ -25,10 +25,10 @@ int rowOf(const std::string& typeName) {
     return -1;
 }
 
-// Values of every type, with text in three scripts; the names stay in every code page.
+// Values of every type, with names and text in three scripts.
 std::vector<regscript::Value> everyValue() {
     using namespace regscript;
-    return {TextValue(u"Text", u"Документ 文本"),
+    return {TextValue(u"Текст 文本", u"Документ 文本"),
             RawValue(u"Empty", kSz, {}),
             TextValue(u"Expand", u"%SystemRoot%\\Шрифты", kExpandSz),
             RawValue(u"Multi", kMultiSz, {0x3A, 0x04, 0, 0, 0x87, 0x65, 0, 0, 0, 0}),
@@ -48,9 +48,10 @@ protected:
         RegisterType(".aab", kAlpha, "Alpha files");
         RegisterType(".bbb", kRich, "Rich files", "rich.dll,-4");
         Key command{u"command", everyValue(), {}};
-        widereg::WriteTree(
-            HKEY_CLASSES_ROOT, u"Rich.Type",
-            Key{u"", everyValue(), {Key{u"shell", {}, {Key{u"open", everyValue(), {command}}}}}});
+        widereg::WriteTree(HKEY_CLASSES_ROOT, u"Rich.Type",
+                           Key{u"",
+                               everyValue(),
+                               {Key{u"shell", {}, {Key{u"открыть", everyValue(), {command}}}}}});
         RegisterType(".ccc", kCharlie, "Charlie files");
         RegisterType(".ro1", kLocked, "Locked files");
         RegisterType(".ro2", kLocked, "Locked files");
@@ -110,7 +111,15 @@ INSTANTIATE_TEST_SUITE_P(
                     [](History& t) { t.Properties(rowOf(kCharlie), "Charlie edited"); },
                     "File Type Properties \"Charlie\""},
         CommandCase{"RenameOfATypeWithEveryValueTypeAtDepth3", nullptr,
-                    [](History& t) { t.Properties(rowOf(kRich), "Rich renamed", "Rich.Renamed"); },
+                    [](History& t) {
+                        t.Properties(rowOf(kRich), "Rich renamed", "Rich.Renamed");
+                        Key command{u"command", everyValue(), {}};
+                        regscript::SortKey(command);
+                        EXPECT_EQ(ReadKeyState(HKEY_CLASSES_ROOT,
+                                               u"Rich.Renamed\\shell\\открыть\\command"),
+                                  command);
+                        EXPECT_EQ(ReadKeyState(HKEY_CLASSES_ROOT, u"Rich.Type"), std::nullopt);
+                    },
                     "Rename File Type \"Rich.Type\" to \"Rich.Renamed\""},
         CommandCase{"IconDrop", nullptr, [](History& t) { t.DropIcon(7, rowOf(kCharlie)); },
                     "Change Icon \"Charlie\""},
