@@ -1,0 +1,263 @@
+// The lookup of what Explorer shows, over a registry, environment and icon files of the
+// test's own: each step alone and combined, in a table.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <set>
+#include <tuple>
+
+#include "explorer/ExplorerLookup.h"
+
+using namespace explorer;
+
+namespace {
+
+constexpr const char* kChoice =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\";
+
+std::string folded(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// A value of the test's registry: hive, key path below it, value name, text.
+struct Put {
+    Hive hive;
+    std::string path, name, text;
+};
+
+// Classes keys are given below Software\Classes of their hive.
+Put user(const std::string& key, const std::string& text, const std::string& name = "") {
+    return {Hive::User, std::string(kClassesPath) + "\\" + key, name, text};
+}
+Put machine(const std::string& key, const std::string& text, const std::string& name = "") {
+    return {Hive::Machine, std::string(kClassesPath) + "\\" + key, name, text};
+}
+Put choice(const std::string& ext, const std::string& key, const std::string& progId) {
+    return {Hive::User, kChoice + ext + "\\" + key, "ProgId", progId};
+}
+
+// Key names compare case-blind; only C:\icons.dll (5 icons, resource ids 1 and 7) and
+// C:\one.ico exist; %ROOT% expands to C:; strings "@C:\res.dll,-N" resolve for N = 1.
+class FakeSource : public LookupSource {
+public:
+    explicit FakeSource(const std::vector<Put>& puts) {
+        for (const Put& p : puts) {
+            values_[{p.hive, folded(p.path), folded(p.name)}] = p.text;
+            for (std::string key = folded(p.path);; key = key.substr(0, key.rfind('\\'))) {
+                keys_.insert({p.hive, key});
+                if (key.find('\\') == std::string::npos) break;
+            }
+        }
+    }
+    std::optional<std::string> ReadText(Hive hive, const std::string& path,
+                                        const std::string& name) override {
+        const auto found = values_.find({hive, folded(path), folded(name)});
+        if (found == values_.end()) return std::nullopt;
+        return found->second;
+    }
+    bool KeyExists(Hive hive, const std::string& path) override {
+        return keys_.count({hive, folded(path)}) > 0;
+    }
+    std::string Expand(const std::string& text) override {
+        const std::string::size_type at = text.find("%ROOT%");
+        return at == std::string::npos ? text : text.substr(0, at) + "C:" + text.substr(at + 6);
+    }
+    std::optional<std::string> LoadIndirect(const std::string& text) override {
+        if (text.empty() || text[0] != '@') return text;
+        if (text == "@C:\\res.dll,-1")
+            return "\xD0\x94\xD0\xBE\xD0\xBA\xD1\x83\xD0\xBC\xD0\xB5\xD0\xBD\xD1\x82";
+        return std::nullopt;
+    }
+    IconProbe ProbeIcon(const std::string& file, std::int32_t index) override {
+        if (file == "C:\\icons.dll")
+            return {true, 5, index >= 0 ? index < 5 : (index == -1 || index == -7)};
+        if (file == "C:\\one.ico") return {true, 1, index == 0};
+        return {};
+    }
+    std::string ShellTypeName(const std::string& extension) override {
+        return "shell:" + extension;
+    }
+
+private:
+    std::map<std::tuple<Hive, std::string, std::string>, std::string> values_;
+    std::set<std::pair<Hive, std::string>> keys_;
+};
+
+// A type with a description and a good icon in the machine's part, named by .doc.
+std::vector<Put> plainType(std::vector<Put> more = {}) {
+    std::vector<Put> puts{machine(".doc", "DocFile"), machine("DocFile", "Doc files"),
+                          machine("DocFile\\DefaultIcon", "C:\\icons.dll,2")};
+    puts.insert(puts.end(), more.begin(), more.end());
+    return puts;
+}
+
+struct Case {
+    const char* name;
+    std::vector<Put> puts;
+    std::string type;                   // the type used in the end
+    std::string description;            // the description shown
+    std::vector<std::string> warnings;  // a piece of each warning, in order
+};
+
+const std::string kRussian = "\xD0\x94\xD0\xBE\xD0\xBA\xD1\x83\xD0\xBC\xD0\xB5\xD0\xBD\xD1\x82";
+const std::string kChinese = "\xE6\x96\x87\xE6\x9C\xAC";  // two CJK characters
+
+const std::vector<Case> kCases = {
+    {"PlainMachineType", plainType(), "DocFile", "Doc files", {}},
+    {"UserPartOnly",
+     {user(".doc", "DocFile"), user("DocFile", kChinese),
+      user("DocFile\\DefaultIcon", "C:\\one.ico")},
+     "DocFile",
+     kChinese,
+     {}},
+    {"UserChoiceNamesAnotherType",
+     plainType({choice(".doc", "UserChoice", "Other"), machine("Other", "Other files")}),
+     "Other",
+     "Other files",
+     {"as Other, the choice made in Settings > Default apps, not as DocFile"}},
+    {"UserChoiceLatestWinsAndMayHoldProgIdInASubkey",
+     plainType({choice(".doc", "UserChoice", "Old"),
+                choice(".doc", "UserChoiceLatest\\ProgId", "New"), machine("New", "New files")}),
+     "New",
+     "New files",
+     {"as New,"}},
+    {"UserChoiceOfTheListedTypeInOtherCaseWarnsNothing",
+     plainType({choice(".doc", "UserChoice", "docfile")}),
+     "docfile",
+     "Doc files",
+     {}},
+    {"CurVerOneDeep",
+     plainType({machine("DocFile\\CurVer", "DocFile.2"), machine("DocFile.2", "Doc 2"),
+                machine("DocFile.2\\DefaultIcon", "C:\\icons.dll,1")}),
+     "DocFile.2",
+     "Doc 2",
+     {"DocFile is redirected to DocFile.2 (CurVer)"}},
+    {"CurVerTwoDeep",
+     plainType({machine("DocFile\\CurVer", "DocFile.2"), machine("DocFile.2\\CurVer", "DocFile.3"),
+                user("DocFile.3", kRussian)}),
+     "DocFile.3",
+     kRussian,
+     {"DocFile is redirected to DocFile.2", "DocFile.2 is redirected to DocFile.3"}},
+    {"CurVerCircleStops",
+     plainType(
+         {machine("DocFile\\CurVer", "B"), machine("B\\CurVer", "DOCFILE"), machine("B", "Bee")}),
+     "B",
+     "Bee",
+     {"DocFile is redirected to B", "run in a circle"}},
+    {"CurVerToAMissingKeyIsNotFollowed",
+     plainType({machine("DocFile\\CurVer", "Gone")}),
+     "DocFile",
+     "Doc files",
+     {}},
+    {"FriendlyTypeNamePlain",
+     plainType({machine("DocFile", "Friendly", "FriendlyTypeName")}),
+     "DocFile",
+     "Friendly",
+     {"DocFile has a FriendlyTypeName"}},
+    {"FriendlyTypeNameIndirect",
+     plainType({machine("DocFile", "@C:\\res.dll,-1", "FriendlyTypeName")}),
+     "DocFile",
+     kRussian,
+     {"FriendlyTypeName"}},
+    {"FriendlyTypeNameUnresolvedShowsTheRawText",
+     plainType({machine("DocFile", "@C:\\res.dll,-9", "FriendlyTypeName")}),
+     "DocFile",
+     "@C:\\res.dll,-9",
+     {"FriendlyTypeName"}},
+    {"IconHandler",
+     plainType({machine("DocFile\\shellex\\IconHandler", "{0000-1}")}),
+     "DocFile",
+     "Doc files",
+     {"icon handler of DocFile ({0000-1}) decides the icon"}},
+    {"MissingIconFile",
+     {machine(".doc", "T"), machine("T", "t"), machine("T\\DefaultIcon", "C:\\none.dll,0")},
+     "T",
+     "t",
+     {"The icon file C:\\none.dll does not exist"}},
+    {"IndexBeyondTheIcons",
+     {machine(".doc", "T"), machine("T", "t"), machine("T\\DefaultIcon", "C:\\icons.dll,5")},
+     "T",
+     "t",
+     {"holds no icon at index 5 (it holds 5)"}},
+    {"MissingResourceId",
+     {machine(".doc", "T"), machine("T", "t"), machine("T\\DefaultIcon", "\"C:\\icons.dll\",-3")},
+     "T",
+     "t",
+     {"C:\\icons.dll holds no icon with the resource id 3"}},
+    {"ExpandedQuotedLocationWithResourceId",
+     {machine(".doc", "T"), machine("T", "t"),
+      machine("T\\DefaultIcon", "\"%ROOT%\\icons.dll\",-7")},
+     "T",
+     "t",
+     {}},
+    {"OwnIconIsNoFile",
+     {machine(".doc", "T"), machine("T", "t"), machine("T\\DefaultIcon", "%1")},
+     "T",
+     "t",
+     {}},
+    {"BothPartsWithDifferentDescriptions",
+     plainType({user("DocFile", "Mine"), user("DocFile\\DefaultIcon", "C:\\icons.dll,2")}),
+     "DocFile",
+     "Mine",
+     {"HKCU\\Software\\Classes\\DocFile holds \"Mine\" and hides \"Doc files\""}},
+    {"NoExtensionKey", {}, "", "", {"No key of .doc names a type"}},
+    {"Combined",
+     plainType({choice(".doc", "UserChoice", "App.Doc"), machine("App.Doc\\CurVer", "App.Doc.1"),
+                machine("App.Doc.1", "@C:\\res.dll,-1", "FriendlyTypeName"),
+                machine("App.Doc.1", "App document"),
+                machine("App.Doc.1\\shellex\\IconHandler", "{HANDLER}"),
+                machine("App.Doc.1\\DefaultIcon", "C:\\none.dll,0")}),
+     "App.Doc.1",
+     kRussian,
+     {"as App.Doc,", "App.Doc is redirected to App.Doc.1", "App.Doc.1 has a FriendlyTypeName",
+      "icon handler of App.Doc.1 ({HANDLER})", "C:\\none.dll does not exist"}},
+};
+
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Lookup : public ::testing::TestWithParam<Case> {};
+
+TEST_P(Lookup, FindsTypeDescriptionAndWarnings) {
+    const Case& c = GetParam();
+    FakeSource source(c.puts);
+    const ExplorerView view = LookUp(source, ".doc");
+    EXPECT_EQ(view.type, c.type);
+    EXPECT_EQ(view.description, c.description);
+    EXPECT_EQ(view.shellTypeName, "shell:.doc");
+    ASSERT_EQ(view.warnings.size(), c.warnings.size()) << ::testing::PrintToString(view.warnings);
+    for (size_t i = 0; i < c.warnings.size(); ++i)
+        EXPECT_NE(view.warnings[i].find(c.warnings[i]), std::string::npos) << view.warnings[i];
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, Lookup, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Where each step was read, as the window lists it.
+TEST(LookupLines, NameWhereEachStepWasRead) {
+    FakeSource source(plainType({user("DocFile", "Mine"), choice(".doc", "UserChoice", "DocFile"),
+                                 machine("DocFile\\DefaultIcon", "\"%ROOT%\\icons.dll\",-7")}));
+    const ExplorerView view = LookUp(source, ".doc");
+    EXPECT_EQ(view.iconExpanded, "\"C:\\icons.dll\",-7");
+    EXPECT_EQ(view.iconLocation.File, "C:\\icons.dll");
+    EXPECT_EQ(view.iconLocation.Index, -7);
+    std::map<std::string, std::pair<std::string, std::string>> lines;
+    for (const ViewLine& line : ViewLines(view)) lines[line.step] = {line.text, line.where};
+    using P = std::pair<std::string, std::string>;
+    EXPECT_EQ(lines["Extension key"], P("\"DocFile\"", "HKLM\\Software\\Classes"));
+    EXPECT_EQ(lines["User's choice"].second, "HKCU\\" + std::string(kChoice) + ".doc\\UserChoice");
+    EXPECT_EQ(lines["Description (default value)"],
+              P("\"Mine\"", "HKCU\\Software\\Classes (wins), HKLM\\Software\\Classes"));
+    EXPECT_EQ(lines["DefaultIcon as stored"],
+              P("\"\"%ROOT%\\icons.dll\",-7\"", "HKLM\\Software\\Classes"));
+    EXPECT_EQ(lines["Icon file"].first, "C:\\icons.dll: holds resource id 7 (5 icons)");
+    EXPECT_EQ(lines["Shell's answer"], P("\"shell:.doc\"", "SHGetFileInfo"));
+}
+
+}  // namespace
