@@ -25,9 +25,14 @@
 #include <string>
 #include <vector>
 
+// With MachineRoot::Scratch, HKEY_LOCAL_MACHINE points at a third fresh key as well, and
+// HKEY_CLASSES_ROOT at its Software\Classes, as Wine has it: the machine's classes are what
+// the program lists, and a test writes the user's part (HKCU\Software\Classes) beside them.
+enum class MachineRoot { Real, Scratch };
+
 class ScratchRegistry {
 public:
-    ScratchRegistry();
+    explicit ScratchRegistry(MachineRoot machine = MachineRoot::Real);
     ~ScratchRegistry();
     ScratchRegistry(const ScratchRegistry&) = delete;
     ScratchRegistry& operator=(const ScratchRegistry&) = delete;
@@ -35,13 +40,18 @@ public:
     // The real keys now behind HKEY_CLASSES_ROOT and HKEY_CURRENT_USER.
     HKEY Classes() const { return classes_; }
     HKEY User() const { return user_; }
+    HKEY Machine() const { return machine_; }  // nullptr unless MachineRoot::Scratch
     // Path of the scratch tree below the real HKEY_CURRENT_USER.
     const std::string& Path() const { return path_; }
 
 private:
+    // Ends the overrides, closes the keys and deletes the scratch tree.
+    void release();
+
     std::string path_;
     HKEY classes_ = nullptr;
     HKEY user_ = nullptr;
+    HKEY machine_ = nullptr;
 };
 
 namespace rawreg {

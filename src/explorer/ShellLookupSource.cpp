@@ -1,0 +1,128 @@
+#include "explorer/ShellLookupSource.h"
+
+#include <windows.h>
+#include <shellapi.h>
+#include <shlwapi.h>
+
+#include <vector>
+
+#include "base/Unique.h"
+#include "icons/IconExtract.h"
+#include "registry/TRegistry.h"
+
+namespace {
+
+using UniqueModule = Unique<HMODULE, FreeLibrary>;
+
+constexpr int kIconSize = 32;
+
+HKEY rootOf(explorer::Hive hive) {
+    return hive == explorer::Hive::User ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+}
+
+std::wstring widened(const std::string& text) {
+    std::wstring wide(text.size() + 1, L'\0');
+    wide.resize(MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(),
+                                    static_cast<int>(wide.size())));
+    return wide.empty() ? wide : wide.substr(0, wide.size() - 1);
+}
+
+std::string narrowed(const std::wstring& wide) {
+    const int n = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string text(n > 0 ? n : 1, '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, text.data(), n, nullptr, nullptr);
+    return text.substr(0, text.find('\0'));
+}
+
+// Icon resources of a module read as data: nothing of it runs.
+UniqueModule iconModule(const std::string& file) {
+    return UniqueModule(LoadLibraryExA(file.c_str(), nullptr,
+                                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+}
+
+// A negative icon index names the icon resource whose id is its absolute value.
+LPCSTR resourceOf(std::int32_t index) {
+    const std::int64_t id = -static_cast<std::int64_t>(index);
+    return id > 0 && id <= 0xFFFF ? MAKEINTRESOURCEA(static_cast<WORD>(id)) : nullptr;
+}
+
+void destroyIconHandle(TIcon::Handle h) {
+    DestroyIcon(static_cast<HICON>(h));
+}
+
+}  // namespace
+
+std::optional<std::string> ShellLookupSource::ReadText(explorer::Hive hive, const std::string& path,
+                                                       const std::string& valueName) {
+    TRegistry registry;
+    registry.SetRoot(rootOf(hive));
+    if (!registry.SelectKey(path, false) || !registry.ValuePresent(valueName)) return std::nullopt;
+    try {
+        return registry.ReadValueText(valueName);
+    } catch (const ERegistryException&) {
+        return std::nullopt;  // a value that is no text names nothing the shell reads
+    }
+}
+
+bool ShellLookupSource::KeyExists(explorer::Hive hive, const std::string& path) {
+    TRegistry registry;
+    registry.SetRoot(rootOf(hive));
+    return registry.KeyPresent(path);
+}
+
+std::string ShellLookupSource::Expand(const std::string& text) {
+    const DWORD needed = ExpandEnvironmentStringsA(text.c_str(), nullptr, 0);
+    if (needed == 0) return text;
+    std::vector<char> buffer(needed + 1);
+    if (ExpandEnvironmentStringsA(text.c_str(), buffer.data(), needed + 1) == 0) return text;
+    return buffer.data();
+}
+
+std::optional<std::string> ShellLookupSource::LoadIndirect(const std::string& text) {
+    if (text.empty() || text[0] != '@') return text;
+    wchar_t loaded[2048] = {};
+    if (FAILED(SHLoadIndirectString(widened(text).c_str(), loaded, ARRAYSIZE(loaded), nullptr)))
+        return std::nullopt;
+    return narrowed(loaded);
+}
+
+explorer::IconProbe ShellLookupSource::ProbeIcon(const std::string& file, std::int32_t index) {
+    explorer::IconProbe probe;
+    probe.fileExists = !file.empty() && GetFileAttributesA(file.c_str()) != INVALID_FILE_ATTRIBUTES;
+    if (!probe.fileExists) return probe;
+    probe.iconCount = CountIconsAt(file);
+    if (index >= 0) {
+        probe.holdsIcon = static_cast<unsigned>(index) < probe.iconCount;
+    } else {
+        const UniqueModule module = iconModule(file);
+        probe.holdsIcon = module && resourceOf(index) &&
+                          FindResourceA(module.get(), resourceOf(index), RT_GROUP_ICON);
+    }
+    return probe;
+}
+
+std::string ShellLookupSource::ShellTypeName(const std::string& extension) {
+    SHFILEINFOA info{};
+    if (!SHGetFileInfoA(extension.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+                        SHGFI_USEFILEATTRIBUTES | SHGFI_TYPENAME))
+        return {};
+    return info.szTypeName;
+}
+
+TIcon IconOfLocation(const std::string& file, std::int32_t index) {
+    if (index >= 0) return ExtractIconAt(file, index);
+    const UniqueModule module = iconModule(file);
+    if (!module || !resourceOf(index)) return {};
+    const HANDLE icon = LoadImageA(module.get(), resourceOf(index), IMAGE_ICON, kIconSize,
+                                   kIconSize, LR_DEFAULTCOLOR);
+    return icon ? TIcon(icon, destroyIconHandle) : TIcon();
+}
+
+TIcon ShellIconOf(const std::string& extension) {
+    SHFILEINFOA info{};
+    if (!SHGetFileInfoA(extension.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+                        SHGFI_USEFILEATTRIBUTES | SHGFI_ICON | SHGFI_LARGEICON) ||
+        !info.hIcon)
+        return {};
+    return TIcon(info.hIcon, destroyIconHandle);
+}
