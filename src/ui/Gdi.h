@@ -1,6 +1,6 @@
 #pragma once
-// Owners for GDI objects and device contexts, and guards that put back what a drawing
-// routine changed in a borrowed device context.
+// Owners for GDI objects, device contexts, menus and key tables, and guards that put back
+// what a drawing routine changed in a borrowed device context.
 
 #include <windows.h>
 
@@ -11,6 +11,8 @@ using UniqueFont = Unique<HFONT, DeleteObject>;
 using UniqueBrush = Unique<HBRUSH, DeleteObject>;
 using UniqueBitmap = Unique<HBITMAP, DeleteObject>;
 using UniqueDC = Unique<HDC, DeleteDC>;
+using UniqueMenu = Unique<HMENU, DestroyMenu>;
+using UniqueAccelerators = Unique<HACCEL, DestroyAcceleratorTable>;
 
 // Selects obj into dc, and the previous object back when the guard goes.
 class SelectGuard : NonCopyable {

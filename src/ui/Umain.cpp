@@ -53,10 +53,6 @@ void TfrmMain::Create() {
     if (!Handle()) throw Exception("The main window cannot be created");
     CreateControls();
     AttachDragAndDrop();
-    ACCEL keys[] = {{FCONTROL | FVIRTKEY, 'Z', IDM_UNDO},
-                    {FCONTROL | FVIRTKEY, 'Y', IDM_REDO},
-                    {FVIRTKEY, VK_F5, IDM_REFRESH}};
-    shortcuts_.reset(CreateAcceleratorTableA(keys, static_cast<int>(std::size(keys))));
     BindCatalogueList(lb);
     RunGuarded(Handle(), [this] { FormCreate(); });
 }
@@ -215,6 +211,23 @@ void TfrmMain::Command(int id, int code) {
         case IDM_REFRESH:
             RefreshLists();
             break;
+        case IDM_EXPLORERVIEWTYPE:
+            ExplorerViewClick(ViewOf::Type);
+            break;
+        case IDM_EXPLORERVIEWEXT:
+            ExplorerViewClick(ViewOf::Extension);
+            break;
+        case IDM_COPYTYPENAME:
+            CopyNameClick(ViewOf::Type);
+            break;
+        case IDM_COPYEXTNAME:
+            CopyNameClick(ViewOf::Extension);
+            break;
+        case IDM_OPEN:
+        case IDM_DELETE:
+        case IDM_COPY:
+            KeyCommand(id);
+            break;
     }
 }
 
@@ -246,7 +259,8 @@ LRESULT TfrmMain::LabelColours(HDC dc, HWND label) {
 LRESULT TfrmMain::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_COMMAND:
-            Command(LOWORD(wp), HIWORD(wp));
+            // A menu item or a key (no control sends it) runs as its button's press would.
+            Command(LOWORD(wp), lp == 0 ? BN_CLICKED : HIWORD(wp));
             return 0;
         case WM_MEASUREITEM: {
             auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
@@ -257,6 +271,9 @@ LRESULT TfrmMain::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_DRAWITEM:
             if (DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp))) return TRUE;
             break;
+        case WM_CONTEXTMENU:
+            ListContextMenu(reinterpret_cast<HWND>(wp), lp);
+            return 0;
         case WM_CTLCOLORSTATIC:
             return LabelColours(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
         case WM_ACTIVATE:

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@
 #include "ui/Form.h"
 #include "ui/Gdi.h"
 #include "ui/OpenLibDialog.h"
+#include "ui/UExplorerView.h"
 
 // Control ids; each is also the control's command identifier in WM_COMMAND and WM_DRAWITEM.
 // They start above IDOK and IDCANCEL, which keyboard navigation sends to the window itself.
@@ -46,11 +48,21 @@ enum : int {
     IDC_LBLICONOFFSET,
 };
 
-// Command identifiers of the keyboard shortcuts (and of menu items that do the same).
+// Commands without a button: the items of the lists' context menus and the keys. A menu item
+// that a button also has carries that button's id.
 enum : int {
     IDM_UNDO = 200,  // Ctrl+Z
     IDM_REDO,        // Ctrl+Y
     IDM_REFRESH,     // F5
+    IDM_EXPLORERVIEWTYPE,
+    IDM_EXPLORERVIEWEXT,
+    IDM_EXPORTTYPE,
+    IDM_EXPORTEXT,
+    IDM_COPYTYPENAME,
+    IDM_COPYEXTNAME,
+    IDM_OPEN,    // Enter: Properties of the type row that has the focus
+    IDM_DELETE,  // Delete: of the list that has the focus
+    IDM_COPY,    // Ctrl+C: the name of the focused list's row
 };
 
 inline constexpr const char* kMainCaption = "Kestrune v1.1";
@@ -100,6 +112,15 @@ public:
     // drop at (x, y) in lb's client coordinates.
     bool lbDragOver(HWND source);
     void lbDragDrop(int x, int y);
+    // Explorer's view of the selected extension, or of the selected type's extensions
+    // (UmainExplorerView.cpp).
+    enum class ViewOf { Extension, Type };
+    void ExplorerViewClick(ViewOf of);
+    // The context menu of lb or lbExt at a screen point; a right-click on a row selects it
+    // first, as a click does (UmainContextMenu.cpp).
+    void ListContextMenu(HWND list, LPARAM at);
+    // Copies the selected type's key name or the selected extension to the clipboard.
+    void CopyNameClick(ViewOf of);
     // Puts lbLib and lbExt in automatic drag mode with lb as the place to drop.
     void AttachDragAndDrop();
 
@@ -109,7 +130,8 @@ public:
     void RedoChange();
     void RefreshLists();
     // Turns a key of the main window's thread into its shortcut's command; true when it did.
-    // The message loop asks it first for every message.
+    // The message loop asks it first for every message. All the window's keys are in one
+    // table (UmainKeys.cpp).
     bool TranslateShortcut(MSG& msg);
 
     // The setting DefaultDir.
@@ -151,8 +173,9 @@ public:
     std::int32_t FLibIconCount = 0;
     bool FLibEmpty = true;
     bool FDragFromLib = false;
-    DragTracker FDragTracker;  // the drags of lbLib and lbExt
-    ChangeHistory FHistory;    // this run's changes, for Undo and Redo
+    DragTracker FDragTracker;                         // the drags of lbLib and lbExt
+    ChangeHistory FHistory;                           // this run's changes, for Undo and Redo
+    std::unique_ptr<TfrmExplorerView> FExplorerView;  // made at its first use
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -164,9 +187,11 @@ private:
     bool DrawItem(const DRAWITEMSTRUCT& item);
     LRESULT LabelColours(HDC dc, HWND label);
 
+    void KeyCommand(int id);
+
     UniqueBitmap image1Bitmap_;
-    Unique<HACCEL, DestroyAcceleratorTable> shortcuts_;
-    HWND focused_ = nullptr;  // the control that gets the focus back when the window does
+    UniqueAccelerators shortcuts_;  // the window's keys, made at their first use
+    HWND focused_ = nullptr;        // the control that gets the focus back when the window does
 };
 
 // The program's main window, created by the program block.

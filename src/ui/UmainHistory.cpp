@@ -83,9 +83,3 @@ void TfrmMain::RefreshLists() {
     lbClick();
     if (failed) std::rethrow_exception(failed);
 }
-
-bool TfrmMain::TranslateShortcut(MSG& msg) {
-    if (!shortcuts_ || !Handle()) return false;
-    if (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd)) return false;
-    return TranslateAcceleratorW(Handle(), shortcuts_.get(), &msg) != 0;
-}

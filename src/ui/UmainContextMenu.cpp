@@ -1,0 +1,108 @@
+// The context menus of the file-type list and the extension list, and Copy Name. Every item
+// runs the command its button or key runs, with the same checks and messages.
+
+#include <windows.h>
+#include <windowsx.h>
+
+#include <string>
+
+#include "base/Exception.h"
+#include "ui/Gdi.h"
+#include "ui/ListBox.h"
+#include "ui/Messages.h"
+#include "ui/Umain.h"
+
+namespace {
+
+struct MenuItem {
+    int id;  // 0 for a separator
+    const char* text;
+};
+
+constexpr MenuItem kTypeMenu[] = {
+    {IDC_BTNCHANGEICON, "Properties"},
+    {IDC_BTNDELFILETYPE, "Delete File Type"},
+    {0, nullptr},
+    {IDM_EXPLORERVIEWTYPE, "Explorer's view..."},
+    {IDM_EXPORTTYPE, "Export..."},
+    {0, nullptr},
+    {IDM_COPYTYPENAME, "Copy Name"},
+};
+
+constexpr MenuItem kExtMenu[] = {
+    {IDC_BTNDELEXT, "Delete Extension"}, {0, nullptr}, {IDM_EXPLORERVIEWEXT, "Explorer's view..."},
+    {IDM_EXPORTEXT, "Export..."},        {0, nullptr}, {IDM_COPYEXTNAME, "Copy Name"},
+};
+
+template <size_t N>
+UniqueMenu buildMenu(const MenuItem (&items)[N]) {
+    UniqueMenu menu(CreatePopupMenu());
+    if (!menu) throw Exception("The context menu cannot be created");
+    for (const MenuItem& item : items)
+        AppendMenuA(menu.get(), item.id ? MF_STRING : MF_SEPARATOR, item.id, item.text);
+    return menu;
+}
+
+// Where a menu opened from the keyboard stands: below the list's selected row, or at the
+// list's top left corner without one.
+POINT keyboardMenuPoint(HWND list) {
+    RECT r{0, 0, 0, 0};
+    const int row = selectedRow(list);
+    if (row < 0 || SendMessageA(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&r)) == LB_ERR)
+        r = RECT{0, 0, 0, 0};
+    POINT pt{r.left + 8, r.bottom};
+    ClientToScreen(list, &pt);
+    return pt;
+}
+
+void copyToClipboard(HWND owner, const std::string& text) {
+    const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof(wchar_t) * (n > 0 ? n : 1));
+    if (!memory) throw Exception("Not enough memory to copy the name");
+    auto* wide = static_cast<wchar_t*>(GlobalLock(memory));
+    wide[0] = L'\0';
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, n);
+    GlobalUnlock(memory);
+    if (!OpenClipboard(owner)) {
+        GlobalFree(memory);
+        throw Exception("The clipboard is in use by another program");
+    }
+    EmptyClipboard();
+    // The clipboard owns the memory once it took it.
+    if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
+    CloseClipboard();
+}
+
+}  // namespace
+
+void TfrmMain::ListContextMenu(HWND list, LPARAM at) {
+    if (list != lb && list != lbExt) return;
+    POINT pt{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    if (pt.x == -1 && pt.y == -1) {
+        pt = keyboardMenuPoint(list);
+    } else {
+        POINT client = pt;
+        ScreenToClient(list, &client);
+        const int row = rowAt(list, client);
+        if (row < 0) return;
+        SetFocus(list);
+        selectRow(list, row);
+        if (list == lb) lbClick();
+    }
+    const UniqueMenu menu = list == lb ? buildMenu(kTypeMenu) : buildMenu(kExtMenu);
+    if (list == lb) SetMenuDefaultItem(menu.get(), IDC_BTNCHANGEICON, FALSE);
+    const int id = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, pt.x,
+                                  pt.y, 0, Handle(), nullptr);
+    if (id != 0) Command(id, BN_CLICKED);
+}
+
+void TfrmMain::CopyNameClick(ViewOf of) {
+    if (of == ViewOf::Extension) {
+        const int row = selectedRow(lbExt);
+        if (row < 0) return PlainMessage(Handle(), "Select an Extension first!");
+        return copyToClipboard(Handle(), rowText(lbExt, row));
+    }
+    const TEntry* entry = Catalogue().Entry(selectedRow(lb));
+    if (!entry) return PlainMessage(Handle(), "Select a File Type first!");
+    copyToClipboard(Handle(), entry->Name);
+}

@@ -1,0 +1,287 @@
+// The conventions of a list editor, driven by real input: right-clicks on the lists' rows
+// and keys posted to the focused list, through the window's procedures and its key table.
+// Every context-menu item and key runs its button's command with its checks: nothing
+// selected, refusals, the confirmation answered No.
+
+#include "ListMenuHarness.h"
+
+using menu_test::Script;
+using menu_test::Step;
+
+namespace {
+
+const std::string kTypeMenu =
+    "menu:Properties*|Delete File Type|-|Explorer's view...|Export...|-|Copy Name";
+const std::string kExtMenu = "menu:Delete Extension|-|Explorer's view...|Export...|-|Copy Name";
+const std::string kUmlaut =
+    ".\xC4"
+    "bc";
+
+enum class On { Types, Exts };
+
+struct Input {
+    On list;
+    int row = -1;    // a right-click on this row, or
+    WPARAM key = 0;  // this key, with
+    bool ctrl = false, shift = false;
+};
+
+Input RightClick(On list, int row) {
+    return {list, row};
+}
+Input Key(On list, WPARAM key, bool ctrl = false, bool shift = false) {
+    return {list, -1, key, ctrl, shift};
+}
+
+struct Case {
+    const char* name;
+    int typeRow, extRow;  // selected before (-1: none); extRow after the type's refresh
+    Input input;
+    std::vector<Step> steps;
+    std::vector<std::string> log;
+    std::string clipboard = "";  // when given, the clipboard's text afterwards
+};
+
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
+const std::vector<Case> kCases = {
+    {"RightClickOnATypeShowsItsMenu", 0, 0, RightClick(On::Types, 1), {{""}}, {kTypeMenu}},
+    {"RightClickOnAnExtensionShowsItsMenu", 0, 0, RightClick(On::Exts, 1), {{""}}, {kExtMenu}},
+    {"PropertiesItem",
+     -1,
+     -1,
+     RightClick(On::Types, 0),
+     {{"Properties"}, {}},
+     {kTypeMenu, "window:Properties"}},
+    {"DeleteFileTypeItemRefusesATypeWithExtensions",
+     -1,
+     -1,
+     RightClick(On::Types, 0),
+     {{"Delete File Type"}, {}},
+     {kTypeMenu, "box:Delete all file extensions first!"}},
+    {"DeleteExtensionItemAnsweredNo",
+     0,
+     0,
+     RightClick(On::Exts, 1),
+     {{"Delete Extension"}, {"", IDNO}},
+     {kExtMenu, "box:Delete extension \"" + kUmlaut + "\" ?"}},
+    {"ExplorersViewItemOfAType",
+     -1,
+     -1,
+     RightClick(On::Types, 1),
+     {{"Explorer's view..."}, {}},
+     {kTypeMenu, "window:Explorer's view of .bbb"}},
+    {"ExplorersViewItemOfAnExtension",
+     0,
+     0,
+     RightClick(On::Exts, 1),
+     {{"Explorer's view..."}, {}},
+     {kExtMenu, "window:Explorer's view of " + kUmlaut}},
+    {"CopyNameItemOfAType",
+     -1,
+     -1,
+     RightClick(On::Types, 1),
+     {{"Copy Name"}},
+     {kTypeMenu},
+     "TypeB"},
+    {"CopyNameItemOfAnExtension",
+     0,
+     0,
+     RightClick(On::Exts, 1),
+     {{"Copy Name"}},
+     {kExtMenu},
+     kUmlaut},
+    {"MenuKeyWithNothingSelected",
+     -1,
+     -1,
+     Key(On::Types, VK_APPS),
+     {{"Properties"}, {}},
+     {kTypeMenu, "box:Select a File Type first!"}},
+    {"ShiftF10OnExtensionsWithNothingSelected",
+     0,
+     -1,
+     Key(On::Exts, VK_F10, false, true),
+     {{"Delete Extension"}, {}},
+     {kExtMenu, "box:Select an Extension first!"}},
+    {"CopyNameItemWithNothingSelected",
+     0,
+     -1,
+     Key(On::Exts, VK_APPS),
+     {{"Copy Name"}, {}},
+     {kExtMenu, "box:Select an Extension first!"}},
+    {"EnterOpensProperties", 1, 0, Key(On::Types, VK_RETURN), {{}}, {"window:Properties"}},
+    {"EnterWithNothingSelected",
+     -1,
+     -1,
+     Key(On::Types, VK_RETURN),
+     {{}},
+     {"box:Select a File Type first!"}},
+    {"DeleteKeyOnExtensionsAnsweredNo",
+     0,
+     0,
+     Key(On::Exts, VK_DELETE),
+     {{"", IDNO}},
+     {"box:Delete extension \".aaa\" ?"}},
+    {"DeleteKeyOnExtensionsWithNothingSelected",
+     0,
+     -1,
+     Key(On::Exts, VK_DELETE),
+     {{}},
+     {"box:Select an Extension first!"}},
+    {"DeleteKeyOnTypes",
+     0,
+     0,
+     Key(On::Types, VK_DELETE),
+     {{}},
+     {"box:Delete all file extensions first!"}},
+    {"CtrlFFinds", -1, -1, Key(On::Types, 'F', true), {{}}, {"window:Find Extension"}},
+    {"F1OpensQuickHelp", -1, -1, Key(On::Exts, VK_F1), {{}}, {"window:Kestrune Quick Help"}},
+    {"CtrlCCopiesTheType", 1, 0, Key(On::Types, 'C', true), {}, {}, "TypeB"},
+    {"CtrlCCopiesTheExtension", 0, 1, Key(On::Exts, 'C', true), {}, {}, kUmlaut},
+    {"CtrlCWithNothingSelected",
+     -1,
+     -1,
+     Key(On::Types, 'C', true),
+     {{}},
+     {"box:Select a File Type first!"}},
+};
+
+std::string ClipboardText() {
+    std::string text;
+    if (!OpenClipboard(nullptr)) return "(clipboard busy)";
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        text = static_cast<const char*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+void SetClipboardText(const std::string& text) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
+}
+
+// Row 0 "Ay files (TypeA)" with .aaa and .Äbc, row 1 "Bee files (TypeB)" with .bbb; the
+// windows the commands open exist.
+class ListConventions : public MainWindowTest, public ::testing::WithParamInterface<Case> {
+protected:
+    void SetUp() override {
+        addExt.Create();
+        props.Create();
+        help.Create();
+        frmAddExt = &addExt;
+        frmProperties = &props;
+        frmHelp = &help;
+        RegisterType(".aaa", "TypeA", "Ay files");
+        RegisterType(kUmlaut, "TypeA", "Ay files");
+        RegisterType(".bbb", "TypeB", "Bee files");
+        Start();
+        ASSERT_EQ(Rows(form->lb),
+                  (std::vector<std::string>{"Ay files (TypeA)", "Bee files (TypeB)"}));
+    }
+    void TearDown() override {
+        frmAddExt = nullptr;
+        frmProperties = nullptr;
+        frmHelp = nullptr;
+    }
+
+    HWND ListOf(On list) const { return list == On::Types ? form->lb : form->lbExt; }
+
+    // Messages as the program's loop handles them, keys first.
+    void PumpWithKeys() {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT || form->TranslateShortcut(msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+
+    void Give(const Input& in) {
+        const HWND list = ListOf(in.list);
+        if (in.row >= 0) {
+            RECT r{};
+            SendMessageA(list, LB_GETITEMRECT, in.row, reinterpret_cast<LPARAM>(&r));
+            const LPARAM at = MAKELPARAM(r.left + 10, (r.top + r.bottom) / 2);
+            PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, at);
+            PostMessageA(list, WM_RBUTTONUP, 0, at);
+            return PumpWithKeys();
+        }
+        SetFocus(list);
+        BYTE state[256];
+        GetKeyboardState(state);
+        state[VK_CONTROL] = in.ctrl ? 0x80 : 0;
+        state[VK_SHIFT] = in.shift ? 0x80 : 0;
+        SetKeyboardState(state);
+        // F10 is a system key: it comes as WM_SYSKEYDOWN.
+        const bool system = in.key == VK_F10;
+        PostMessageA(list, system ? WM_SYSKEYDOWN : WM_KEYDOWN, in.key, 1);
+        PostMessageA(list, system ? WM_SYSKEYUP : WM_KEYUP, in.key, 0xC0000001);
+        PumpWithKeys();
+        state[VK_CONTROL] = state[VK_SHIFT] = 0;
+        SetKeyboardState(state);
+    }
+
+    TfrmAddExt addExt;
+    TfrmProperties props;
+    TfrmHelp help;
+};
+
+TEST_P(ListConventions, RunTheButtonsCommand) {
+    const Case& c = GetParam();
+    SelectRow(c.typeRow);
+    selectRow(form->lbExt, c.extRow);
+    SetClipboardText("before");
+    ModalDriver modal;
+    Script script(modal);
+    for (const Step& step : c.steps) script.Then(step);
+    Give(c.input);
+    EXPECT_EQ(script.Log(), c.log);
+    EXPECT_EQ(modal.Pending(), 0u);
+    EXPECT_EQ(ClipboardText(), c.clipboard.empty() ? "before" : c.clipboard);
+    // No command here changes the registry.
+    EXPECT_EQ(rawreg::GetText(HKEY_CLASSES_ROOT, kUmlaut, ""), "TypeA");
+    EXPECT_EQ(rawreg::GetText(HKEY_CLASSES_ROOT, ".aaa", ""), "TypeA");
+}
+
+INSTANTIATE_TEST_SUITE_P(Input, ListConventions, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A right-click selects the row first, as a click does: the extension list is rebuilt for
+// it, and the row stays selected after the menu closed.
+TEST_F(ListConventions, RightClickSelectsTheRowAndRefreshesTheExtensions) {
+    SelectRow(0);
+    ModalDriver modal;
+    Script script(modal);
+    script.Then({""});
+    Give(RightClick(On::Types, 1));
+    EXPECT_EQ(selectedRow(form->lb), 1);
+    EXPECT_EQ(Rows(form->lbExt), std::vector<std::string>{".bbb"});
+    EXPECT_EQ(selectedRow(form->lbExt), 0);
+    EXPECT_EQ(GetFocus(), form->lb);
+}
+
+// Delete Extension from the menu answered Yes deletes the key the row names, as the button does.
+TEST_F(ListConventions, DeleteExtensionItemAnsweredYesDeletes) {
+    SelectRow(0);
+    rawreg::PutText(HKEY_CLASSES_ROOT, kUmlaut + "\\ShellNew", "", "x");
+    ModalDriver modal;
+    Script script(modal);
+    script.Then({"Delete Extension"});
+    script.Then({"", IDYES});
+    Give(RightClick(On::Exts, 1));
+    EXPECT_EQ(script.Log(),
+              (std::vector<std::string>{kExtMenu, "box:Delete extension \"" + kUmlaut + "\" ?"}));
+    EXPECT_FALSE(rawreg::KeyExists(HKEY_CLASSES_ROOT, kUmlaut));
+    EXPECT_EQ(Rows(form->lbExt), std::vector<std::string>{".aaa"});
+}
+
+}  // namespace
