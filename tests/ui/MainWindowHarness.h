@@ -21,6 +21,10 @@
 
 class MainWindowTest : public ::testing::Test {
 protected:
+    // With MachineRoot::Scratch the listed classes are the machine's (HKLM\Software\Classes),
+    // and the user's part lies beside them, as Wine has it.
+    explicit MainWindowTest(MachineRoot machine = MachineRoot::Real) : scratch(machine) {}
+
     // An extension key naming a type key with a description and, unless iconLocation is
     // null, a DefaultIcon value.
     void RegisterType(const std::string& ext, const std::string& type,
