@@ -8,14 +8,14 @@
 namespace {
 
 constexpr int kExtId = 101;
-constexpr int kClientWidth = 600;
+constexpr int kClientWidth = 720;
 constexpr int kClientHeight = 400;
 
 struct Column {
     const char* title;
     int width;
 };
-constexpr Column kColumns[] = {{"Step", 150}, {"What Explorer reads", 260}, {"Read from", 170}};
+constexpr Column kColumns[] = {{"Step", 150}, {"What Explorer reads", 300}, {"Read from", 250}};
 
 void setIcon(HWND picture, const TIcon& icon) {
     SendMessageA(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
@@ -54,8 +54,8 @@ void TfrmExplorerView::Create() {
     cbExt = AddControl("COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 72, 8, 120, 200,
                        kExtId);
     memWarnings = AddControl("EDIT", "", WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY, 8,
-                             36, 584, 84, 0, WS_EX_CLIENTEDGE);
-    lvSteps = AddControl(WC_LISTVIEWA, "", WS_TABSTOP | LVS_REPORT | LVS_NOSORTHEADER, 8, 128, 584,
+                             36, 704, 84, 0, WS_EX_CLIENTEDGE);
+    lvSteps = AddControl(WC_LISTVIEWA, "", WS_TABSTOP | LVS_REPORT | LVS_NOSORTHEADER, 8, 128, 704,
                          212, 0, WS_EX_CLIENTEDGE);
     SendMessageA(lvSteps, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
@@ -71,7 +71,7 @@ void TfrmExplorerView::Create() {
     lblShellIcon = AddControl("STATIC", "Shell's icon:", SS_LEFT, 124, 361, 64, 13);
     imgShellIcon = AddControl("STATIC", "", SS_ICON, 192, 352, 32, 32);
     btnClose =
-        AddControl("BUTTON", "Close", WS_TABSTOP | BS_DEFPUSHBUTTON, 517, 367, 75, 25, IDCANCEL);
+        AddControl("BUTTON", "Close", WS_TABSTOP | BS_DEFPUSHBUTTON, 637, 367, 75, 25, IDCANCEL);
 }
 
 void TfrmExplorerView::ShowFor(const std::vector<std::string>& extensions, int first,
@@ -99,7 +99,7 @@ void TfrmExplorerView::Fill(const std::string& extension) {
 
     std::string warnings;
     for (const std::string& line : view_.warnings)
-        warnings += (warnings.empty() ? "" : "\r\n") + line;
+        warnings += (warnings.empty() ? "- " : "\r\n- ") + line;
     if (warnings.empty()) warnings = "Nothing keeps Explorer from showing what Kestrune edits.";
     SetWindowTextA(memWarnings, warnings.c_str());
     FillSteps();
