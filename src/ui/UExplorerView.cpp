@@ -40,15 +40,13 @@ std::string ExplorerViewCaption(const std::string& ext) {
 }
 
 void TfrmExplorerView::Create() {
-    FormStyle style{};
-    style.className = "TfrmExplorerView";
-    style.caption = ExplorerViewCaption("");
-    style.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-    style.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-    style.clientWidth = kClientWidth;
-    style.clientHeight = kClientHeight;
-    style.centred = true;
-    CreateForm(style);
+    CreateForm({.className = "TfrmExplorerView",
+                .caption = ExplorerViewCaption(""),
+                .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+                .exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
+                .clientWidth = kClientWidth,
+                .clientHeight = kClientHeight,
+                .centred = true});
 
     lblExt = AddControl("STATIC", "Extension:", SS_LEFT, 8, 11, 60, 13);
     cbExt = AddControl("COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 72, 8, 120, 200,
