@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <cstdlib>
 
 namespace explorer {
@@ -89,8 +90,13 @@ IconLocation shellIconLocation(const std::string& text) {
     IconLocation location;
     const std::string::size_type comma = text.rfind(',');
     location.File = UnquotePath(text.substr(0, comma));
-    if (comma != std::string::npos)
-        location.Index = static_cast<std::int32_t>(std::atoi(text.c_str() + comma + 1));
+    if (comma != std::string::npos) {
+        // Digits after an optional sign, as far as they go; beyond the 32-bit range the
+        // index holds at its end.
+        const long long index = std::strtoll(text.c_str() + comma + 1, nullptr, 10);
+        location.Index =
+            static_cast<std::int32_t>(std::clamp<long long>(index, INT32_MIN, INT32_MAX));
+    }
     return location;
 }
 
