@@ -16,8 +16,36 @@ void TPaintedForm::CreatePaintedForm(const FormStyle& style, const char* caption
         CreateFlatButton(Handle(), kSpeedButton1Id, caption, x, y, width, height, Font());
 }
 
+HWND TPaintedForm::AddLabelWindow(std::initializer_list<const PaintedLabel*> copies) {
+    RECT box = (*copies.begin())->Bounds();
+    for (const PaintedLabel* copy : copies) {
+        const RECT bounds = copy->Bounds();
+        UnionRect(&box, &box, &bounds);
+    }
+    return AddControl("STATIC", (*copies.begin())->Caption.c_str(), SS_OWNERDRAW | SS_NOPREFIX,
+                      box.left, box.top, box.right - box.left, box.bottom - box.top);
+}
+
+// The labels painted as the form paints them, with the window's place as the origin: where
+// labels overlap, or a label sized to its text reaches beyond its box, the pixels come out
+// the same as on the form.
+void TPaintedForm::PaintLabelWindow(const DRAWITEMSTRUCT& item) const {
+    SavedDC saved(item.hDC);
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+    POINT origin{0, 0};
+    MapWindowPoints(item.hwndItem, Handle(), &origin, 1);
+    OffsetViewportOrgEx(item.hDC, -origin.x, -origin.y, nullptr);
+    Paint(item.hDC);
+}
+
 LRESULT TPaintedForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+            if (item.CtlType != ODT_STATIC) break;
+            PaintLabelWindow(item);
+            return TRUE;
+        }
         case WM_PAINT: {
             PaintDC dc(Handle());
             Paint(dc.get());

@@ -5,7 +5,10 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+
 #include "ui/Form.h"
+#include "ui/PaintedLabel.h"
 
 class TPaintedForm : public TForm {
 public:
@@ -19,11 +22,17 @@ protected:
                            int height);
     // Paints the labels, in their order, onto the button face.
     virtual void Paint(HDC dc) const = 0;
+    // Lays a window of class Static over a label, or over the copies of a shadowed one,
+    // carrying its text, so that screen readers find the text. The window shows exactly what
+    // the form paints beneath it, so every pixel stays as the form paints it.
+    HWND AddLabelWindow(std::initializer_list<const PaintedLabel*> copies);
 
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
     void FormShow() override { FShowing = true; }
     void FormHide() override { FShowing = false; }
 
 private:
+    void PaintLabelWindow(const DRAWITEMSTRUCT& item) const;
+
     bool FShowing = false;  // shown modally right now
 };

@@ -33,6 +33,11 @@ void TfrmAbout::Create() {
               Font(), text, false, true, true};
     Label11 = {46, 201, 97, 16, kMailAddress, bold, black, false, false, true, true};
     Label10 = {45, 200, 97, 16, kMailAddress, bold, kAboutLightColour, true, false, true, true};
+    AddLabelWindow({&Label1, &Label15});
+    AddLabelWindow({&Label4});
+    AddLabelWindow({&Label6, &Label5});
+    AddLabelWindow({&Label7});
+    AddLabelWindow({&Label11, &Label10});
 }
 
 // The ordinary close request: shown modally, the window ends its modal show with Cancel.

@@ -40,6 +40,8 @@ void TfrmHelp::Create() {
     Label2 = {3, 3, 370, 190, kHelpText, Font(), kHelpTextColour, true, true};
     Label3 = {4, 196, 264, 32, kWarningText, Font(), text, false, true};
     Label4 = {3, 195, 264, 32, kWarningText, Font(), RGB(255, 255, 255), true, true};
+    AddLabelWindow({&Label1, &Label2});
+    AddLabelWindow({&Label3, &Label4});
 }
 
 void TfrmHelp::SpeedButton1Click() {

@@ -1,0 +1,115 @@
+// The labels of Quick Help and About are windows of class Static carrying their texts, one
+// window for both copies of a shadowed label, so that screen readers find them; on the screen
+// every pixel stays as the window paints its labels itself.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "ClientPixels.h"
+#include "support/ModalDriver.h"
+#include "support/Pump.h"
+#include "ui/UAbout.h"
+#include "ui/UHelp.h"
+#include "ui/WindowText.h"
+
+namespace {
+
+struct LabelWindow {
+    std::string text;
+    RECT place;  // client coordinates of the form
+    bool operator==(const LabelWindow& o) const {
+        return text == o.text && EqualRect(&place, &o.place);
+    }
+};
+
+void PrintTo(const LabelWindow& w, std::ostream* os) {
+    *os << "\"" << w.text.substr(0, 24) << "\" at " << w.place.left << "," << w.place.top << "-"
+        << w.place.right << "," << w.place.bottom;
+}
+
+BOOL CALLBACK collectStatic(HWND w, LPARAM p) {
+    char cls[32] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    if (_stricmp(cls, "Static") != 0) return TRUE;
+    RECT r;
+    GetWindowRect(w, &r);
+    MapWindowPoints(nullptr, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
+    reinterpret_cast<std::vector<LabelWindow>*>(p)->push_back({WindowText(w), r});
+    return TRUE;
+}
+
+std::vector<LabelWindow> StaticChildren(HWND form) {
+    std::vector<LabelWindow> found;
+    EnumChildWindows(form, collectStatic, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+class LabelWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        help.Create();
+        about.Create();
+    }
+
+    // The client area as the screen shows it while form is shown modally, and as the form
+    // paints it alone; the flat button's place is left out of both.
+    void Compare(TForm& form, HWND button) {
+        RECT client;
+        GetClientRect(form.Handle(), &client);
+        Pixels screen(client.right, client.bottom), painted(client.right, client.bottom);
+        ModalDriver modal;
+        modal.AnswerNextModal(
+            [&](HWND w) {
+                RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+                POINT origin{0, 0};
+                ClientToScreen(w, &origin);
+                HDC desktop = GetDC(nullptr);
+                BitBlt(screen.dc(), 0, 0, client.right, client.bottom, desktop, origin.x, origin.y,
+                       SRCCOPY);
+                ReleaseDC(nullptr, desktop);
+                PostMessageA(w, WM_CLOSE, 0, 0);
+            },
+            [&](HWND w) { return w == form.Handle(); });
+        form.ShowModal();
+        PrintClient(form.Handle(), painted);
+        RECT skip;
+        GetWindowRect(button, &skip);
+        MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&skip), 2);
+        int differ = 0;
+        for (int y = 0; y < client.bottom; ++y)
+            for (int x = 0; x < client.right; ++x)
+                if (!PtInRect(&skip, POINT{x, y}) && screen.at(x, y) != painted.at(x, y)) ++differ;
+        EXPECT_EQ(differ, 0);
+    }
+
+    TfrmHelp help;
+    TfrmAbout about;
+};
+
+TEST_F(LabelWindowTest, QuickHelpHasOneForTheHelpAndOneForTheWarning) {
+    EXPECT_EQ(StaticChildren(help.Handle()),
+              (std::vector<LabelWindow>{{help.Label1.Caption, {3, 3, 374, 194}},
+                                        {help.Label3.Caption, {3, 195, 268, 228}}}));
+}
+
+TEST_F(LabelWindowTest, AboutHasOneForEachTextOnce) {
+    EXPECT_EQ(StaticChildren(about.Handle()),
+              (std::vector<LabelWindow>{{"Kestrune v1.1", {18, 3, 174, 20}},
+                                        {"visit our Web Site at:", {45, 64, 143, 77}},
+                                        {about.Label6.Caption, {27, 80, 163, 97}},
+                                        {about.Label7.Caption, {26, 172, 163, 201}},
+                                        {about.Label11.Caption, {45, 200, 143, 217}}}));
+}
+
+TEST_F(LabelWindowTest, QuickHelpOnTheScreenIsWhatItPaints) {
+    Compare(help, help.SpeedButton1);
+}
+
+TEST_F(LabelWindowTest, AboutOnTheScreenIsWhatItPaints) {
+    Compare(about, about.SpeedButton1);
+}
+
+}  // namespace
