@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "explorer/ExplorerLookup.h"
+#include "support/Cases.h"
 
 using namespace explorer;
 
@@ -242,8 +243,7 @@ TEST_P(Lookup, FindsTypeDescriptionAndWarnings) {
         EXPECT_NE(view.warnings[i].find(c.warnings[i]), std::string::npos) << view.warnings[i];
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, Lookup, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Steps, Lookup, ::testing::ValuesIn(kCases), CaseName());
 
 // Where each step was read, as the window lists it.
 TEST(LookupLines, NameWhereEachStepWasRead) {

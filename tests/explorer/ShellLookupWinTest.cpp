@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "explorer/ShellLookupSource.h"
+#include "support/Cases.h"
 #include "support/ScratchRegistry.h"
 #include "support/TestData.h"
 
@@ -128,8 +129,7 @@ void PrintTo(const Case& c, std::ostream* os) {
     *os << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, ShellLookup, ::testing::ValuesIn(cases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Steps, ShellLookup, ::testing::ValuesIn(cases()), CaseName());
 
 // An expandable DefaultIcon names the module through the environment; its resource id 7 is
 // found and gives the module's icon, a missing id is reported.

@@ -7,7 +7,7 @@
 #include <commctrl.h>
 
 #include "support/TestData.h"
-#include "ui/WindowText.h"
+#include "support/WindowInfo.h"
 
 namespace {
 
@@ -34,8 +34,8 @@ std::string cell(HWND list, int row, int column) {
 
 Shown Read(const TfrmExplorerView& view) {
     Shown s;
-    s.caption = WindowText(view.Handle());
-    s.warnings = WindowText(view.memWarnings);
+    s.caption = TextOf(view.Handle());
+    s.warnings = TextOf(view.memWarnings);
     s.picker = IsWindowVisible(view.cbExt) != FALSE;
     for (int i = 0; i < SendMessageA(view.cbExt, CB_GETCOUNT, 0, 0); ++i) {
         char text[256] = {};

@@ -11,18 +11,16 @@
 #include "ClientPixels.h"
 #include "support/ModalDriver.h"
 #include "support/Pump.h"
+#include "support/WindowInfo.h"
 #include "ui/UAbout.h"
 #include "ui/UHelp.h"
-#include "ui/WindowText.h"
 
 namespace {
 
 struct LabelWindow {
     std::string text;
     RECT place;  // client coordinates of the form
-    bool operator==(const LabelWindow& o) const {
-        return text == o.text && EqualRect(&place, &o.place);
-    }
+    bool operator==(const LabelWindow& o) const { return text == o.text && place == o.place; }
 };
 
 void PrintTo(const LabelWindow& w, std::ostream* os) {
@@ -31,13 +29,8 @@ void PrintTo(const LabelWindow& w, std::ostream* os) {
 }
 
 BOOL CALLBACK collectStatic(HWND w, LPARAM p) {
-    char cls[32] = {};
-    GetClassNameA(w, cls, sizeof cls);
-    if (_stricmp(cls, "Static") != 0) return TRUE;
-    RECT r;
-    GetWindowRect(w, &r);
-    MapWindowPoints(nullptr, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
-    reinterpret_cast<std::vector<LabelWindow>*>(p)->push_back({WindowText(w), r});
+    if (_stricmp(ClassOf(w).c_str(), "Static") == 0)
+        reinterpret_cast<std::vector<LabelWindow>*>(p)->push_back({TextOf(w), PlaceInParent(w)});
     return TRUE;
 }
 
@@ -75,9 +68,7 @@ protected:
             [&](HWND w) { return w == form.Handle(); });
         form.ShowModal();
         PrintClient(form.Handle(), painted);
-        RECT skip;
-        GetWindowRect(button, &skip);
-        MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&skip), 2);
+        const RECT skip = PlaceIn(button, form.Handle());
         int differ = 0;
         for (int y = 0; y < client.bottom; ++y)
             for (int x = 0; x < client.right; ++x)

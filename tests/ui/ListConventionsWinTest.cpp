@@ -4,6 +4,7 @@
 // selected, refusals, the confirmation answered No.
 
 #include "ListMenuHarness.h"
+#include "support/Cases.h"
 
 using menu_test::Script;
 using menu_test::Step;
@@ -208,8 +209,7 @@ protected:
     void Give(const Input& in) {
         const HWND list = ListOf(in.list);
         if (in.row >= 0) {
-            RECT r{};
-            SendMessageA(list, LB_GETITEMRECT, in.row, reinterpret_cast<LPARAM>(&r));
+            const RECT r = RowRect(list, in.row);
             const LPARAM at = MAKELPARAM(r.left + 10, (r.top + r.bottom) / 2);
             PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, at);
             PostMessageA(list, WM_RBUTTONUP, 0, at);
@@ -252,8 +252,7 @@ TEST_P(ListConventions, RunTheButtonsCommand) {
     EXPECT_EQ(rawreg::GetText(HKEY_CLASSES_ROOT, ".aaa", ""), "TypeA");
 }
 
-INSTANTIATE_TEST_SUITE_P(Input, ListConventions, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Input, ListConventions, ::testing::ValuesIn(kCases), CaseName());
 
 // A right-click selects the row first, as a click does: the extension list is rebuilt for
 // it, and the row stays selected after the menu closed.

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "MainWindowHarness.h"
-#include "ui/WindowText.h"
+#include "support/WindowInfo.h"
 #include "ui/UAddExt.h"
 #include "ui/UHelp.h"
 #include "ui/UProperties.h"
@@ -29,18 +29,12 @@ struct Step {
     int button = IDOK;
 };
 
-inline std::string classOf(HWND w) {
-    char name[64] = {};
-    GetClassNameA(w, name, sizeof name);
-    return name;
-}
-
 inline bool IsMenuWindow(HWND w) {
-    return classOf(w) == "#32768";
+    return ClassOf(w) == "#32768";
 }
 
 inline bool IsProgramModal(HWND w) {
-    const std::string cls = classOf(w);
+    const std::string cls = ClassOf(w);
     return IsMenuWindow(w) || cls == "#32770" || cls.rfind("Tfrm", 0) == 0;
 }
 
@@ -108,11 +102,11 @@ private:
             if (step.choose.empty()) return PostKey(w, VK_ESCAPE);
             return ChooseByKeys(w, items, step.choose);
         }
-        if (classOf(w) == "#32770") {
+        if (ClassOf(w) == "#32770") {
             log_.push_back("box:" + ReadMessageBox(w).text);
             return PressDialogButton(w, step.button);
         }
-        log_.push_back("window:" + WindowText(w));
+        log_.push_back("window:" + TextOf(w));
         PostMessageA(w, WM_CLOSE, 0, 0);
     }
 
