@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "base/AnsiText.h"
 #include "base/Unique.h"
 #include "icons/IconExtract.h"
 #include "registry/TRegistry.h"
@@ -20,13 +21,7 @@ HKEY rootOf(explorer::Hive hive) {
     return hive == explorer::Hive::User ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
 }
 
-std::wstring widened(const std::string& text) {
-    std::wstring wide(text.size() + 1, L'\0');
-    wide.resize(MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(),
-                                    static_cast<int>(wide.size())));
-    return wide.empty() ? wide : wide.substr(0, wide.size() - 1);
-}
-
+// The program's text from a wide call's answer: UTF-8 under the manifest.
 std::string narrowed(const std::wstring& wide) {
     const int n = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::string text(n > 0 ? n : 1, '\0');
@@ -81,7 +76,8 @@ std::string ShellLookupSource::Expand(const std::string& text) {
 std::optional<std::string> ShellLookupSource::LoadIndirect(const std::string& text) {
     if (text.empty() || text[0] != '@') return text;
     wchar_t loaded[2048] = {};
-    if (FAILED(SHLoadIndirectString(widened(text).c_str(), loaded, ARRAYSIZE(loaded), nullptr)))
+    if (FAILED(
+            SHLoadIndirectString(WideFromAnsi(text).c_str(), loaded, ARRAYSIZE(loaded), nullptr)))
         return std::nullopt;
     return narrowed(loaded);
 }
@@ -101,12 +97,13 @@ explorer::IconProbe ShellLookupSource::ProbeIcon(const std::string& file, std::i
     return probe;
 }
 
+// Wide, so that a type name of any script comes whole (the ANSI answer has room for 80 bytes).
 std::string ShellLookupSource::ShellTypeName(const std::string& extension) {
-    SHFILEINFOA info{};
-    if (!SHGetFileInfoA(extension.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+    SHFILEINFOW info{};
+    if (!SHGetFileInfoW(WideFromAnsi(extension).c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
                         SHGFI_USEFILEATTRIBUTES | SHGFI_TYPENAME))
         return {};
-    return info.szTypeName;
+    return narrowed(info.szTypeName);
 }
 
 TIcon IconOfLocation(const std::string& file, std::int32_t index) {
@@ -119,8 +116,8 @@ TIcon IconOfLocation(const std::string& file, std::int32_t index) {
 }
 
 TIcon ShellIconOf(const std::string& extension) {
-    SHFILEINFOA info{};
-    if (!SHGetFileInfoA(extension.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+    SHFILEINFOW info{};
+    if (!SHGetFileInfoW(WideFromAnsi(extension).c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
                         SHGFI_USEFILEATTRIBUTES | SHGFI_ICON | SHGFI_LARGEICON) ||
         !info.hIcon)
         return {};

@@ -4,8 +4,10 @@
 #include <windows.h>
 #include <windowsx.h>
 
+#include <cstring>
 #include <string>
 
+#include "base/AnsiText.h"
 #include "base/Exception.h"
 #include "ui/Gdi.h"
 #include "ui/ListBox.h"
@@ -55,13 +57,13 @@ POINT keyboardMenuPoint(HWND list) {
     return pt;
 }
 
+// As wide text, so that a name of any script reaches every program whole.
 void copyToClipboard(HWND owner, const std::string& text) {
-    const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof(wchar_t) * (n > 0 ? n : 1));
+    const std::wstring wide = WideFromAnsi(text);
+    const size_t bytes = sizeof(wchar_t) * (wide.size() + 1);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
     if (!memory) throw Exception("Not enough memory to copy the name");
-    auto* wide = static_cast<wchar_t*>(GlobalLock(memory));
-    wide[0] = L'\0';
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, n);
+    memcpy(GlobalLock(memory), wide.c_str(), bytes);
     GlobalUnlock(memory);
     if (!OpenClipboard(owner)) {
         GlobalFree(memory);

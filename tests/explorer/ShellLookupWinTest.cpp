@@ -35,7 +35,7 @@ Put machine(const std::string& key, const std::string& text, const std::string& 
 std::string dataDll() {
     return TestDataPath("explorerdata.dll");
 }
-const std::string kLoaded = "Kestrune d\xE9j\xE0 vu document";
+const std::string kLoaded = "Документ Kestrune 文書";
 
 struct Case {
     const char* name;
@@ -58,9 +58,9 @@ std::vector<Case> cases() {
     return {
         {"MachinePartAlone", base({}), "Kst.File", "Machine files", 0, Where::Machine},
         {"UserPartAlone",
-         {user(".kst", "Kst.File"), user("Kst.File", "User \xC4 files")},
+         {user(".kst", "Kst.File"), user("Kst.File", "Файлы 用户")},
          "Kst.File",
-         "User \xC4 files",
+         "Файлы 用户",
          0,
          Where::User},
         {"BothPartsTheUsersWins", base({user("Kst.File", "Mine")}), "Kst.File", "Mine", 1,

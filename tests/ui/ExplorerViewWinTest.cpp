@@ -120,7 +120,7 @@ TEST_F(ExplorerViewWindow, ShowsEachStepOfATypesExtensionsWithAPicker) {
                                 "HKCU\\" + kFileExts + ".kst\\UserChoice"}));
     EXPECT_TRUE(
         HasStep(first, {"CurVer of Chosen.File", "\"Chosen.File.1\"", "HKCU\\Software\\Classes"}));
-    EXPECT_TRUE(HasStep(first, {"Description shown", "\"Kestrune d\xE9j\xE0 vu document\"", ""}));
+    EXPECT_TRUE(HasStep(first, {"Description shown", "\"Документ Kestrune 文書\"", ""}));
     EXPECT_TRUE(first.icon);
     EXPECT_TRUE(first.shellIcon);
 

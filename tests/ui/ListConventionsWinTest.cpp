@@ -14,9 +14,7 @@ namespace {
 const std::string kTypeMenu =
     "menu:Properties*|Delete File Type|-|Explorer's view...|Export...|-|Copy Name";
 const std::string kExtMenu = "menu:Delete Extension|-|Explorer's view...|Export...|-|Copy Name";
-const std::string kUmlaut =
-    ".\xC4"
-    "bc";
+const std::string kNamed = ".тип文";  // an extension named in Cyrillic and CJK
 
 enum class On { Types, Exts };
 
@@ -67,7 +65,7 @@ const std::vector<Case> kCases = {
      0,
      RightClick(On::Exts, 1),
      {{"Delete Extension"}, {"", IDNO}},
-     {kExtMenu, "box:Delete extension \"" + kUmlaut + "\" ?"}},
+     {kExtMenu, "box:Delete extension \"" + kNamed + "\" ?"}},
     {"ExplorersViewItemOfAType",
      -1,
      -1,
@@ -79,7 +77,7 @@ const std::vector<Case> kCases = {
      0,
      RightClick(On::Exts, 1),
      {{"Explorer's view..."}, {}},
-     {kExtMenu, "window:Explorer's view of " + kUmlaut}},
+     {kExtMenu, "window:Explorer's view of " + kNamed}},
     {"CopyNameItemOfAType",
      -1,
      -1,
@@ -93,7 +91,7 @@ const std::vector<Case> kCases = {
      RightClick(On::Exts, 1),
      {{"Copy Name"}},
      {kExtMenu},
-     kUmlaut},
+     kNamed},
     {"MenuKeyWithNothingSelected",
      -1,
      -1,
@@ -140,7 +138,7 @@ const std::vector<Case> kCases = {
     {"CtrlFFinds", -1, -1, Key(On::Types, 'F', true), {{}}, {"window:Find Extension"}},
     {"F1OpensQuickHelp", -1, -1, Key(On::Exts, VK_F1), {{}}, {"window:Kestrune Quick Help"}},
     {"CtrlCCopiesTheType", 1, 0, Key(On::Types, 'C', true), {}, {}, "TypeB"},
-    {"CtrlCCopiesTheExtension", 0, 1, Key(On::Exts, 'C', true), {}, {}, kUmlaut},
+    {"CtrlCCopiesTheExtension", 0, 1, Key(On::Exts, 'C', true), {}, {}, kNamed},
     {"CtrlCWithNothingSelected",
      -1,
      -1,
@@ -149,11 +147,15 @@ const std::vector<Case> kCases = {
      {"box:Select a File Type first!"}},
 };
 
+// The clipboard's wide text, as UTF-8.
 std::string ClipboardText() {
     std::string text;
     if (!OpenClipboard(nullptr)) return "(clipboard busy)";
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        text = static_cast<const char*>(GlobalLock(data));
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        const auto* wide = static_cast<const wchar_t*>(GlobalLock(data));
+        char utf8[512] = {};
+        WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8, nullptr, nullptr);
+        text = utf8;
         GlobalUnlock(data);
     }
     CloseClipboard();
@@ -170,7 +172,7 @@ void SetClipboardText(const std::string& text) {
     CloseClipboard();
 }
 
-// Row 0 "Ay files (TypeA)" with .aaa and .Äbc, row 1 "Bee files (TypeB)" with .bbb; the
+// Row 0 "Ay files (TypeA)" with .aaa and .тип文, row 1 "Bee files (TypeB)" with .bbb; the
 // windows the commands open exist.
 class ListConventions : public MainWindowTest, public ::testing::WithParamInterface<Case> {
 protected:
@@ -182,7 +184,7 @@ protected:
         frmProperties = &props;
         frmHelp = &help;
         RegisterType(".aaa", "TypeA", "Ay files");
-        RegisterType(kUmlaut, "TypeA", "Ay files");
+        RegisterType(kNamed, "TypeA", "Ay files");
         RegisterType(".bbb", "TypeB", "Bee files");
         Start();
         ASSERT_EQ(Rows(form->lb),
@@ -248,7 +250,7 @@ TEST_P(ListConventions, RunTheButtonsCommand) {
     EXPECT_EQ(modal.Pending(), 0u);
     EXPECT_EQ(ClipboardText(), c.clipboard.empty() ? "before" : c.clipboard);
     // No command here changes the registry.
-    EXPECT_EQ(rawreg::GetText(HKEY_CLASSES_ROOT, kUmlaut, ""), "TypeA");
+    EXPECT_EQ(rawreg::GetText(HKEY_CLASSES_ROOT, kNamed, ""), "TypeA");
     EXPECT_EQ(rawreg::GetText(HKEY_CLASSES_ROOT, ".aaa", ""), "TypeA");
 }
 
@@ -271,15 +273,15 @@ TEST_F(ListConventions, RightClickSelectsTheRowAndRefreshesTheExtensions) {
 // Delete Extension from the menu answered Yes deletes the key the row names, as the button does.
 TEST_F(ListConventions, DeleteExtensionItemAnsweredYesDeletes) {
     SelectRow(0);
-    rawreg::PutText(HKEY_CLASSES_ROOT, kUmlaut + "\\ShellNew", "", "x");
+    rawreg::PutText(HKEY_CLASSES_ROOT, kNamed + "\\ShellNew", "", "x");
     ModalDriver modal;
     Script script(modal);
     script.Then({"Delete Extension"});
     script.Then({"", IDYES});
     Give(RightClick(On::Exts, 1));
     EXPECT_EQ(script.Log(),
-              (std::vector<std::string>{kExtMenu, "box:Delete extension \"" + kUmlaut + "\" ?"}));
-    EXPECT_FALSE(rawreg::KeyExists(HKEY_CLASSES_ROOT, kUmlaut));
+              (std::vector<std::string>{kExtMenu, "box:Delete extension \"" + kNamed + "\" ?"}));
+    EXPECT_FALSE(rawreg::KeyExists(HKEY_CLASSES_ROOT, kNamed));
     EXPECT_EQ(Rows(form->lbExt), std::vector<std::string>{".aaa"});
 }
 
