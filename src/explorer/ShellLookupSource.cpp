@@ -21,14 +21,6 @@ HKEY rootOf(explorer::Hive hive) {
     return hive == explorer::Hive::User ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
 }
 
-// The program's text from a wide call's answer: UTF-8 under the manifest.
-std::string narrowed(const std::wstring& wide) {
-    const int n = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string text(n > 0 ? n : 1, '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, text.data(), n, nullptr, nullptr);
-    return text.substr(0, text.find('\0'));
-}
-
 // Icon resources of a module read as data: nothing of it runs.
 UniqueModule iconModule(const std::string& file) {
     return UniqueModule(LoadLibraryExA(file.c_str(), nullptr,
@@ -79,7 +71,7 @@ std::optional<std::string> ShellLookupSource::LoadIndirect(const std::string& te
     if (FAILED(
             SHLoadIndirectString(WideFromAnsi(text).c_str(), loaded, ARRAYSIZE(loaded), nullptr)))
         return std::nullopt;
-    return narrowed(loaded);
+    return AnsiFromWide(loaded);
 }
 
 explorer::IconProbe ShellLookupSource::ProbeIcon(const std::string& file, std::int32_t index) {
@@ -103,7 +95,7 @@ std::string ShellLookupSource::ShellTypeName(const std::string& extension) {
     if (!SHGetFileInfoW(WideFromAnsi(extension).c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
                         SHGFI_USEFILEATTRIBUTES | SHGFI_TYPENAME))
         return {};
-    return narrowed(info.szTypeName);
+    return AnsiFromWide(info.szTypeName);
 }
 
 TIcon IconOfLocation(const std::string& file, std::int32_t index) {

@@ -7,7 +7,10 @@
 #include "base/Exception.h"
 #include "ui/FileDialogRules.h"
 
-FileDialogResult RunFileOpenDialog(const FileDialogRequest& request) {
+namespace {
+
+FileDialogResult runFileDialog(const FileDialogRequest& request,
+                               BOOL(WINAPI* run)(OPENFILENAMEA*)) {
     const std::string filter = DialogFilter(request.filter);
     const std::string initial = InitialFolderFor(request.initialDir);
     std::vector<char> file(kPathRoom, '\0');
@@ -26,7 +29,7 @@ FileDialogResult RunFileOpenDialog(const FileDialogRequest& request) {
     ofn.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | request.flags;
 
     FileDialogResult result;
-    result.chosen = GetOpenFileNameA(&ofn) != FALSE;
+    result.chosen = run(&ofn) != FALSE;
     if (!result.chosen) {
         result.error = CommDlgExtendedError();
         return result;
@@ -34,6 +37,16 @@ FileDialogResult RunFileOpenDialog(const FileDialogRequest& request) {
     result.file = file.data();
     result.filterIndex = ofn.nFilterIndex;
     return result;
+}
+
+}  // namespace
+
+FileDialogResult RunFileOpenDialog(const FileDialogRequest& request) {
+    return runFileDialog(request, GetOpenFileNameA);
+}
+
+FileDialogResult RunFileSaveDialog(const FileDialogRequest& request) {
+    return runFileDialog(request, GetSaveFileNameA);
 }
 
 FileDialogRequest TOpenDialog::Request(HWND owner, const char* filter) const {

@@ -1,5 +1,6 @@
 #pragma once
-// The system's file-open dialog as the program's two open dialogs use it.
+// The system's file dialogs as the program uses them: two open dialogs and the save dialog
+// of Export.
 
 #include <windows.h>
 
@@ -30,6 +31,7 @@ struct FileDialogResult {
 };
 
 FileDialogResult RunFileOpenDialog(const FileDialogRequest& request);
+FileDialogResult RunFileSaveDialog(const FileDialogRequest& request);
 
 // Raises the error of a dialog that failed (an error other than 0) in the error box's words.
 void RaiseFileDialogError(const char* dialogName, DWORD error);

@@ -1,5 +1,7 @@
 #include "ui/FileDialogRules.h"
 
+#include <string_view>
+
 std::string InitialFolderFor(const std::string& folder) {
     const std::size_t n = folder.size();
     if (n == 0 || folder[n - 1] != '\\') return folder;
@@ -23,4 +25,13 @@ std::string DialogFilter(const std::string& barSeparated) {
     filter.push_back('\0');
     filter.push_back('\0');
     return filter;
+}
+
+std::string ExportFileName(const std::string& keyName) {
+    std::string name = keyName;
+    for (char& c : name)
+        if (static_cast<unsigned char>(c) < 32 ||
+            std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
+            c = '_';
+    return name + ".reg";
 }

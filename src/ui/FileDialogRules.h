@@ -18,3 +18,7 @@ std::string NamePart(const std::string& path);
 // A filter of the form "text|pattern|text|pattern" as the dialog wants it: each bar a NUL,
 // and the whole ended by two NULs.
 std::string DialogFilter(const std::string& barSeparated);
+
+// The file name an export of the key called keyName suggests: the name with ".reg", each
+// character a file name cannot hold made "_".
+std::string ExportFileName(const std::string& keyName);

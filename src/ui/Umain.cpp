@@ -217,6 +217,12 @@ void TfrmMain::Command(int id, int code) {
         case IDM_EXPLORERVIEWEXT:
             ExplorerViewClick(ViewOf::Extension);
             break;
+        case IDM_EXPORTTYPE:
+            ExportClick(ViewOf::Type);
+            break;
+        case IDM_EXPORTEXT:
+            ExportClick(ViewOf::Extension);
+            break;
         case IDM_COPYTYPENAME:
             CopyNameClick(ViewOf::Type);
             break;

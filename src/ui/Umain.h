@@ -116,6 +116,9 @@ public:
     // (UmainExplorerView.cpp).
     enum class ViewOf { Extension, Type };
     void ExplorerViewClick(ViewOf of);
+    // Export: the selected type's key with its extensions' keys, or the selected extension's
+    // key, written as a registry script to a file chosen in the save dialog (UmainExport.cpp).
+    void ExportClick(ViewOf of);
     // The context menu of lb or lbExt at a screen point; a right-click on a row selects it
     // first, as a click does (UmainContextMenu.cpp).
     void ListContextMenu(HWND list, LPARAM at);
@@ -188,6 +191,14 @@ private:
     LRESULT LabelColours(HDC dc, HWND label);
 
     void KeyCommand(int id);
+    // What the commands of the menus act on: the selected type's key name and its extensions,
+    // or the selected extension (as both). False, after the plain message box that asks for a
+    // selection, when there is none.
+    struct Selection {
+        std::string name;
+        std::vector<std::string> extensions;
+    };
+    bool Selected(ViewOf of, Selection& selection);
 
     UniqueBitmap image1Bitmap_;
     UniqueAccelerators shortcuts_;  // the window's keys, made at their first use

@@ -98,13 +98,29 @@ void TfrmMain::ListContextMenu(HWND list, LPARAM at) {
     if (id != 0) Command(id, BN_CLICKED);
 }
 
-void TfrmMain::CopyNameClick(ViewOf of) {
+bool TfrmMain::Selected(ViewOf of, Selection& selection) {
     if (of == ViewOf::Extension) {
         const int row = selectedRow(lbExt);
-        if (row < 0) return PlainMessage(Handle(), "Select an Extension first!");
-        return copyToClipboard(Handle(), rowText(lbExt, row));
+        if (row < 0) {
+            PlainMessage(Handle(), "Select an Extension first!");
+            return false;
+        }
+        selection.name = rowText(lbExt, row);
+        selection.extensions = {selection.name};
+        return true;
     }
     const TEntry* entry = Catalogue().Entry(selectedRow(lb));
-    if (!entry) return PlainMessage(Handle(), "Select a File Type first!");
-    copyToClipboard(Handle(), entry->Name);
+    if (!entry) {
+        PlainMessage(Handle(), "Select a File Type first!");
+        return false;
+    }
+    selection.name = entry->Name;
+    for (const TExt* ext = entry->FirstExt; ext; ext = ext->NextInType)
+        selection.extensions.push_back(ext->Name);
+    return true;
+}
+
+void TfrmMain::CopyNameClick(ViewOf of) {
+    Selection selected;
+    if (Selected(of, selected)) copyToClipboard(Handle(), selected.name);
 }

@@ -19,22 +19,13 @@ constexpr const char* kNoExtensionToView = "This file type has no extension to l
 }  // namespace
 
 void TfrmMain::ExplorerViewClick(ViewOf of) {
-    std::vector<std::string> extensions;
-    if (of == ViewOf::Extension) {
-        const int row = selectedRow(lbExt);
-        if (row < 0) return PlainMessage(Handle(), "Select an Extension first!");
-        extensions.push_back(rowText(lbExt, row));
-    } else {
-        const TEntry* entry = Catalogue().Entry(selectedRow(lb));
-        if (!entry) return PlainMessage(Handle(), "Select a File Type first!");
-        for (const TExt* ext = entry->FirstExt; ext; ext = ext->NextInType)
-            extensions.push_back(ext->Name);
-        if (extensions.empty()) return PlainMessage(Handle(), kNoExtensionToView);
-    }
+    Selection selected;
+    if (!Selected(of, selected)) return;
+    if (selected.extensions.empty()) return PlainMessage(Handle(), kNoExtensionToView);
     if (!FExplorerView) {
         auto view = std::make_unique<TfrmExplorerView>();
         view->Create();
         FExplorerView = std::move(view);
     }
-    FExplorerView->ShowFor(extensions, 0, of == ViewOf::Type);
+    FExplorerView->ShowFor(selected.extensions, 0, of == ViewOf::Type);
 }

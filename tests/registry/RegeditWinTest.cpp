@@ -19,6 +19,7 @@
 #include "registry/KeyState.h"
 #include "registry/KeyTrees.h"
 #include "registry/WideText.h"
+#include "support/Regedit.h"
 #include "support/ScriptPrinters.h"
 #include "support/WideRegistry.h"
 
@@ -82,23 +83,6 @@ protected:
     std::u16string File() const { return std::u16string(AsU16(WideFromAnsi(file))); }
     std::optional<Key> Read(const std::u16string& name) const {
         return ReadKeyState(HKEY_CURRENT_USER, path + u"\\" + name);
-    }
-
-    // Runs the registry editor with arguments and waits until it has ended.
-    // Wide, as a key name outside the code page must reach it whole.
-    void RunRegedit(const std::u16string& arguments) {
-        wchar_t windows[MAX_PATH];
-        GetWindowsDirectoryW(windows, MAX_PATH);
-        std::wstring command = L"\"" + std::wstring(windows) + L"\\regedit.exe\" ";
-        command += AsWide(arguments);
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process{};
-        ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                   nullptr, &startup, &process));
-        EXPECT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
     }
 
     const std::u16string path =

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 TEST(LibraryFolders, InitialFolderDropsOneTrailingBackslash) {
     EXPECT_EQ(InitialFolderFor("C:\\Icons\\"), "C:\\Icons");
     EXPECT_EQ(InitialFolderFor("C:\\Icons\\\\"), "C:\\Icons\\");
@@ -37,4 +41,14 @@ TEST(LibraryFolders, NamePartIsWhatFollowsTheFolder) {
 TEST(LibraryFolders, FilterBecomesNulSeparatedPairsWithADoubleEnd) {
     const std::string f = DialogFilter("A (*.a)|*.a|B|*.b;*.c");
     EXPECT_EQ(f, std::string("A (*.a)\0*.a\0B\0*.b;*.c\0\0", 23));
+}
+
+TEST(ExportNames, KeyNameWithReg) {
+    for (const auto& [key, file] : std::vector<std::pair<std::string, std::string>>{
+             {"txtfile", "txtfile.reg"},
+             {".txt", ".txt.reg"},
+             {"a\\b/c:d*e?f\"g<h>i|j\tk", "a_b_c_d_e_f_g_h_i_j_k.reg"},
+             {"\xD0\xA2\xD0\xB8\xD0\xBF.\xE6\x96\x87",
+              "\xD0\xA2\xD0\xB8\xD0\xBF.\xE6\x96\x87.reg"}})
+        EXPECT_EQ(ExportFileName(key), file) << key;
 }
