@@ -45,6 +45,24 @@ UniqueMenu buildMenu(const MenuItem (&items)[N]) {
     return menu;
 }
 
+// A menu item's text shows "&" as it is, not as the mark of an access key.
+std::string menuText(const std::string& text) {
+    std::string out;
+    for (char c : text) out += c == '&' ? std::string("&&") : std::string(1, c);
+    return out;
+}
+
+// Undo and Redo at the end of both menus, naming the change they act on; greyed when there is
+// none.
+void appendHistoryItems(HMENU menu, const ChangeHistory& history) {
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    const bool undo = history.CanUndo(), redo = history.CanRedo();
+    AppendMenuA(menu, MF_STRING | (undo ? 0 : MF_GRAYED), IDM_UNDO,
+                menuText(undo ? "Undo " + history.UndoTitle().Quoted() : "Undo").c_str());
+    AppendMenuA(menu, MF_STRING | (redo ? 0 : MF_GRAYED), IDM_REDO,
+                menuText(redo ? "Redo " + history.RedoTitle().Quoted() : "Redo").c_str());
+}
+
 // Where a menu opened from the keyboard stands: below the list's selected row, or at the
 // list's top left corner without one.
 POINT keyboardMenuPoint(HWND list) {
@@ -93,6 +111,7 @@ void TfrmMain::ListContextMenu(HWND list, LPARAM at) {
     }
     const UniqueMenu menu = list == lb ? buildMenu(kTypeMenu) : buildMenu(kExtMenu);
     if (list == lb) SetMenuDefaultItem(menu.get(), IDC_BTNCHANGEICON, FALSE);
+    appendHistoryItems(menu.get(), FHistory);
     const int id = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, pt.x,
                                   pt.y, 0, Handle(), nullptr);
     if (id != 0) Command(id, BN_CLICKED);

@@ -12,8 +12,9 @@ using menu_test::Step;
 namespace {
 
 const std::string kTypeMenu =
-    "menu:Properties*|Delete File Type|-|Explorer's view...|Export...|-|Copy Name";
-const std::string kExtMenu = "menu:Delete Extension|-|Explorer's view...|Export...|-|Copy Name";
+    "menu:Properties*|Delete File Type|-|Explorer's view...|Export...|-|Copy Name|-|Undo~|Redo~";
+const std::string kExtMenu =
+    "menu:Delete Extension|-|Explorer's view...|Export...|-|Copy Name|-|Undo~|Redo~";
 const std::string kNamed = ".тип文";  // an extension named in Cyrillic and CJK
 
 enum class On { Types, Exts };
@@ -276,19 +277,37 @@ TEST_F(ListConventions, RightClickSelectsTheRowAndRefreshesTheExtensions) {
     EXPECT_EQ(GetFocus(), form->lb);
 }
 
-// Delete Extension from the menu answered Yes deletes the key the row names, as the button does.
-TEST_F(ListConventions, DeleteExtensionItemAnsweredYesDeletes) {
+// Delete Extension from the menu answered Yes deletes the key the row names, as the button
+// does; the menus then offer to undo it, naming it, and after the undo to redo it.
+TEST_F(ListConventions, DeleteExtensionItemAnsweredYesDeletesAndTheMenusUndoAndRedoIt) {
     SelectRow(0);
     rawreg::PutText(HKEY_CLASSES_ROOT, kNamed + "\\ShellNew", "", "x");
+    const std::string change = "Delete Extension \"" + kNamed + "\"";
     ModalDriver modal;
     Script script(modal);
-    script.Then({"Delete Extension"});
-    script.Then({"", IDYES});
+    for (const std::string& item :
+         {std::string("Delete Extension"), "Undo " + change, "Redo " + change}) {
+        script.Then({item});
+        script.Then({"", IDYES});  // the confirmation
+    }
     Give(RightClick(On::Exts, 1));
-    EXPECT_EQ(script.Log(),
-              (std::vector<std::string>{kExtMenu, "box:Delete extension \"" + kNamed + "\" ?"}));
     EXPECT_FALSE(rawreg::KeyExists(HKEY_CLASSES_ROOT, kNamed));
     EXPECT_EQ(Rows(form->lbExt), std::vector<std::string>{".aaa"});
+    Give(RightClick(On::Types, 0));
+    EXPECT_EQ(rawreg::GetText(HKEY_CLASSES_ROOT, kNamed + "\\ShellNew", ""), "x");
+    Give(RightClick(On::Exts, 0));
+    EXPECT_FALSE(rawreg::KeyExists(HKEY_CLASSES_ROOT, kNamed));
+    const std::string typeItems =
+        "menu:Properties*|Delete File Type|-|Explorer's view...|"
+        "Export...|-|Copy Name|-|";
+    const std::string extItems =
+        "menu:Delete Extension|-|Explorer's view...|Export...|-|"
+        "Copy Name|-|";
+    EXPECT_EQ(script.Log(),
+              (std::vector<std::string>{
+                  extItems + "Undo~|Redo~", "box:Delete extension \"" + kNamed + "\" ?",
+                  typeItems + "Undo " + change + "|Redo~", "box:Undo " + change + "?",
+                  extItems + "Undo~|Redo " + change, "box:Redo " + change + "?"}));
 }
 
 }  // namespace

@@ -4,7 +4,8 @@
 // by a script:
 //
 //     "menu:Properties*|Delete File Type|-|..."   a context menu: its items, "*" marking the
-//                                                  default one and "-" a separator
+//                                                  default one, "~" a greyed one and "-" a
+//                                                  separator
 //     "box:Select a File Type first!"              a message box and its text
 //     "window:Find Extension"                      one of the program's windows, by caption
 
@@ -33,9 +34,11 @@ inline bool IsMenuWindow(HWND w) {
     return ClassOf(w) == "#32768";
 }
 
+// A menu, a message box or one of the program's windows other than the main window, which
+// stays enabled between the steps of a test.
 inline bool IsProgramModal(HWND w) {
     const std::string cls = ClassOf(w);
-    return IsMenuWindow(w) || cls == "#32770" || cls.rfind("Tfrm", 0) == 0;
+    return IsMenuWindow(w) || cls == "#32770" || (cls.rfind("Tfrm", 0) == 0 && cls != "TfrmMain");
 }
 
 // The menu's items as one log line; items receives their texts ("-" for a separator).
@@ -51,7 +54,8 @@ inline std::string ReadMenu(HMENU menu, std::vector<std::string>& items) {
         GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
         const bool separator = (info.fType & MFT_SEPARATOR) != 0;
         items.push_back(separator ? "-" : text);
-        line += (i ? "|" : "") + items.back() + ((info.fState & MFS_DEFAULT) ? "*" : "");
+        line += (i ? "|" : "") + items.back() + ((info.fState & MFS_DEFAULT) ? "*" : "") +
+                ((info.fState & MFS_GRAYED) && !separator ? "~" : "");
     }
     return line;
 }
