@@ -74,6 +74,7 @@ void TfrmExplorerView::Create() {
 
 void TfrmExplorerView::ShowFor(const std::vector<std::string>& extensions, int first,
                                bool pickable) {
+    extensions_ = extensions;
     SendMessageA(cbExt, CB_RESETCONTENT, 0, 0);
     for (const std::string& ext : extensions)
         SendMessageA(cbExt, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ext.c_str()));
@@ -121,15 +122,13 @@ void TfrmExplorerView::FillSteps() {
     }
 }
 
+// The picked extension is taken from the list the window was shown with, not read back from
+// the combo box: CB_GETLBTEXT takes no buffer size, and the length the box reports may fall
+// short of a name's UTF-8 form.
 void TfrmExplorerView::cbExtChange() {
     const LRESULT picked = SendMessageA(cbExt, CB_GETCURSEL, 0, 0);
-    if (picked == CB_ERR) return;
-    const LRESULT length = SendMessageA(cbExt, CB_GETLBTEXTLEN, picked, 0);
-    if (length == CB_ERR) return;
-    std::string ext(static_cast<size_t>(length) + 1, '\0');
-    SendMessageA(cbExt, CB_GETLBTEXT, picked, reinterpret_cast<LPARAM>(ext.data()));
-    ext.resize(static_cast<size_t>(length));
-    Fill(ext);
+    if (picked < 0 || static_cast<size_t>(picked) >= extensions_.size()) return;
+    Fill(extensions_[static_cast<size_t>(picked)]);
 }
 
 LRESULT TfrmExplorerView::WndProc(UINT msg, WPARAM wp, LPARAM lp) {

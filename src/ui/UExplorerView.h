@@ -44,6 +44,7 @@ private:
     void Fill(const std::string& extension);
     void FillSteps();
 
+    std::vector<std::string> extensions_;  // the rows of cbExt, in their order
     std::string extension_;
     explorer::ExplorerView view_;
     TIcon icon_;
