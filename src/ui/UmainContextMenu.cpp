@@ -4,11 +4,10 @@
 #include <windows.h>
 #include <windowsx.h>
 
-#include <cstring>
 #include <string>
 
-#include "base/AnsiText.h"
 #include "base/Exception.h"
+#include "ui/Clipboard.h"
 #include "ui/Gdi.h"
 #include "ui/ListBox.h"
 #include "ui/Messages.h"
@@ -75,24 +74,6 @@ POINT keyboardMenuPoint(HWND list) {
     return pt;
 }
 
-// As wide text, so that a name of any script reaches every program whole.
-void copyToClipboard(HWND owner, const std::string& text) {
-    const std::wstring wide = WideFromAnsi(text);
-    const size_t bytes = sizeof(wchar_t) * (wide.size() + 1);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (!memory) throw Exception("Not enough memory to copy the name");
-    memcpy(GlobalLock(memory), wide.c_str(), bytes);
-    GlobalUnlock(memory);
-    if (!OpenClipboard(owner)) {
-        GlobalFree(memory);
-        throw Exception("The clipboard is in use by another program");
-    }
-    EmptyClipboard();
-    // The clipboard owns the memory once it took it.
-    if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
-    CloseClipboard();
-}
-
 }  // namespace
 
 void TfrmMain::ListContextMenu(HWND list, LPARAM at) {
@@ -141,5 +122,5 @@ bool TfrmMain::Selected(ViewOf of, Selection& selection) {
 
 void TfrmMain::CopyNameClick(ViewOf of) {
     Selection selected;
-    if (Selected(of, selected)) copyToClipboard(Handle(), selected.name);
+    if (Selected(of, selected)) CopyTextToClipboard(Handle(), selected.name);
 }
