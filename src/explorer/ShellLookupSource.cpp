@@ -4,8 +4,6 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
-#include <vector>
-
 #include "base/AnsiText.h"
 #include "base/Unique.h"
 #include "icons/IconExtract.h"
@@ -58,11 +56,7 @@ bool ShellLookupSource::KeyExists(explorer::Hive hive, const std::string& path) 
 }
 
 std::string ShellLookupSource::Expand(const std::string& text) {
-    const DWORD needed = ExpandEnvironmentStringsA(text.c_str(), nullptr, 0);
-    if (needed == 0) return text;
-    std::vector<char> buffer(needed + 1);
-    if (ExpandEnvironmentStringsA(text.c_str(), buffer.data(), needed + 1) == 0) return text;
-    return buffer.data();
+    return ExpandEnvironment(text);
 }
 
 std::optional<std::string> ShellLookupSource::LoadIndirect(const std::string& text) {

@@ -28,22 +28,26 @@ bool isIcon(HICON h) {
 
 }  // namespace
 
-std::string ExtractionPath(const std::string& file) {
-    const std::string unquoted = UnquotePath(file);
-    if (unquoted.find('%') == std::string::npos) return unquoted;
+std::string ExpandEnvironment(const std::string& text) {
     // The size the call reports may count UTF-16 units, and a buffer of that many bytes then
     // takes the UTF-8 form cut short, without any failure. The room is three bytes a unit, and
     // more while the expanded text fills it to the last byte.
-    const DWORD needed = ExpandEnvironmentStringsA(unquoted.c_str(), nullptr, 0);
-    if (needed == 0) return unquoted;
+    const DWORD needed = ExpandEnvironmentStringsA(text.c_str(), nullptr, 0);
+    if (needed == 0) return text;
     for (DWORD room = 3 * needed + 2; room <= kLongestExpansion; room *= 2) {
         std::vector<char> buffer(room, '\0');
-        const DWORD written = ExpandEnvironmentStringsA(unquoted.c_str(), buffer.data(), room);
-        if (written == 0) return unquoted;
+        const DWORD written = ExpandEnvironmentStringsA(text.c_str(), buffer.data(), room);
+        if (written == 0) return text;
         const size_t length = strnlen(buffer.data(), room);
         if (written <= room && length + 1 < room) return std::string(buffer.data(), length);
     }
-    return unquoted;
+    return text;
+}
+
+std::string ExtractionPath(const std::string& file) {
+    const std::string unquoted = UnquotePath(file);
+    if (unquoted.find('%') == std::string::npos) return unquoted;
+    return ExpandEnvironment(unquoted);
 }
 
 TIcon ExtractIconFrom(const std::string& file, std::int32_t index) {

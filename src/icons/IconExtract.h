@@ -35,6 +35,10 @@ std::string OwnExecutablePath();
 // The path as handed to ExtractIconA: one pair of quotes removed, environment expanded.
 std::string ExtractionPath(const std::string& file);
 
+// text with its %VARIABLE% references replaced by the environment's values, whole in any
+// script; text as it is when it cannot be expanded.
+std::string ExpandEnvironment(const std::string& text);
+
 class ShellIconSource : public IconSource {
 public:
     TIcon Extract(const std::string& file, std::int32_t index) override {
