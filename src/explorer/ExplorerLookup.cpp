@@ -1,9 +1,10 @@
 #include "explorer/ExplorerLookup.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <cstdlib>
+
+#include "base/AsciiCase.h"
 
 namespace explorer {
 
@@ -21,10 +22,7 @@ std::string classesPath(const std::string& key) {
 // registry itself, since a name that differs there only in their case is rare and harmless
 // here (a circle is still caught when the same name comes round again).
 bool sameName(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
+    return EqualIgnoringAsciiCase(a, b);
 }
 
 Merged readMerged(LookupSource& source, const std::string& key, const std::string& valueName) {

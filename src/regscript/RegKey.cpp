@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/AsciiCase.h"
+
 namespace regscript {
 
 void SortKey(Key& key) {
@@ -23,17 +25,8 @@ std::vector<std::uint8_t> TextBytes(std::u16string_view text, bool withNul) {
     return bytes;
 }
 
-namespace {
-
-char16_t foldAscii(char16_t c) {
-    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
-}
-
-}  // namespace
-
 bool SameName(std::u16string_view a, std::u16string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char16_t x, char16_t y) { return foldAscii(x) == foldAscii(y); });
+    return EqualIgnoringAsciiCase(a, b);
 }
 
 }  // namespace regscript
