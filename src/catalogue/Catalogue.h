@@ -74,6 +74,8 @@ public:
                   const std::string& description, const std::string& iconLocation,
                   IconLoad load = IconLoad::Now);
     std::int32_t FindExt(const std::string& extName) const;
+    // The first slot whose type key name is typeName, letter for letter, or -1.
+    std::int32_t FindType(const std::string& typeName);
     void RemoveExt(std::int32_t slot, const std::string& extName);
     void AppendExt(std::int32_t slot, const std::string& extName);
     void RemoveEntry(std::int32_t slot);
@@ -106,8 +108,6 @@ public:
     TExt* ExtTail = nullptr;
 
 private:
-    // The first slot whose type key name is typeName, letter for letter, or -1.
-    std::int32_t FindType(const std::string& typeName);
     // Extracts what entry waits for, if anything.
     void TakePendingIcon(TEntry& entry);
 

@@ -75,10 +75,7 @@ void TfrmMain::RefreshLists() {
             failed = std::current_exception();
         }
         SendMessageA(lb, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
-        int row = -1;
-        for (int slot = 0; hadSelection && row < 0 && slot < Catalogue().EntryCount; ++slot)
-            if (Catalogue().Entry(slot)->Name == selectedName) row = slot;
-        selectRow(lb, row);
+        selectRow(lb, hadSelection ? Catalogue().FindType(selectedName) : -1);
     }
     lbClick();
     if (failed) std::rethrow_exception(failed);
