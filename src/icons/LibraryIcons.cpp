@@ -1,12 +1,9 @@
 #include "icons/LibraryIcons.h"
 
+#include <cstdint>
 #include <vector>
 
 #include "icons/IconExtract.h"
-
-void ReleaseLibraryIcons(std::span<TIcon> slots) {
-    for (TIcon& icon : slots) icon.reset();
-}
 
 void ExtractIconRun(const std::string& file, std::size_t first, std::span<TIcon> icons) {
     if (icons.empty()) return;
@@ -28,11 +25,4 @@ void ExtractIconRun(const std::string& file, std::size_t first, std::span<TIcon>
 IconSlots::RunExtraction IconRunsOf(const std::string& file) {
     return
         [file](std::size_t first, std::span<TIcon> icons) { ExtractIconRun(file, first, icons); };
-}
-
-std::int32_t LoadLibraryIcons(const std::string& file, std::span<TIcon> slots) {
-    const unsigned count = CountIconsAt(file);
-    const std::size_t loaded = count < slots.size() ? count : slots.size();
-    ExtractIconRun(file, 0, slots.first(loaded));
-    return static_cast<std::int32_t>(loaded);
 }
