@@ -11,6 +11,13 @@ namespace {
 constexpr std::u16string_view kLineEnd = u"\r\n";
 // The registry editor keeps its lines to 80 characters; so do we, the "\" included.
 constexpr size_t kLineWidth = 80;
+constexpr char16_t kHexDigits[] = u"0123456789abcdef";
+
+// A byte as the two lower-case hexadecimal digits that hex: and dword: data are written in.
+void appendByte(std::u16string& line, std::uint8_t byte) {
+    line += kHexDigits[byte >> 4];
+    line += kHexDigits[byte & 0xF];
+}
 
 void appendQuoted(std::u16string& out, std::u16string_view text) {
     out += u'"';
@@ -40,13 +47,12 @@ bool quotableText(const std::vector<std::uint8_t>& data, std::u16string& text) {
 
 void appendHex(std::u16string& out, std::u16string& line, std::uint32_t type,
                const std::vector<std::uint8_t>& data) {
-    static constexpr char16_t digits[] = u"0123456789abcdef";
     if (type == kBinary) {
         line += u"hex:";
     } else {
         std::u16string number;
         for (std::uint32_t t = type; number.empty() || t != 0; t >>= 4)
-            number.insert(number.begin(), digits[t & 0xF]);
+            number.insert(number.begin(), kHexDigits[t & 0xF]);
         line += u"hex(" + number + u"):";
     }
     for (size_t i = 0; i < data.size(); ++i) {
@@ -57,8 +63,7 @@ void appendHex(std::u16string& out, std::u16string& line, std::uint32_t type,
             out += u"\\\r\n";
             line.assign(u"  ");
         }
-        line += digits[data[i] >> 4];
-        line += digits[data[i] & 0xF];
+        appendByte(line, data[i]);
         if (!last) line += u',';
     }
 }
@@ -77,12 +82,8 @@ void appendValue(std::u16string& out, const Entry& entry) {
     } else if (value.type == kSz && quotableText(value.data, text)) {
         appendQuoted(line, text);
     } else if (value.type == kDword && value.data.size() == 4) {
-        static constexpr char16_t digits[] = u"0123456789abcdef";
         line += u"dword:";
-        for (int i = 3; i >= 0; --i) {
-            line += digits[value.data[static_cast<size_t>(i)] >> 4];
-            line += digits[value.data[static_cast<size_t>(i)] & 0xF];
-        }
+        for (int i = 3; i >= 0; --i) appendByte(line, value.data[static_cast<size_t>(i)]);
     } else {
         appendHex(out, line, value.type, value.data);
     }
