@@ -72,16 +72,15 @@ void TfrmExplorerView::Create() {
         AddControl("BUTTON", "Close", WS_TABSTOP | BS_DEFPUSHBUTTON, 637, 367, 75, 25, IDCANCEL);
 }
 
-void TfrmExplorerView::ShowFor(const std::vector<std::string>& extensions, int first,
-                               bool pickable) {
+void TfrmExplorerView::ShowFor(const std::vector<std::string>& extensions, bool pickable) {
     extensions_ = extensions;
     SendMessageA(cbExt, CB_RESETCONTENT, 0, 0);
     for (const std::string& ext : extensions)
         SendMessageA(cbExt, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ext.c_str()));
-    SendMessageA(cbExt, CB_SETCURSEL, first, 0);
+    SendMessageA(cbExt, CB_SETCURSEL, 0, 0);
     ShowWindow(lblExt, pickable ? SW_SHOW : SW_HIDE);
     ShowWindow(cbExt, pickable ? SW_SHOW : SW_HIDE);
-    Fill(extensions.at(first));
+    Fill(extensions.at(0));
     ShowModal();
     // The icons go with the window, not with the next showing.
     setIcon(imgIcon, TIcon());

@@ -17,9 +17,9 @@ public:
     // Builds the window hidden, centred on the screen.
     void Create();
 
-    // Shows the view of extensions[first] modally. With pickable, cbExt lists every extension
-    // to pick another; else it stays hidden.
-    void ShowFor(const std::vector<std::string>& extensions, int first, bool pickable);
+    // Shows the view of the first of extensions (there must be one) modally. With pickable,
+    // cbExt lists every extension to pick another; else it stays hidden.
+    void ShowFor(const std::vector<std::string>& extensions, bool pickable);
 
     // The extension shown now, and its lookup.
     const std::string& Extension() const { return extension_; }

@@ -27,5 +27,5 @@ void TfrmMain::ExplorerViewClick(ViewOf of) {
         view->Create();
         FExplorerView = std::move(view);
     }
-    FExplorerView->ShowFor(selected.extensions, 0, of == ViewOf::Type);
+    FExplorerView->ShowFor(selected.extensions, of == ViewOf::Type);
 }
