@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "base/FileNameChars.h"
+
 namespace {
 
 // The title part stays well inside the path lengths that every program can open.
@@ -13,10 +15,6 @@ constexpr std::u16string_view kStampPattern = u"9999-99-99 99-99-99.999 ";
 
 std::u16string ascii(const char* text) {
     return std::u16string(text, text + std::char_traits<char>::length(text));
-}
-
-bool unfitForFileName(char16_t c) {
-    return c < 0x20 || std::u16string_view(u"\\/:*?\"<>|").find(c) != std::u16string_view::npos;
 }
 
 }  // namespace
@@ -36,7 +34,7 @@ std::u16string HistoryFileName(const Stamp& s, std::u16string_view title) {
     size_t length = std::min(title.size(), kLongestTitle);
     // A cut never parts the two halves of a surrogate pair.
     if (length < title.size() && title[length] >= 0xDC00 && title[length] < 0xE000) --length;
-    for (char16_t c : title.substr(0, length)) name += unfitForFileName(c) ? u'_' : c;
+    for (char16_t c : title.substr(0, length)) name += UnfitForFileName(c) ? u'_' : c;
     return name + std::u16string(kExtension);
 }
 

@@ -1,6 +1,6 @@
 #include "ui/FileDialogRules.h"
 
-#include <string_view>
+#include "base/FileNameChars.h"
 
 std::string InitialFolderFor(const std::string& folder) {
     const std::size_t n = folder.size();
@@ -30,8 +30,6 @@ std::string DialogFilter(const std::string& barSeparated) {
 std::string ExportFileName(const std::string& keyName) {
     std::string name = keyName;
     for (char& c : name)
-        if (static_cast<unsigned char>(c) < 32 ||
-            std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
-            c = '_';
+        if (UnfitForFileName(static_cast<unsigned char>(c))) c = '_';
     return name + ".reg";
 }
