@@ -92,7 +92,6 @@ void TfrmExplorerView::ShowFor(const std::vector<std::string>& extensions, bool 
 void TfrmExplorerView::Fill(const std::string& extension) {
     ShellLookupSource source;
     view_ = explorer::LookUp(source, extension);
-    extension_ = extension;
     SetCaption(ExplorerViewCaption(extension));
 
     std::string warnings;

@@ -22,7 +22,7 @@ public:
     void ShowFor(const std::vector<std::string>& extensions, bool pickable);
 
     // The extension shown now, and its lookup.
-    const std::string& Extension() const { return extension_; }
+    const std::string& Extension() const { return view_.extension; }
     const explorer::ExplorerView& View() const { return view_; }
 
     HWND lblExt = nullptr;
@@ -45,7 +45,6 @@ private:
     void FillSteps();
 
     std::vector<std::string> extensions_;  // the rows of cbExt, in their order
-    std::string extension_;
     explorer::ExplorerView view_;
     TIcon icon_;
     TIcon shellIcon_;
