@@ -16,7 +16,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
+
 #include "support/Pump.h"
+#include "support/WindowInfo.h"
 
 class ButtonHostTest : public ::testing::Test {
 protected:
@@ -38,6 +41,17 @@ protected:
     void FocusList() {
         SetFocus(list);
         PumpMessages();
+    }
+
+    // The button as the system and screen readers see it: an owner-drawn window of the
+    // system's Button class, named by its window text.
+    static void ExpectSystemButtonNamed(HWND button, const std::string& name) {
+        EXPECT_EQ(lstrcmpiA(ClassOf(button).c_str(), "Button"), 0) << name;
+        EXPECT_EQ(GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW) << name;
+        EXPECT_EQ(TextOf(button), name);
+    }
+    static bool PushedForTheSystem(HWND button) {
+        return (SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
     }
 
     HWND parent = nullptr, list = nullptr;

@@ -75,6 +75,10 @@ TEST_F(FlatButtonTest, PressingLeavesTheFocusWhereItWas) {
     EXPECT_EQ(GetFocus(), list);
 }
 
+TEST_F(FlatButtonTest, IsAnOwnerDrawnSystemButtonNamedByItsCaption) {
+    ExpectSystemButtonNamed(button, "Okay");
+}
+
 TEST_F(FlatButtonTest, IsNoTabStop) {
     EXPECT_EQ(GetWindowLongA(button, GWL_STYLE) & WS_TABSTOP, 0);
 }
@@ -103,10 +107,12 @@ TEST_F(FlatButtonTest, IsFlatAgainWhenTheMouseLeaves) {
 TEST_F(FlatButtonTest, IsSunkenWhilePressed) {
     Press(20, 20);
     ASSERT_TRUE(FlatButtonPressed(button));
+    EXPECT_TRUE(PushedForTheSystem(button));
     const auto [topLeft, bottomRight] = Corners();
     EXPECT_EQ(topLeft, GetSysColor(COLOR_BTNSHADOW));
     EXPECT_EQ(bottomRight, GetSysColor(COLOR_BTNHIGHLIGHT));
     Release(20, 20);
+    EXPECT_FALSE(PushedForTheSystem(button));
 }
 
 TEST_F(FlatButtonTest, DrawsItsCaptionCentred) {

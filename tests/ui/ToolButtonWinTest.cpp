@@ -5,6 +5,7 @@
 
 #include "res/resource.h"
 #include "support/ButtonHost.h"
+#include "ui/ClientPixels.h"
 #include "ui/ToolButton.h"
 
 namespace {
@@ -34,6 +35,23 @@ TEST_F(ToolButtonTest, PressAndReleaseOnTheButtonIsOneClick) {
     EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(ToolButtonTest, BmClickIsOneClick) {
+    SendMessageA(button, BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(GetFocus(), list);
+}
+
+// Its hint is its name for screen readers, and is not drawn.
+TEST_F(ToolButtonTest, IsAnOwnerDrawnSystemButtonNamedByItsHint) {
+    HWND named =
+        CreateToolButton(parent, kButtonId + 1, 200, 10, 40, 40, BMP_ADDEXT, "Add Extension");
+    ExpectSystemButtonNamed(named, "Add Extension");
+    Pixels drawn(40, 40), bare(40, 40);
+    PrintClient(named, drawn);
+    PrintClient(button, bare);
+    EXPECT_EQ(drawn.all(), bare.all());
+}
+
 TEST_F(ToolButtonTest, PressingLeavesTheFocusWhereItWas) {
     Press(20, 20);
     EXPECT_EQ(GetFocus(), list);
@@ -48,12 +66,14 @@ TEST_F(ToolButtonTest, IsNoTabStop) {
 TEST_F(ToolButtonTest, IsDrawnDownWhileHeldOverIt) {
     Press(20, 20);
     EXPECT_TRUE(ToolButtonPressed(button));
+    EXPECT_TRUE(PushedForTheSystem(button));
     Move(100, 20);
     EXPECT_FALSE(ToolButtonPressed(button));
     Move(30, 30);
     EXPECT_TRUE(ToolButtonPressed(button));
     Release(30, 30);
     EXPECT_FALSE(ToolButtonPressed(button));
+    EXPECT_FALSE(PushedForTheSystem(button));
 }
 
 TEST_F(ToolButtonTest, ReleaseOutsideTheButtonIsNoClick) {
