@@ -55,26 +55,20 @@ protected:
                     rawreg::Bytes("%SystemRoot%\\system32\\shell32.dll,-152"));
         RegisterType(".one", kLoneType, "Only One", "C:\\Icons\\lone.ico,0");
         Start();
-        doc = RowOf(kDocType);
-        txt = RowOf(kTextType);
-        lone = RowOf(kLoneType);
+        doc = RowOfType(kDocType);
+        txt = RowOfType(kTextType);
+        lone = RowOfType(kLoneType);
         ASSERT_GE(doc, 0);
         ASSERT_GE(txt, 0);
         ASSERT_GE(lone, 0);
         SetCursor(systemCursor(IDC_ARROW));
     }
 
-    static int RowOf(const std::string& typeName) {
-        for (int i = 0; i < Catalogue().EntryCount; ++i)
-            if (Catalogue().Entry(i)->Name == typeName) return i;
-        return -1;
-    }
-
     POINT OverType(int row) const { return RowPoint(form->lb, row); }
 
     // The colour row of lb shows at (x, y) of the row, as the window draws it.
     COLORREF TypePixel(int row, int x, int y) {
-        library_test::Surface s(305, kRowHeight);
+        Pixels s(305, kRowHeight, kUnpainted);
         DrawListRow(form->lb, row, s);
         return s.at(x, y);
     }

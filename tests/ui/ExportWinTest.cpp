@@ -75,16 +75,12 @@ protected:
         modal.AnswerNextModal(
             [&](HWND dialog) {
                 HWND edit = library_test::FileNameEdit(dialog);
-                suggested = library_test::textOf(edit);
+                suggested = TextOf(edit);
                 SetWindowTextA(edit, file.c_str());
                 PressDialogButton(dialog, save ? IDOK : IDCANCEL);
             },
             [](HWND w) { return library_test::FileNameEdit(w) != nullptr; });
-        RECT r{};
-        SendMessageA(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&r));
-        const LPARAM at = MAKELPARAM(r.left + 10, (r.top + r.bottom) / 2);
-        PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, at);
-        PostMessageA(list, WM_RBUTTONUP, 0, at);
+        menu_test::PostRightClick(list, row);
         PumpMessages();
         EXPECT_EQ(modal.Pending(), 0u);
         EXPECT_TRUE(modal.MessageBoxes().empty());

@@ -19,12 +19,6 @@ constexpr const char* kRich = "Rich.Type";
 constexpr const char* kCharlie = "Charlie";
 constexpr const char* kLocked = "Locked.Type";
 
-int rowOf(const std::string& typeName) {
-    for (int i = 0; i < Catalogue().EntryCount; ++i)
-        if (Catalogue().Entry(i)->Name == typeName) return i;
-    return -1;
-}
-
 // Values of every type, with names and text in three scripts.
 std::vector<regscript::Value> everyValue() {
     using namespace regscript;
@@ -95,24 +89,24 @@ INSTANTIATE_TEST_SUITE_P(
     History, EveryCommand,
     ::testing::Values(
         CommandCase{"AddExtension", nullptr,
-                    [](History& t) { t.AddExtension(rowOf(kAlpha), "new"); },
+                    [](History& t) { t.AddExtension(RowOfType(kAlpha), "new"); },
                     "Add Extension \".new\" to \"Alpha.Type\""},
         CommandCase{"DeleteExtension", nullptr,
-                    [](History& t) { t.DeleteExtension(rowOf(kAlpha), 1); },
+                    [](History& t) { t.DeleteExtension(RowOfType(kAlpha), 1); },
                     "Delete Extension \".aab\""},
         CommandCase{"AddFileType", nullptr,
                     [](History& t) { t.AddFileType("Added files", "Added.Type"); },
                     "Add File Type \"Added.Type\""},
         CommandCase{"DeleteFileType",
                     [](History& t) { t.AddFileType("Added files", "Added.Type"); },
-                    [](History& t) { t.DeleteFileType(rowOf("Added.Type")); },
+                    [](History& t) { t.DeleteFileType(RowOfType("Added.Type")); },
                     "Delete File Type \"Added.Type\""},
         CommandCase{"Properties", nullptr,
-                    [](History& t) { t.Properties(rowOf(kCharlie), "Charlie edited"); },
+                    [](History& t) { t.Properties(RowOfType(kCharlie), "Charlie edited"); },
                     "File Type Properties \"Charlie\""},
         CommandCase{"RenameOfATypeWithEveryValueTypeAtDepth3", nullptr,
                     [](History& t) {
-                        t.Properties(rowOf(kRich), "Rich renamed", "Rich.Renamed");
+                        t.Properties(RowOfType(kRich), "Rich renamed", "Rich.Renamed");
                         Key command{u"command", everyValue(), {}};
                         regscript::SortKey(command);
                         EXPECT_EQ(ReadKeyState(HKEY_CLASSES_ROOT,
@@ -121,14 +115,14 @@ INSTANTIATE_TEST_SUITE_P(
                         EXPECT_EQ(ReadKeyState(HKEY_CLASSES_ROOT, u"Rich.Type"), std::nullopt);
                     },
                     "Rename File Type \"Rich.Type\" to \"Rich.Renamed\""},
-        CommandCase{"IconDrop", nullptr, [](History& t) { t.DropIcon(7, rowOf(kCharlie)); },
+        CommandCase{"IconDrop", nullptr, [](History& t) { t.DropIcon(7, RowOfType(kCharlie)); },
                     "Change Icon \"Charlie\""},
         CommandCase{"ExtensionMove", nullptr,
-                    [](History& t) { t.MoveExtension(rowOf(kAlpha), 0, rowOf(kCharlie)); },
+                    [](History& t) { t.MoveExtension(RowOfType(kAlpha), 0, RowOfType(kCharlie)); },
                     "Move Extension \".aaa\" to \"Charlie\""},
         CommandCase{"FailedHalfWayAtAReadOnlyKey", nullptr,
                     [](History& t) {
-                        t.Properties(rowOf(kLocked), std::nullopt, "Locked.Renamed",
+                        t.Properties(RowOfType(kLocked), std::nullopt, "Locked.Renamed",
                                      [](ModalDriver& modal) {
                                          modal.ExpectMessageBox("Failed to create key .ro2.");
                                      });
@@ -138,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName());
 
 TEST_F(History, ConfirmationIsTheDesignedBoxAndNoOrEscapeUndoNothing) {
-    DeleteExtension(rowOf(kAlpha), 1);
+    DeleteExtension(RowOfType(kAlpha), 1);
     const Key after = Root();
     // The box is the one Delete Extension asks with, whose default button is tested there.
     std::vector<SeenMessageBox> asked;
@@ -176,7 +170,7 @@ TEST_F(History, NothingToUndoOrRedoAsksNothing) {
 
 TEST_F(History, AChangeByAnotherProgramIsNamedInTheQuestion) {
     const Key before = Root();
-    DeleteExtension(rowOf(kCharlie), 0);
+    DeleteExtension(RowOfType(kCharlie), 0);
     rawreg::PutText(HKEY_CLASSES_ROOT, ".ccc", "", "Installer.Type");
     Undo("The registry has changed since \"Delete Extension .ccc\". Undo it anyway?");
     EXPECT_EQ(Root(), before);
@@ -187,18 +181,18 @@ TEST_F(History, AChangeByAnotherProgramIsNamedInTheQuestion) {
 
 TEST_F(History, UndoRebuildsTheListsKeepingTheSelectedTypeAndF5ShowsOtherProgramsChanges) {
     const std::vector<std::string> rows = Rows(form->lb);
-    DeleteExtension(rowOf(kAlpha), 1);
-    SelectRow(rowOf(kCharlie));
+    DeleteExtension(RowOfType(kAlpha), 1);
+    SelectRow(RowOfType(kCharlie));
     Undo("Undo Delete Extension \".aab\"?");
     EXPECT_EQ(Rows(form->lb), rows);
-    EXPECT_EQ(selectedRow(form->lb), rowOf(kCharlie));
+    EXPECT_EQ(selectedRow(form->lb), RowOfType(kCharlie));
     EXPECT_EQ(Rows(form->lbExt), std::vector<std::string>{".ccc"});
-    SelectRow(rowOf(kAlpha));
+    SelectRow(RowOfType(kAlpha));
     EXPECT_EQ(Rows(form->lbExt), (std::vector<std::string>{".aaa", ".aab"}));
 
     rawreg::PutText(HKEY_CLASSES_ROOT, ".zzz", "", kCharlie);
     rawreg::PutText(HKEY_CLASSES_ROOT, kCharlie, "", "Charlie by another program");
-    SelectRow(rowOf(kCharlie));
+    SelectRow(RowOfType(kCharlie));
     EXPECT_TRUE(PressKey(VK_F5, false));
     EXPECT_EQ(rowText(form->lb, selectedRow(form->lb)), "Charlie by another program (Charlie)");
     EXPECT_EQ(Rows(form->lbExt), (std::vector<std::string>{".ccc", ".zzz"}));
@@ -227,9 +221,9 @@ TEST_F(History, ACommandThatCannotBeRecordedChangesNothing) {
         });
     };
     const std::function<void()> commands[] = {
-        [&] { DeleteExtension(rowOf(kAlpha), 1, errorBox); },
-        [&] { Properties(rowOf(kRich), "Rich renamed", "Rich.Renamed", errorBox); },
-        [&] { MoveExtension(rowOf(kAlpha), 0, rowOf(kCharlie), errorBox); },
+        [&] { DeleteExtension(RowOfType(kAlpha), 1, errorBox); },
+        [&] { Properties(RowOfType(kRich), "Rich renamed", "Rich.Renamed", errorBox); },
+        [&] { MoveExtension(RowOfType(kAlpha), 0, RowOfType(kCharlie), errorBox); },
         [&] { AddFileType("Added", "Added.Type", errorBox); },
     };
     for (const auto& command : commands) {

@@ -30,16 +30,8 @@ struct SeenFileDialog {
 
 namespace library_test {
 
-inline std::string textOf(HWND w) {
-    return TextOf(w);
-}
-
-inline std::string classOf(HWND w) {
-    return ClassOf(w);
-}
-
 inline bool IsOpenLibraryDialog(HWND w) {
-    return classOf(w) == "#32770" && textOf(w) == kOpenLibTitle;
+    return ClassOf(w) == "#32770" && TextOf(w) == kOpenLibTitle;
 }
 
 struct EditSearch {
@@ -51,7 +43,7 @@ struct EditSearch {
 // (edt1) of the older dialog layout.
 inline BOOL CALLBACK findNameEdit(HWND w, LPARAM p) {
     auto* s = reinterpret_cast<EditSearch*>(p);
-    if (_stricmp(classOf(w).c_str(), "Edit") != 0) return TRUE;
+    if (_stricmp(ClassOf(w).c_str(), "Edit") != 0) return TRUE;
     for (HWND up = w; up && up != s->dialog; up = GetParent(up)) {
         const int id = GetDlgCtrlID(up);
         if (id == cmb13 || id == edt1) {
@@ -70,11 +62,11 @@ inline HWND FileNameEdit(HWND dialog) {
 
 inline SeenFileDialog ReadFileDialog(HWND dialog) {
     SeenFileDialog seen;
-    seen.title = textOf(dialog);
+    seen.title = TextOf(dialog);
     char folder[MAX_PATH * 2] = {};
     SendMessageA(dialog, CDM_GETFOLDERPATH, sizeof folder, reinterpret_cast<LPARAM>(folder));
     seen.folder = folder;
-    if (HWND edit = FileNameEdit(dialog)) seen.fileName = textOf(edit);
+    if (HWND edit = FileNameEdit(dialog)) seen.fileName = TextOf(edit);
     if (HWND types = GetDlgItem(dialog, cmb1)) {
         const int n = static_cast<int>(SendMessageA(types, CB_GETCOUNT, 0, 0));
         for (int i = 0; i < n; ++i) {
@@ -89,12 +81,6 @@ inline SeenFileDialog ReadFileDialog(HWND dialog) {
     seen.readOnlyBoxShown = readOnly && IsWindowVisible(readOnly);
     return seen;
 }
-
-// A surface of one row or cell that shows kUnpainted where nothing is drawn.
-class Surface : public Pixels {
-public:
-    Surface(int width, int height) : Pixels(width, height, kUnpainted) {}
-};
 
 inline COLORREF ColourOfIcon(int i) {
     const IconSetColour c = IconSetColourOf(i);
@@ -123,7 +109,7 @@ protected:
     // Row i of lbLib drawn by the window into a memory surface of one cell, as the list asks.
     COLORREF CellPixel(int cell, int x, int y, UINT state = 0) {
         const RECT r = RowRect(form->lbLib, cell);
-        library_test::Surface s(r.right - r.left, r.bottom - r.top);
+        Pixels s(r.right - r.left, r.bottom - r.top, kUnpainted);
         DrawListRow(form->lbLib, cell, s, state);
         return s.at(x, y);
     }

@@ -218,10 +218,7 @@ protected:
     void Give(const Input& in) {
         const HWND list = ListOf(in.list);
         if (in.row >= 0) {
-            const RECT r = RowRect(list, in.row);
-            const LPARAM at = MAKELPARAM(r.left + 10, (r.top + r.bottom) / 2);
-            PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, at);
-            PostMessageA(list, WM_RBUTTONUP, 0, at);
+            menu_test::PostRightClick(list, in.row);
             return PumpWithKeys();
         }
         SetFocus(list);

@@ -60,6 +60,14 @@ inline std::string ReadMenu(HMENU menu, std::vector<std::string>& items) {
     return line;
 }
 
+// A right-click in the middle of the row's left part, as the mouse gives it.
+inline void PostRightClick(HWND list, int row) {
+    const RECT r = RowRect(list, row);
+    const LPARAM at = MAKELPARAM(r.left + 10, (r.top + r.bottom) / 2);
+    PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, at);
+    PostMessageA(list, WM_RBUTTONUP, 0, at);
+}
+
 inline void PostKey(HWND w, WPARAM key) {
     PostMessageA(w, WM_KEYDOWN, key, 1);
     PostMessageA(w, WM_KEYUP, key, 0xC0000001);

@@ -206,11 +206,6 @@ protected:
         RegisterType(".s3", "Later.Missing", "Missing file", "C:\\Missing\\nothing.dll,0");
         Start();
     }
-    static int RowOf(const std::string& type) {
-        for (int i = 0; i < Catalogue().EntryCount; ++i)
-            if (Catalogue().Entry(i)->Name == type) return i;
-        return -1;
-    }
     // The row's icon area as the icon extracted at once draws it: window colour, the icon at
     // (2, 2) at its natural size.
     static void DrawReference(const RowSurface& s, HICON icon) {
@@ -232,7 +227,7 @@ TEST_F(RowDrawnOnDemand, ShowsThePixelsOfTheIconExtractedAtOnce) {
                  {"Later.Fallback", static_cast<HICON>(fallback.get())},
                  {"Later.Missing", nullptr}};
     for (const auto& c : cases) {
-        const int row = RowOf(c.type);
+        const int row = RowOfType(c.type);
         ASSERT_GE(row, 12) << c.type << " is in sight";
         EXPECT_NE(Catalogue().Entry(row)->IconPending, PendingIcon::None)
             << c.type << ": extracted before its row was drawn";

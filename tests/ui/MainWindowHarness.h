@@ -16,8 +16,16 @@
 #include "support/ScratchHistory.h"
 #include "support/ScratchRegistry.h"
 #include "support/WindowInfo.h"
+#include "ui/CatalogueList.h"
 #include "ui/ListBox.h"
 #include "ui/Umain.h"
+
+// The row of the file-type list that shows the type key typeName; -1 when none does.
+inline int RowOfType(const std::string& typeName) {
+    for (int i = 0; i < Catalogue().EntryCount; ++i)
+        if (Catalogue().Entry(i)->Name == typeName) return i;
+    return -1;
+}
 
 class MainWindowTest : public ::testing::Test {
 protected:

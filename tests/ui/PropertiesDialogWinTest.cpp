@@ -216,7 +216,7 @@ TEST_F(PropertiesDialog, FileOfFifteenHundredIconsShowsItsFirst256) {
     COLORREF last = CLR_INVALID;
     answer.onOpen = [&](TfrmProperties& d) {
         // Cell 255 holds icon 255 of the file: its colour, drawn by the dialog.
-        library_test::Surface s(37, 36);
+        Pixels s(37, 36, kUnpainted);
         DrawListRow(d.lb, 255, s);
         last = s.at(2 + 16, 2 + 16);
     };

@@ -38,7 +38,7 @@ protected:
     // Cell drawn by the dialog into a memory surface of width x 36, with the given state.
     static COLORREF CellPixel(TfrmProperties& d, int cell, int width, int x, int y,
                               UINT state = 0) {
-        library_test::Surface s(width, kIconCellHeight);
+        Pixels s(width, kIconCellHeight, kUnpainted);
         DrawListRow(d.lb, cell, s, state);
         return s.at(x, y);
     }

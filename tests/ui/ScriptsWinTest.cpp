@@ -3,7 +3,6 @@
 // program runs in UTF-8 as the program does; what the program writes is read back through the
 // wide registry calls and compared exactly.
 
-#include <algorithm>
 #include <memory>
 
 #include "PropertiesHarness.h"
@@ -38,16 +37,10 @@ protected:
                          L"\x0418\x043C\x044F", L"\x547D\x4EE4");
         RegisterType(".aaa", "Plain.File", "Plain files");
         Start();
-        row = RowOf(RowLabel(kDescription, kTypeName));
-        plain = RowOf("Plain files (Plain.File)");
+        row = RowOfType(Utf8(kTypeName));
+        plain = RowOfType("Plain.File");
         ASSERT_GE(row, 0);
         ASSERT_GE(plain, 0);
-    }
-
-    int RowOf(const std::string& label) const {
-        const std::vector<std::string> rows = Rows(form->lb);
-        const auto at = std::find(rows.begin(), rows.end(), label);
-        return at == rows.end() ? -1 : static_cast<int>(at - rows.begin());
     }
 
     // The Add or Find Extension dialog's next showing: text typed through its message loop
@@ -61,23 +54,6 @@ protected:
             [this](HWND w) { return w == addExt->Handle(); });
     }
 
-    // Row of lb drawn by the window, as the list asks it to.
-    void DrawRow(const library_test::Surface& s, int index) {
-        DRAWITEMSTRUCT item{};
-        item.CtlType = ODT_LISTBOX;
-        item.CtlID = IDC_LB;
-        item.itemID = static_cast<UINT>(index);
-        item.itemAction = ODA_DRAWENTIRE;
-        item.hwndItem = form->lb;
-        item.hDC = s.dc();
-        item.rcItem = RECT{0, 0, s.width(), s.height()};
-        SendMessageA(form->Handle(), WM_DRAWITEM, IDC_LB, reinterpret_cast<LPARAM>(&item));
-    }
-
-    HFONT ListFont() const {
-        return reinterpret_cast<HFONT>(SendMessageA(form->lb, WM_GETFONT, 0, 0));
-    }
-
     std::unique_ptr<TfrmAddExt> addExt = std::make_unique<TfrmAddExt>();
     std::string library;
     int row = -1, plain = -1;
@@ -88,9 +64,10 @@ protected:
 TEST_F(Scripts, RowLabelShowsTheDescriptionAndTheKeyNameDrawnInTheirOwnScripts) {
     // The row as the window draws it, and the label drawn alone through the wide call where
     // the row's text goes: right of the icon, every pixel the same.
-    library_test::Surface drawn(305, kRowHeight), alone(305, kRowHeight);
-    DrawRow(drawn, row);
-    SelectGuard font(alone.dc(), ListFont());
+    EXPECT_EQ(rowText(form->lb, row), RowLabel(kDescription, kTypeName));
+    Pixels drawn(305, kRowHeight, kUnpainted), alone(305, kRowHeight, kUnpainted);
+    DrawListRow(form->lb, row, drawn);
+    SelectGuard font(alone.dc(), reinterpret_cast<HFONT>(SendMessageA(form->lb, WM_GETFONT, 0, 0)));
     RECT all{0, 0, alone.width(), alone.height()};
     FillRect(alone.dc(), &all, GetSysColorBrush(COLOR_WINDOW));
     SetTextColor(alone.dc(), GetSysColor(COLOR_WINDOWTEXT));
