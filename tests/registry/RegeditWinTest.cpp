@@ -17,7 +17,7 @@
 #include "base/AnsiText.h"
 #include "regscript/Import.h"
 #include "registry/KeyState.h"
-#include "registry/KeyTrees.h"
+#include "support/KeyTrees.h"
 #include "registry/WideText.h"
 #include "support/Regedit.h"
 #include "support/ScriptPrinters.h"

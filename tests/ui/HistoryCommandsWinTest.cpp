@@ -8,6 +8,7 @@
 #include "HistoryHarness.h"
 #include "history/HistoryFolder.h"
 #include "support/Cases.h"
+#include "support/KeyTrees.h"
 #include "support/WideRegistry.h"
 
 using regscript::Key;
@@ -19,20 +20,6 @@ constexpr const char* kRich = "Rich.Type";
 constexpr const char* kCharlie = "Charlie";
 constexpr const char* kLocked = "Locked.Type";
 
-// Values of every type, with names and text in three scripts.
-std::vector<regscript::Value> everyValue() {
-    using namespace regscript;
-    return {TextValue(u"Текст 文本", u"Документ 文本"),
-            RawValue(u"Empty", kSz, {}),
-            TextValue(u"Expand", u"%SystemRoot%\\Шрифты", kExpandSz),
-            RawValue(u"Multi", kMultiSz, {0x3A, 0x04, 0, 0, 0x87, 0x65, 0, 0, 0, 0}),
-            RawValue(u"Dword", kDword, {1, 2, 3, 4}),
-            RawValue(u"Qword", kQword, {1, 2, 3, 4, 5, 6, 7, 8}),
-            RawValue(u"Binary", kBinary, {0, 255}),
-            RawValue(u"None", kNone, {}),
-            RawValue(u"Unknown", 0x4000, {7})};
-}
-
 // Alpha.Type with .aaa and .aab; Rich.Type with .bbb, every value type at depth 3; Charlie
 // with .ccc; Locked.Type with .ro1 and .ro2, whose key refuses every write.
 class History : public HistoryTest {
@@ -40,12 +27,8 @@ protected:
     void SetUp() override {
         RegisterType(".aaa", kAlpha, "Alpha files", (TestDataPath("icons10.dll") + ",2").c_str());
         RegisterType(".aab", kAlpha, "Alpha files");
-        RegisterType(".bbb", kRich, "Rich files", "rich.dll,-4");
-        Key command{u"command", everyValue(), {}};
-        widereg::WriteTree(HKEY_CLASSES_ROOT, u"Rich.Type",
-                           Key{u"",
-                               everyValue(),
-                               {Key{u"shell", {}, {Key{u"открыть", everyValue(), {command}}}}}});
+        RegisterType(".bbb", kRich, "Rich files");
+        widereg::WriteTree(HKEY_CLASSES_ROOT, u"Rich.Type", EveryValueType());
         RegisterType(".ccc", kCharlie, "Charlie files");
         RegisterType(".ro1", kLocked, "Locked files");
         RegisterType(".ro2", kLocked, "Locked files");
@@ -107,11 +90,9 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"RenameOfATypeWithEveryValueTypeAtDepth3", nullptr,
                     [](History& t) {
                         t.Properties(RowOfType(kRich), "Rich renamed", "Rich.Renamed");
-                        Key command{u"command", everyValue(), {}};
-                        regscript::SortKey(command);
                         EXPECT_EQ(ReadKeyState(HKEY_CLASSES_ROOT,
                                                u"Rich.Renamed\\shell\\открыть\\command"),
-                                  command);
+                                  EveryValueTypeAtDepth3());
                         EXPECT_EQ(ReadKeyState(HKEY_CLASSES_ROOT, u"Rich.Type"), std::nullopt);
                     },
                     "Rename File Type \"Rich.Type\" to \"Rich.Renamed\""},

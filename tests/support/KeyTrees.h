@@ -36,6 +36,11 @@ inline regscript::Key EveryValueType() {
         Key{u"kst.Тип", values, {shell, Key{u"DefaultIcon", {TextValue(u"", u"x,1")}, {}}}});
 }
 
+// The key at depth 3 of EveryValueType(), shell\открыть\command, with every value type.
+inline regscript::Key EveryValueTypeAtDepth3() {
+    return EveryValueType().subkeys.at(1).subkeys.at(1).subkeys.at(0);
+}
+
 // A type key with a description, a flag, an icon key and an empty key.
 inline regscript::Key SmallType() {
     using namespace regscript;
