@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <fstream>
-#include <iterator>
 #include <regex>
 
 #include "base/AnsiText.h"
@@ -19,6 +18,7 @@
 #include "support/ScratchHistory.h"
 #include "support/ScratchRegistry.h"
 #include "support/ScriptPrinters.h"
+#include "support/TestData.h"
 #include "support/WideRegistry.h"
 
 using regscript::Key;
@@ -36,10 +36,6 @@ Key typeKey(std::u16string_view description) {
     return key;
 }
 
-std::string narrow(const std::wstring& text) {
-    return AnsiFromWide(text);
-}
-
 class History : public ::testing::Test {
 protected:
     History() { widereg::WriteTree(HKEY_CLASSES_ROOT, u"kstfile", typeKey(u"Kestrune file")); }
@@ -47,15 +43,15 @@ protected:
     static std::optional<Key> Read(const std::u16string& key) {
         return ReadKeyState(HKEY_CLASSES_ROOT, key);
     }
-    std::vector<std::uint8_t> FileBytes(const std::wstring& name) const {
-        std::ifstream in(narrow(scratchHistory.Folder() + L"\\" + name), std::ios::binary);
-        return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+    // The path of the history file of this name.
+    std::string PathOf(const std::wstring& name) const {
+        return AnsiFromWide(scratchHistory.Folder() + L"\\" + name);
     }
     // The titles that the history files name, in the order of their names.
     std::vector<std::string> Titles() const {
         std::vector<std::string> titles;
         for (const std::wstring& name : scratchHistory.Files())
-            titles.push_back(narrow(name.substr(24, name.size() - 28)));
+            titles.push_back(AnsiFromWide(name.substr(24, name.size() - 28)));
         return titles;
     }
 
@@ -84,12 +80,12 @@ TEST_F(History, RecordWritesOneFileBeforeTheChangeThatPutsItsKeysBack) {
 
     const std::vector<std::wstring> files = scratchHistory.Files();
     ASSERT_EQ(files.size(), 1u);
-    EXPECT_TRUE(
-        std::regex_match(narrow(files[0]), std::regex(R"(\d{4}-\d\d-\d\d \d\d-\d\d-\d\d\.\d{3} )"
-                                                      R"(Rename File Type kstfile to .+\.reg)")))
-        << narrow(files[0]);
+    EXPECT_TRUE(std::regex_match(AnsiFromWide(files[0]),
+                                 std::regex(R"(\d{4}-\d\d-\d\d \d\d-\d\d-\d\d\.\d{3} )"
+                                            R"(Rename File Type kstfile to .+\.reg)")))
+        << AnsiFromWide(files[0]);
     const regscript::Script script =
-        regscript::ReadScript(FileBytes(files[0]), [](std::string_view) { return u""; });
+        regscript::ReadScript(FileBytes(PathOf(files[0])), [](std::string_view) { return u""; });
     ASSERT_EQ(script.comments.size(), 1u);
     EXPECT_TRUE(script.comments[0].ends_with(u" Rename File Type \"kstfile\" to \"Épreuve\""));
     EXPECT_EQ(regscript::RecordedStates(script),
@@ -156,12 +152,10 @@ TEST_F(History, RefusesToRecordWhenAKeyCannotBeRead) {
 TEST_F(History, ADamagedFileUndoesNothing) {
     Command({"Delete File Type", {"kstfile"}}, {"kstfile"},
             [] { RegDeleteTreeW(HKEY_CLASSES_ROOT, L"kstfile"); });
-    const std::wstring file = scratchHistory.Folder() + L"\\" + scratchHistory.Files().at(0);
-    std::vector<std::uint8_t> bytes = FileBytes(scratchHistory.Files().at(0));
+    const std::string file = PathOf(scratchHistory.Files().at(0));
+    std::vector<std::uint8_t> bytes = FileBytes(file);
     bytes.resize(bytes.size() - 12);  // "]\r\n" and more gone from the end of a key line
-    std::ofstream(narrow(file), std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+    WriteFileBytes(file, bytes);
     try {
         history.Undo();
         ADD_FAILURE() << "nothing raised";
@@ -178,9 +172,9 @@ TEST_F(History, KeepsTheNewest500FilesAndNoOtherFileIsTouched) {
     for (int i = 0; i < 505; ++i) {
         char name[64];
         snprintf(name, sizeof name, "\\2000-01-01 00-00-00.%03d Old change.reg", i);
-        std::ofstream(narrow(scratchHistory.Folder()) + name) << "old";
+        std::ofstream(AnsiFromWide(scratchHistory.Folder()) + name) << "old";
     }
-    std::ofstream(narrow(scratchHistory.Folder()) + "\\my own.reg") << "mine";
+    std::ofstream(AnsiFromWide(scratchHistory.Folder()) + "\\my own.reg") << "mine";
     Command({"Delete File Type", {"kstfile"}}, {"kstfile"}, [] {});
     std::vector<std::wstring> files = scratchHistory.Files();
     ASSERT_EQ(files.size(), 501u);

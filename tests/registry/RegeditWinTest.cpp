@@ -9,8 +9,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -21,6 +19,7 @@
 #include "registry/WideText.h"
 #include "support/Regedit.h"
 #include "support/ScriptPrinters.h"
+#include "support/TestData.h"
 #include "support/WideRegistry.h"
 
 using regscript::Key;
@@ -30,10 +29,6 @@ namespace {
 
 const wchar_t* wide(const std::u16string& text) {
     return reinterpret_cast<const wchar_t*>(text.c_str());
-}
-
-std::u16string decodeCodePage(std::string_view text) {
-    return std::u16string(AsU16(WideFromAnsi(text)));
 }
 
 // The registry editor of Wine carries REG_SZ data exactly only when it is one text with its
@@ -63,13 +58,7 @@ Key asRegeditExports(Key key) {
 
 class Regedit : public ::testing::Test {
 protected:
-    Regedit() {
-        RegDeleteTreeW(HKEY_CURRENT_USER, wide(path));
-        char folder[MAX_PATH];
-        GetTempPathA(MAX_PATH, folder);
-        file = std::string(folder) + "kestrune-regedit-" + std::to_string(GetCurrentProcessId()) +
-               ".reg";
-    }
+    Regedit() { RegDeleteTreeW(HKEY_CURRENT_USER, wide(path)); }
     ~Regedit() override {
         RegDeleteTreeW(HKEY_CURRENT_USER, wide(path));
         RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\KestruneTests");
@@ -80,15 +69,14 @@ protected:
     std::u16string Full(const std::u16string& name) const {
         return u"HKEY_CURRENT_USER\\" + path + u"\\" + name;
     }
-    std::u16string File() const { return std::u16string(AsU16(WideFromAnsi(file))); }
+    std::u16string File() const { return ToU16(file); }
     std::optional<Key> Read(const std::u16string& name) const {
         return ReadKeyState(HKEY_CURRENT_USER, path + u"\\" + name);
     }
 
     const std::u16string path =
-        u"Software\\KestruneTests\\regedit-" +
-        std::u16string(AsU16(WideFromAnsi(std::to_string(GetCurrentProcessId()))));
-    std::string file;
+        u"Software\\KestruneTests\\regedit-" + ToU16(std::to_string(GetCurrentProcessId()));
+    const std::string file = TempFilePath("kestrune-regedit-", ".reg");
 };
 
 }  // namespace
@@ -100,9 +88,7 @@ TEST_F(Regedit, ImportingAWrittenRecordGivesBackTheRecordedKeys) {
     ASSERT_EQ(recorded[0].key, EveryValueType());
     const std::vector<std::uint8_t> bytes =
         regscript::WriteScript(regscript::RecordScript({u"recorded"}, recorded));
-    std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+    WriteFileBytes(file, bytes);
 
     // Everything changes since: values, subkeys, and the key that was absent appears.
     const std::u16string type = path + u"\\kst.Тип";
@@ -121,11 +107,10 @@ TEST_F(Regedit, ImportingAWrittenRecordGivesBackTheRecordedKeys) {
 TEST_F(Regedit, AnExportedFileReadsIntoTheTreeTheRegistryCallsReturn) {
     widereg::WriteTree(HKEY_CURRENT_USER, path + u"\\kst.Тип", EveryValueType());
     RunRegedit(u"/e \"" + File() + u"\" \"" + Full(u"kst.Тип") + u"\"");
-    std::ifstream in(file, std::ios::binary);
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+    const std::vector<std::uint8_t> bytes = FileBytes(file);
     ASSERT_FALSE(bytes.empty()) << "the registry editor exported nothing";
 
-    const Key imported = regscript::ImportScript(regscript::ReadScript(bytes, decodeCodePage));
+    const Key imported = regscript::ImportScript(regscript::ReadScript(bytes, ToU16));
     const Key* exported = regscript::FindKey(imported, Full(u"kst.Тип"));
     ASSERT_NE(exported, nullptr);
     EXPECT_EQ(*exported, asRegeditExports(*Read(u"kst.Тип")));

@@ -2,9 +2,6 @@
 // registry script it writes, which the registry editor imports into an empty key as the same
 // tree: the type's key and each of its extensions' keys, whole, and nothing else.
 
-#include <fstream>
-#include <iterator>
-
 #include "ListMenuHarness.h"
 #include "LibraryHarness.h"
 #include "regscript/Import.h"
@@ -40,11 +37,6 @@ Key TypeTree() {
              {Key{u"открыть", {}, {Key{u"command", {TextValue(u"", u"k.exe \"%1\"")}, {}}}}}}}};
 }
 
-std::vector<std::uint8_t> FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 class ExportCommand : public MainWindowTest {
 protected:
     void SetUp() override {
@@ -57,10 +49,6 @@ protected:
                                {RawValue(u"Flags", regscript::kDword, {1, 0, 0, 0})},
                                {Key{u"ShellNew", {TextValue(u"NullFile", u"")}, {}}}});
         Start();
-        char folder[MAX_PATH];
-        GetTempPathA(MAX_PATH, folder);
-        file = std::string(folder) + "kestrune-export-" + std::to_string(GetCurrentProcessId()) +
-               ".reg";
         DeleteFileA(file.c_str());
     }
     void TearDown() override { DeleteFileA(file.c_str()); }
@@ -98,11 +86,8 @@ protected:
             EXPECT_EQ(section.path.rfind(kRoot, 0), 0u) << AnsiFromWide(AsWide(section.path));
             section.path = target + section.path.substr(kRoot.size());
         }
-        const std::vector<std::uint8_t> moved = regscript::WriteScript(read);
         const std::string movedFile = file + ".moved.reg";
-        std::ofstream(movedFile, std::ios::binary)
-            .write(reinterpret_cast<const char*>(moved.data()),
-                   static_cast<std::streamsize>(moved.size()));
+        WriteFileBytes(movedFile, regscript::WriteScript(read));
         RunRegedit(u"/s \"" + ToU16(movedFile) + u"\"");
         DeleteFileA(movedFile.c_str());
     }
@@ -112,7 +97,7 @@ protected:
         return ReadKeyState(HKEY_CURRENT_USER, u"imported\\" + name);
     }
 
-    std::string file;
+    const std::string file = TempFilePath("kestrune-export-", ".reg");
 };
 
 TEST_F(ExportCommand, ATypeWithItsExtensionsGoesBackWholeThroughTheRegistryEditor) {
