@@ -58,11 +58,8 @@ std::vector<Case> cases() {
     return {
         {"MachinePartAlone", base({}), "Kst.File", "Machine files", 0, Where::Machine},
         {"UserPartAlone",
-         {user(".kst", "Kst.File"), user("Kst.File", "Файлы 用户")},
-         "Kst.File",
-         "Файлы 用户",
-         0,
-         Where::User},
+         std::vector<Put>{user(".kst", "Kst.File"), user("Kst.File", "Файлы 用户")}, "Kst.File",
+         "Файлы 用户", 0, Where::User},
         {"BothPartsTheUsersWins", base({user("Kst.File", "Mine")}), "Kst.File", "Mine", 1,
          Where::Both},
         {"UserChoice",
@@ -107,6 +104,12 @@ std::vector<Case> cases() {
     };
 }
 
+void write(const std::vector<Put>& puts) {
+    for (const Put& p : puts)
+        rawreg::Put(p.user ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE, p.path, p.name, p.type,
+                    rawreg::Bytes(p.text));
+}
+
 class ShellLookup : public ::testing::TestWithParam<Case> {
 protected:
     ScratchRegistry scratch{MachineRoot::Scratch};
@@ -114,9 +117,7 @@ protected:
 
 TEST_P(ShellLookup, ReadsEachPart) {
     const Case& c = GetParam();
-    for (const Put& p : c.puts)
-        rawreg::Put(p.user ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE, p.path, p.name, p.type,
-                    rawreg::Bytes(p.text));
+    write(c.puts);
     ShellLookupSource source;
     const ExplorerView view = LookUp(source, ".kst");
     EXPECT_EQ(view.type, c.type);
@@ -138,9 +139,8 @@ TEST(ShellLookupIcon, ExpandsProbesAndLoads) {
     const std::string dll = dataDll();
     const std::string folder = dll.substr(0, dll.rfind('\\'));
     ASSERT_TRUE(SetEnvironmentVariableA("KESTRUNE_DATA", folder.c_str()));
-    for (const Put& p : base({machine("Kst.File\\DefaultIcon",
-                                      "%KESTRUNE_DATA%\\explorerdata.dll,-7", "", REG_EXPAND_SZ)}))
-        rawreg::Put(HKEY_LOCAL_MACHINE, p.path, p.name, p.type, rawreg::Bytes(p.text));
+    write(base({machine("Kst.File\\DefaultIcon", "%KESTRUNE_DATA%\\explorerdata.dll,-7", "",
+                        REG_EXPAND_SZ)}));
     ShellLookupSource source;
     const ExplorerView view = LookUp(source, ".kst");
     SetEnvironmentVariableA("KESTRUNE_DATA", nullptr);
@@ -159,7 +159,7 @@ TEST(ShellLookupIcon, ExpandsProbesAndLoads) {
 // The shell's own answer comes from the classes the process sees.
 TEST(ShellLookupIcon, ShellAnswersForTheExtension) {
     ScratchRegistry scratch(MachineRoot::Scratch);
-    for (const Put& p : base({})) rawreg::PutText(HKEY_LOCAL_MACHINE, p.path, p.name, p.text);
+    write(base({}));
     ShellLookupSource source;
     EXPECT_EQ(source.ShellTypeName(".kst"), "Machine files");
     EXPECT_FALSE(ShellIconOf(".kst").empty());
