@@ -24,6 +24,19 @@ std::wstring join(const std::wstring& path, const std::wstring& name) {
     return path.empty() ? name : path + L"\\" + name;
 }
 
+[[noreturn]] void fail(const std::string& what, const std::wstring& path, LSTATUS error) {
+    throw std::runtime_error(what + Utf8(path) + " (error " + std::to_string(error) + ")");
+}
+
+// The key at path below root, made with the keys on the way when it is missing.
+Key create(HKEY root, const std::wstring& path) {
+    Key key;
+    const LSTATUS r = RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                      key.put(), nullptr);
+    if (r != ERROR_SUCCESS) fail("cannot create ", path, r);
+    return key;
+}
+
 void collect(HKEY key, const std::wstring& path, Tree& tree) {
     auto& values = tree[path];
     std::vector<wchar_t> name(16384);
@@ -68,15 +81,10 @@ std::string Utf8(const std::wstring& wide) {
 
 void Put(HKEY root, const std::wstring& path, const std::wstring& name, DWORD type,
          const std::vector<BYTE>& data) {
-    Key key;
-    LSTATUS r = RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                key.put(), nullptr);
-    if (r == ERROR_SUCCESS)
-        r = RegSetValueExW(key.get(), name.c_str(), 0, type, data.empty() ? nullptr : data.data(),
-                           static_cast<DWORD>(data.size()));
-    if (r != ERROR_SUCCESS)
-        throw std::runtime_error("cannot set " + Utf8(join(path, name)) + " (error " +
-                                 std::to_string(r) + ")");
+    const LSTATUS r =
+        RegSetValueExW(create(root, path).get(), name.c_str(), 0, type,
+                       data.empty() ? nullptr : data.data(), static_cast<DWORD>(data.size()));
+    if (r != ERROR_SUCCESS) fail("cannot set ", join(path, name), r);
 }
 
 void PutText(HKEY root, const std::wstring& path, const std::wstring& name,
@@ -123,12 +131,7 @@ Tree Snapshot(HKEY root, const std::wstring& path) {
 
 void WriteTree(HKEY root, const std::u16string& path, const regscript::Key& key) {
     const std::wstring widePath(AsWide(path));
-    Key made;
-    const LSTATUS r = RegCreateKeyExW(root, widePath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                                      nullptr, made.put(), nullptr);
-    if (r != ERROR_SUCCESS)
-        throw std::runtime_error("cannot create " + Utf8(widePath) + " (error " +
-                                 std::to_string(r) + ")");
+    create(root, widePath);
     for (const regscript::Value& value : key.values)
         Put(root, widePath, std::wstring(AsWide(value.name)), value.type, value.data);
     for (const regscript::Key& subkey : key.subkeys)
@@ -144,9 +147,7 @@ void SetAccess(HKEY root, const std::u16string& path, const char* sddl) {
         r = static_cast<LSTATUS>(GetLastError());
     if (r == ERROR_SUCCESS) r = RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, sd);
     LocalFree(sd);
-    if (r != ERROR_SUCCESS)
-        throw std::runtime_error("cannot set the access of " + Utf8(std::wstring(AsWide(path))) +
-                                 " (error " + std::to_string(r) + ")");
+    if (r != ERROR_SUCCESS) fail("cannot set the access of ", std::wstring(AsWide(path)), r);
 }
 
 }  // namespace widereg
