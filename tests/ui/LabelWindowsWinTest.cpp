@@ -48,31 +48,39 @@ protected:
     }
 
     // The client area as the screen shows it while form is shown modally, and as the form
-    // paints it alone; the flat button's place is left out of both.
+    // paints it alone; the flat button's place is left out of both. The system may copy a
+    // window's drawing to the screen a moment after it was drawn: while they differ, the
+    // screen is read again for up to two seconds.
     void Compare(TForm& form, HWND button) {
         RECT client;
         GetClientRect(form.Handle(), &client);
         Pixels screen(client.right, client.bottom), painted(client.right, client.bottom);
+        const RECT skip = PlaceIn(button, form.Handle());
+        int differ = -1;
         ModalDriver modal;
         modal.AnswerNextModal(
             [&](HWND w) {
                 RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+                PrintClient(w, painted);
                 POINT origin{0, 0};
                 ClientToScreen(w, &origin);
-                HDC desktop = GetDC(nullptr);
-                BitBlt(screen.dc(), 0, 0, client.right, client.bottom, desktop, origin.x, origin.y,
-                       SRCCOPY);
-                ReleaseDC(nullptr, desktop);
+                PumpUntil(
+                    [&] {
+                        const WindowDC desktop(nullptr);
+                        BitBlt(screen.dc(), 0, 0, client.right, client.bottom, desktop.get(),
+                               origin.x, origin.y, SRCCOPY);
+                        differ = 0;
+                        for (int y = 0; y < client.bottom; ++y)
+                            for (int x = 0; x < client.right; ++x)
+                                differ += !PtInRect(&skip, POINT{x, y}) &&
+                                          screen.at(x, y) != painted.at(x, y);
+                        return differ == 0;
+                    },
+                    2000);
                 PostMessageA(w, WM_CLOSE, 0, 0);
             },
             [&](HWND w) { return w == form.Handle(); });
         form.ShowModal();
-        PrintClient(form.Handle(), painted);
-        const RECT skip = PlaceIn(button, form.Handle());
-        int differ = 0;
-        for (int y = 0; y < client.bottom; ++y)
-            for (int x = 0; x < client.right; ++x)
-                if (!PtInRect(&skip, POINT{x, y}) && screen.at(x, y) != painted.at(x, y)) ++differ;
         EXPECT_EQ(differ, 0);
     }
 
