@@ -36,6 +36,17 @@ Key typeKey(std::u16string_view description) {
     return key;
 }
 
+// The message of the history's error that f raises.
+template <class F>
+std::string Raised(F&& f) {
+    try {
+        f();
+    } catch (const HistoryError& e) {
+        return e.message();
+    }
+    return "<nothing raised>";
+}
+
 class History : public ::testing::Test {
 protected:
     History() { widereg::WriteTree(HKEY_CLASSES_ROOT, u"kstfile", typeKey(u"Kestrune file")); }
@@ -136,15 +147,12 @@ TEST_F(History, UndoAndRedoWalkThroughTheChangesAndEachLeavesARecord) {
 // History.ACommandThatCannotBeRecordedChangesNothing.
 TEST_F(History, RefusesToRecordWhenAKeyCannotBeRead) {
     widereg::SetAccess(HKEY_CLASSES_ROOT, u"kstfile\\shell", "D:(A;;0x70000;;;WD)");
-    try {
-        Command({"Delete File Type", {"kstfile"}}, {"kstfile"},
-                [] { FAIL() << "the command ran"; });
-        ADD_FAILURE() << "nothing raised";
-    } catch (const HistoryError& e) {
-        EXPECT_EQ(e.message(),
-                  "The change cannot be recorded, so it was not made: Failed to read key "
-                  "kstfile\\shell");
-    }
+    EXPECT_EQ(Raised([&] {
+                  Command({"Delete File Type", {"kstfile"}}, {"kstfile"},
+                          [] { FAIL() << "the command ran"; });
+              }),
+              "The change cannot be recorded, so it was not made: Failed to read key "
+              "kstfile\\shell");
     EXPECT_FALSE(history.CanUndo());
     EXPECT_TRUE(scratchHistory.Files().empty());
 }
@@ -156,13 +164,8 @@ TEST_F(History, ADamagedFileUndoesNothing) {
     std::vector<std::uint8_t> bytes = FileBytes(file);
     bytes.resize(bytes.size() - 12);  // "]\r\n" and more gone from the end of a key line
     WriteFileBytes(file, bytes);
-    try {
-        history.Undo();
-        ADD_FAILURE() << "nothing raised";
-    } catch (const HistoryError& e) {
-        EXPECT_TRUE(e.message().starts_with("Nothing was undone: the history file \""))
-            << e.message();
-    }
+    const std::string message = Raised([&] { history.Undo(); });
+    EXPECT_TRUE(message.starts_with("Nothing was undone: the history file \"")) << message;
     EXPECT_EQ(Read(u"kstfile"), std::nullopt);
     EXPECT_TRUE(history.CanUndo());
     EXPECT_EQ(scratchHistory.Files().size(), 1u);

@@ -5,6 +5,7 @@
 
 #include "ListMenuHarness.h"
 #include "support/Cases.h"
+#include "support/WideRegistry.h"
 
 using menu_test::Script;
 using menu_test::Step;
@@ -105,10 +106,7 @@ std::string ClipboardText() {
     std::string text;
     if (!OpenClipboard(nullptr)) return "(clipboard busy)";
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        const auto* wide = static_cast<const wchar_t*>(GlobalLock(data));
-        char utf8[512] = {};
-        WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8, nullptr, nullptr);
-        text = utf8;
+        text = widereg::Utf8(static_cast<const wchar_t*>(GlobalLock(data)));
         GlobalUnlock(data);
     }
     CloseClipboard();
