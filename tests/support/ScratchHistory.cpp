@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <stdexcept>
+#include <system_error>
 
 #include "history/HistoryFolder.h"
 
@@ -14,24 +16,6 @@ int nextFolderNumber() {
     return counter++;
 }
 
-void deleteFolder(const std::wstring& folder) {
-    WIN32_FIND_DATAW found{};
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") continue;
-            const std::wstring path = folder + L"\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                deleteFolder(path);
-            else
-                DeleteFileW(path.c_str());
-        } while (FindNextFileW(find, &found));
-        FindClose(find);
-    }
-    RemoveDirectoryW(folder.c_str());
-}
-
 }  // namespace
 
 ScratchHistory::ScratchHistory() {
@@ -39,7 +23,8 @@ ScratchHistory::ScratchHistory() {
     GetTempPathW(MAX_PATH, temp);
     folder_ = std::wstring(temp) + L"kestrune-history-" + std::to_wstring(GetCurrentProcessId()) +
               L"-" + std::to_wstring(nextFolderNumber());
-    deleteFolder(folder_);
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
     if (!CreateDirectoryW(folder_.c_str(), nullptr))
         throw std::runtime_error("cannot make a scratch history folder");
     MoveHistoryFolder(folder_);
@@ -47,18 +32,15 @@ ScratchHistory::ScratchHistory() {
 
 ScratchHistory::~ScratchHistory() {
     MoveHistoryFolder(L"");
-    deleteFolder(folder_);
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
 }
 
 std::vector<std::wstring> ScratchHistory::Files() const {
     std::vector<std::wstring> names;
-    WIN32_FIND_DATAW found{};
-    HANDLE find = FindFirstFileW((folder_ + L"\\*").c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-    } while (FindNextFileW(find, &found));
-    FindClose(find);
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_, ignored))
+        if (!entry.is_directory()) names.push_back(entry.path().filename().wstring());
     std::sort(names.begin(), names.end());
     return names;
 }

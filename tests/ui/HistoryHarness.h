@@ -118,15 +118,12 @@ public:
     }
 
     // Ctrl+Z (or Ctrl+Y), with the confirmation box, which must ask question, answered.
-    void Undo(const std::string& question, int answer = IDYES) {
+    void Undo(const std::string& question, int answer = IDYES) { Confirm('Z', question, answer); }
+    void Redo(const std::string& question, int answer = IDYES) { Confirm('Y', question, answer); }
+    void Confirm(WPARAM key, const std::string& question, int answer) {
         ModalDriver modal;
         modal.ExpectMessageBox(question, answer);
-        EXPECT_TRUE(PressKey('Z', true));
-    }
-    void Redo(const std::string& question, int answer = IDYES) {
-        ModalDriver modal;
-        modal.ExpectMessageBox(question, answer);
-        EXPECT_TRUE(PressKey('Y', true));
+        EXPECT_TRUE(PressKey(key, true));
     }
 
     std::unique_ptr<TfrmAddExt> addExt = std::make_unique<TfrmAddExt>();
