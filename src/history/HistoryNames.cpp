@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "base/AsciiCase.h"
 #include "base/FileNameChars.h"
 
 namespace {
@@ -44,8 +45,5 @@ bool IsHistoryFileName(std::u16string_view name) {
         const bool digit = name[i] >= u'0' && name[i] <= u'9';
         if (kStampPattern[i] == u'9' ? !digit : name[i] != kStampPattern[i]) return false;
     }
-    const std::u16string_view end = name.substr(name.size() - kExtension.size());
-    return std::equal(end.begin(), end.end(), kExtension.begin(), [](char16_t a, char16_t b) {
-        return (a >= u'A' && a <= u'Z' ? a + 32 : a) == b;
-    });
+    return EqualIgnoringAsciiCase(name.substr(name.size() - kExtension.size()), kExtension);
 }
