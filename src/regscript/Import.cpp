@@ -8,10 +8,11 @@ namespace regscript {
 
 namespace {
 
-template <class Item>
-auto findNamed(std::vector<Item>& items, std::u16string_view name) {
+// The item of items (values or subkeys, const or not) that name names.
+template <class Items>
+auto findNamed(Items& items, std::u16string_view name) {
     return std::find_if(items.begin(), items.end(),
-                        [&](const Item& item) { return SameName(item.name, name); });
+                        [&](const auto& item) { return SameName(item.name, name); });
 }
 
 Key& childOf(Key& parent, std::u16string_view name) {
@@ -60,8 +61,7 @@ const Key* FindKey(const Key& imported, std::u16string_view path) {
     names.front() = FullRootName(names.front());
     const Key* key = &imported;
     for (std::u16string_view name : names) {
-        const auto found = std::find_if(key->subkeys.begin(), key->subkeys.end(),
-                                        [&](const Key& k) { return SameName(k.name, name); });
+        const auto found = findNamed(key->subkeys, name);
         if (found == key->subkeys.end()) return nullptr;
         key = &*found;
     }
