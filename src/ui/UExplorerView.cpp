@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "explorer/ShellLookupSource.h"
 #include "ui/WindowText.h"
 
@@ -101,12 +103,16 @@ void TfrmExplorerView::Fill(const std::string& extension) {
     SetWindowTextA(memWarnings, warnings.c_str());
     FillSteps();
 
-    icon_ = view_.iconProbe.holdsIcon
-                ? IconOfLocation(view_.iconLocation.File, view_.iconLocation.Index)
-                : TIcon();
-    shellIcon_ = ShellIconOf(extension);
-    setIcon(imgIcon, icon_);
-    setIcon(imgShellIcon, shellIcon_);
+    // The pictures take the new icons before the old ones are released: a picture never holds
+    // a destroyed icon.
+    TIcon icon = view_.iconProbe.holdsIcon
+                     ? IconOfLocation(view_.iconLocation.File, view_.iconLocation.Index)
+                     : TIcon();
+    TIcon shellIcon = ShellIconOf(extension);
+    setIcon(imgIcon, icon);
+    setIcon(imgShellIcon, shellIcon);
+    icon_ = std::move(icon);
+    shellIcon_ = std::move(shellIcon);
 }
 
 void TfrmExplorerView::FillSteps() {
