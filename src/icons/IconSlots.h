@@ -45,23 +45,6 @@ public:
     std::size_t Extracted() const { return extractedCount_; }
     bool Extracted(std::size_t i) const { return i < count_ && extracted_[i]; }
 
-    class const_iterator {
-    public:
-        const_iterator(const IconSlots* slots, std::size_t i) : slots_(slots), i_(i) {}
-        const TIcon& operator*() const { return (*slots_)[i_]; }
-        const_iterator& operator++() {
-            ++i_;
-            return *this;
-        }
-        bool operator==(const const_iterator&) const = default;
-
-    private:
-        const IconSlots* slots_;
-        std::size_t i_;
-    };
-    const_iterator begin() const { return {this, 0}; }
-    const_iterator end() const { return {this, size()}; }
-
 private:
     void ExtractRun(std::size_t first, std::size_t runEnd) const;
 

@@ -96,7 +96,7 @@ TEST(IconSlots, EveryIconIsReleasedOnceByTheNextFileClearAndTheEnd) {
         EXPECT_EQ(released, 10);
         EXPECT_TRUE(slots[1].empty());
         EXPECT_EQ(slots.count(), 0u);
-        for (const TIcon& icon : slots) EXPECT_TRUE(icon.empty());
+        for (size_t i = 0; i < slots.size(); ++i) EXPECT_TRUE(slots[i].empty()) << i;
         slots.Assign(2, file.Extraction());
         slots.Get(0, [] { return 2; });
     }
