@@ -12,6 +12,7 @@
 #include "catalogue/CatalogueRecorders.h"
 #include "catalogue/Scan.h"
 #include "registry/TRegistry.h"
+#include "support/Raised.h"
 #include "support/ScratchRegistry.h"
 
 using namespace cataloguetest;
@@ -51,12 +52,7 @@ protected:
     }
 
     std::string raisedByScan() {
-        try {
-            scan();
-        } catch (const ERegistryException& e) {
-            return e.message();
-        }
-        return "<nothing raised>";
+        return RaisedMessage<ERegistryException>([this] { scan(); });
     }
 
     ScratchRegistry scratch;

@@ -15,6 +15,7 @@
 #include "regscript/Import.h"
 #include "regscript/Script.h"
 #include "registry/KeyState.h"
+#include "support/Raised.h"
 #include "support/ScratchHistory.h"
 #include "support/ScratchRegistry.h"
 #include "support/ScriptPrinters.h"
@@ -34,17 +35,6 @@ Key typeKey(std::u16string_view description) {
          Key{u"shell", {}, {Key{u"open", {}, {Key{u"command", {TextValue(u"", u"a %1")}, {}}}}}}}};
     regscript::SortKey(key);
     return key;
-}
-
-// The message of the history's error that f raises.
-template <class F>
-std::string Raised(F&& f) {
-    try {
-        f();
-    } catch (const HistoryError& e) {
-        return e.message();
-    }
-    return "<nothing raised>";
 }
 
 class History : public ::testing::Test {
@@ -147,7 +137,7 @@ TEST_F(History, UndoAndRedoWalkThroughTheChangesAndEachLeavesARecord) {
 // History.ACommandThatCannotBeRecordedChangesNothing.
 TEST_F(History, RefusesToRecordWhenAKeyCannotBeRead) {
     widereg::SetAccess(HKEY_CLASSES_ROOT, u"kstfile\\shell", "D:(A;;0x70000;;;WD)");
-    EXPECT_EQ(Raised([&] {
+    EXPECT_EQ(RaisedMessage<HistoryError>([&] {
                   Command({"Delete File Type", {"kstfile"}}, {"kstfile"},
                           [] { FAIL() << "the command ran"; });
               }),
@@ -164,7 +154,7 @@ TEST_F(History, ADamagedFileUndoesNothing) {
     std::vector<std::uint8_t> bytes = FileBytes(file);
     bytes.resize(bytes.size() - 12);  // "]\r\n" and more gone from the end of a key line
     WriteFileBytes(file, bytes);
-    const std::string message = Raised([&] { history.Undo(); });
+    const std::string message = RaisedMessage<HistoryError>([&] { history.Undo(); });
     EXPECT_TRUE(message.starts_with("Nothing was undone: the history file \"")) << message;
     EXPECT_EQ(Read(u"kstfile"), std::nullopt);
     EXPECT_TRUE(history.CanUndo());

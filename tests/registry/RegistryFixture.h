@@ -8,6 +8,7 @@
 #include <string>
 
 #include "registry/TRegistry.h"
+#include "support/Raised.h"
 #include "support/ScratchRegistry.h"
 
 class RegistryTest : public ::testing::Test {
@@ -24,10 +25,5 @@ protected:
 // The text of the ERegistryException that f raises, or "<nothing raised>".
 template <class F>
 std::string RaisedText(F&& f) {
-    try {
-        f();
-    } catch (const ERegistryException& e) {
-        return e.message();
-    }
-    return "<nothing raised>";
+    return RaisedMessage<ERegistryException>(f);
 }
