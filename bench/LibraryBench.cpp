@@ -32,10 +32,10 @@
 #include "support/ModalDriver.h"
 #include "support/Pump.h"
 #include "support/ScratchRegistry.h"
-#include "ui/LibraryPanel.h"
-#include "ui/ListBox.h"
-#include "ui/OpenLibDialog.h"
-#include "ui/Umain.h"
+#include "ui/main/LibraryPanel.h"
+#include "ui/controls/ListBox.h"
+#include "ui/system/OpenLibDialog.h"
+#include "ui/main/Umain.h"
 
 namespace {
 

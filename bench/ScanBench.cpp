@@ -30,8 +30,8 @@
 #include "icons/IconLocation.h"
 #include "support/Pump.h"
 #include "support/ScratchRegistry.h"
-#include "ui/CatalogueList.h"
-#include "ui/Umain.h"
+#include "ui/main/CatalogueList.h"
+#include "ui/main/Umain.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include "ui/ErrorBoundary.h"
-#include "ui/UAbout.h"
-#include "ui/UAddExt.h"
-#include "ui/UHelp.h"
-#include "ui/UProperties.h"
-#include "ui/Umain.h"
+#include "ui/window/ErrorBoundary.h"
+#include "ui/dialogs/UAbout.h"
+#include "ui/dialogs/UAddExt.h"
+#include "ui/dialogs/UHelp.h"
+#include "ui/dialogs/UProperties.h"
+#include "ui/main/Umain.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "ui/Gdi.h"
+#include "ui/window/Gdi.h"
 
 // A colour no drawing of the program uses: a surface filled with it shows where nothing was
 // drawn.

@@ -1,6 +1,6 @@
 #include "support/WindowInfo.h"
 
-#include "ui/Gdi.h"
+#include "ui/window/Gdi.h"
 
 std::string TextOf(HWND w) {
     const int length = GetWindowTextLengthA(w);

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "support/Pixels.h"
-#include "ui/Gdi.h"
+#include "ui/window/Gdi.h"
 
 // What the window paints in its client area, asked for with WM_PRINTCLIENT.
 inline void PrintClient(HWND w, Pixels& into) {

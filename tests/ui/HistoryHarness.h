@@ -16,8 +16,8 @@
 #include "PropertiesHarness.h"
 #include "registry/KeyState.h"
 #include "support/ScriptPrinters.h"
-#include "ui/LibraryPanel.h"
-#include "ui/UAddExt.h"
+#include "ui/main/LibraryPanel.h"
+#include "ui/dialogs/UAddExt.h"
 
 class HistoryTest : public PropertiesCommandTest, protected MouseDrag {
 public:

@@ -15,8 +15,8 @@
 #include "MainWindowHarness.h"
 #include "support/OwnerDraw.h"
 #include "support/TestData.h"
-#include "ui/Gdi.h"
-#include "ui/OpenLibDialog.h"
+#include "ui/window/Gdi.h"
+#include "ui/system/OpenLibDialog.h"
 
 // What the Open Library dialog showed when it was answered.
 struct SeenFileDialog {

@@ -17,9 +17,9 @@
 
 #include "MainWindowHarness.h"
 #include "support/WindowInfo.h"
-#include "ui/UAddExt.h"
-#include "ui/UHelp.h"
-#include "ui/UProperties.h"
+#include "ui/dialogs/UAddExt.h"
+#include "ui/dialogs/UHelp.h"
+#include "ui/dialogs/UProperties.h"
 
 namespace menu_test {
 

@@ -16,9 +16,9 @@
 #include "support/ScratchHistory.h"
 #include "support/ScratchRegistry.h"
 #include "support/WindowInfo.h"
-#include "ui/CatalogueList.h"
-#include "ui/ListBox.h"
-#include "ui/Umain.h"
+#include "ui/main/CatalogueList.h"
+#include "ui/controls/ListBox.h"
+#include "ui/main/Umain.h"
 
 // The row of the file-type list that shows the type key typeName; -1 when none does.
 inline int RowOfType(const std::string& typeName) {

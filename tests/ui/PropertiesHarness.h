@@ -31,8 +31,8 @@
 #include "support/Pump.h"
 #include "support/ScratchRegistry.h"
 #include "support/TestData.h"
-#include "ui/ListBox.h"
-#include "ui/UProperties.h"
+#include "ui/controls/ListBox.h"
+#include "ui/dialogs/UProperties.h"
 
 namespace props_test {
 

@@ -1,0 +1,15 @@
+#pragma once
+// Push buttons that show a small picture beside their caption (OK and Cancel with a tick and
+// a cross). The system's buttons show either a picture or a caption, so these are owner-drawn.
+
+#include <windows.h>
+
+#include "ui/window/Gdi.h"
+
+// Draws the owner-drawn button of item with glyph left of the caption, the group centred.
+// Magenta (FF00FF) pixels of the glyph are transparent. A default button gets the dark
+// outer frame that marks the button Enter presses. glyph may be null: caption only.
+void DrawGlyphButton(const DRAWITEMSTRUCT& item, HBITMAP glyph, bool isDefault);
+
+// The executable's bitmap resource called name, for a glyph; empty when it is missing.
+UniqueBitmap LoadGlyph(const char* name);

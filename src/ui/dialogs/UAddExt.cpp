@@ -1,0 +1,86 @@
+#include "ui/dialogs/UAddExt.h"
+
+#include "res/resource.h"
+#include "ui/controls/EditBox.h"
+#include "ui/controls/GlyphButton.h"
+#include "ui/window/WindowText.h"
+
+TfrmAddExt* frmAddExt = nullptr;
+
+namespace {
+
+constexpr int kEdit1Id = 101;
+
+}  // namespace
+
+void TfrmAddExt::Create() {
+    FormStyle style{};
+    style.className = "TfrmAddExt";
+    style.caption = "Add Extension";
+    // A tool window's small caption with no border icons: no system menu, no close box.
+    style.style = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
+    style.exStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
+    style.clientWidth = 164;
+    style.clientHeight = 79;
+    style.centred = true;
+    CreateForm(style);
+
+    okGlyph_ = LoadGlyph(BMP_OK);
+    cancelGlyph_ = LoadGlyph(BMP_CANCEL);
+
+    Label1 = AddControl("STATIC", "Enter Extension:", SS_LEFT, 4, 4, 77, 13);
+    Edit1 = CreateEditBox(Handle(), WS_TABSTOP | ES_AUTOHSCROLL, 4, 20, 155, 21, kEdit1Id, Font());
+    // A zero limit lifts the edit box's default cap on the length of the text.
+    LimitTyping(Edit1, 0);
+    BitBtn1 =
+        AddControl("BUTTON", "OK", WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY, 4, 48, 75, 25, IDOK);
+    BitBtn2 = AddControl("BUTTON", "Cancel", WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY, 84, 48, 75, 25,
+                         IDCANCEL);
+}
+
+std::string TfrmAddExt::EditText() const {
+    return WindowText(Edit1);
+}
+
+void TfrmAddExt::FormShow() {
+    // The whole previous entry is selected, so typing replaces it.
+    SetFocus(Edit1);
+    SendMessageA(Edit1, EM_SETSEL, 0, -1);
+}
+
+// Enter presses the focused button, or OK while the focus is elsewhere; that button wears
+// the default frame.
+HWND TfrmAddExt::DefaultButton() const {
+    const HWND focus = GetFocus();
+    return focus == BitBtn2 ? BitBtn2 : BitBtn1;
+}
+
+LRESULT TfrmAddExt::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_COMMAND:
+            switch (HIWORD(wp)) {
+                case BN_CLICKED:
+                    if (LOWORD(wp) == IDOK) BitBtn1Click();
+                    if (LOWORD(wp) == IDCANCEL) BitBtn2Click();
+                    return 0;
+                case BN_SETFOCUS:
+                case BN_KILLFOCUS:
+                    // The default frame follows the focus between the two buttons.
+                    InvalidateRect(BitBtn1, nullptr, FALSE);
+                    InvalidateRect(BitBtn2, nullptr, FALSE);
+                    return 0;
+            }
+            break;
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+            if (item.hwndItem == BitBtn1 || item.hwndItem == BitBtn2) {
+                DrawGlyphButton(item,
+                                item.hwndItem == BitBtn1 ? okGlyph_.get() : cancelGlyph_.get(),
+                                item.hwndItem == DefaultButton());
+                return TRUE;
+            }
+            break;
+        }
+    }
+    return TForm::WndProc(msg, wp, lp);
+}

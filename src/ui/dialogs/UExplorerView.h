@@ -1,0 +1,54 @@
+#pragma once
+// The read-only window "Explorer's view of .ext": what Explorer shows for an extension and
+// why an edit made here may not show there. Opened for one extension, or for a file type
+// with a list to pick each of its extensions in turn.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "explorer/ExplorerLookup.h"
+#include "icons/TIcon.h"
+#include "ui/window/Form.h"
+
+class TfrmExplorerView : public TForm {
+public:
+    // Builds the window hidden, centred on the screen.
+    void Create();
+
+    // Shows the view of the first of extensions (there must be one) modally. With pickable,
+    // cbExt lists every extension to pick another; else it stays hidden.
+    void ShowFor(const std::vector<std::string>& extensions, bool pickable);
+
+    // The extension shown now, and its lookup.
+    const std::string& Extension() const { return view_.extension; }
+    const explorer::ExplorerView& View() const { return view_; }
+
+    HWND lblExt = nullptr;
+    HWND cbExt = nullptr;        // the type's extensions, to pick one
+    HWND memWarnings = nullptr;  // one line per reason an edit will not show
+    HWND lvSteps = nullptr;      // one row per step: step, what Explorer reads, read from
+    HWND lblIcon = nullptr;
+    HWND imgIcon = nullptr;  // the icon DefaultIcon names
+    HWND lblShellIcon = nullptr;
+    HWND imgShellIcon = nullptr;  // the icon the shell gives a file of the extension
+    HWND btnClose = nullptr;
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    HWND DefaultButton() const override { return btnClose; }
+
+private:
+    void cbExtChange();
+    void Fill(const std::string& extension);
+    void FillSteps();
+
+    std::vector<std::string> extensions_;  // the rows of cbExt, in their order
+    explorer::ExplorerView view_;
+    TIcon icon_;
+    TIcon shellIcon_;
+};
+
+// The caption of the window for ext.
+std::string ExplorerViewCaption(const std::string& ext);

@@ -1,0 +1,209 @@
+#pragma once
+// The main window: the file-type list, the extension list, the icon library grid, the tool
+// buttons and the icon labels, with the state the commands share.
+//
+// Adding a command: declare its handler below (most are declared already), define it in a
+// file of its own (UmainExtCommands.cpp, ...), and give it its line in TfrmMain::Command.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/Unique.h"
+#include "catalogue/Catalogue.h"
+#include "history/ChangeHistory.h"
+#include "icons/IconSlots.h"
+#include "ui/main/CatalogueList.h"
+#include "ui/controls/DragTracker.h"
+#include "ui/window/Form.h"
+#include "ui/window/Gdi.h"
+#include "ui/system/OpenLibDialog.h"
+#include "ui/dialogs/UExplorerView.h"
+
+// Control ids; each is also the control's command identifier in WM_COMMAND and WM_DRAWITEM.
+// They start above IDOK and IDCANCEL, which keyboard navigation sends to the window itself.
+enum : int {
+    IDC_LABEL2 = 100,
+    IDC_LB,
+    IDC_LABEL1,
+    IDC_LBEXT,
+    IDC_LABEL5,
+    IDC_LBLIB,
+    IDC_BTNADDEXT,
+    IDC_BTNDELEXT,
+    IDC_BTNFINDEXT,
+    IDC_BTNADDFILETYPE,
+    IDC_BTNDELFILETYPE,
+    IDC_BTNCHANGEICON,
+    IDC_BTNHELP,
+    IDC_BTNINFO,
+    IDC_BTNOPENLIBRARY,
+    IDC_IMAGE1,
+    IDC_LABEL3,
+    IDC_LBLICONNAME,
+    IDC_LABEL4,
+    IDC_LBLICONOFFSET,
+};
+
+// Commands without a button: the items of the lists' context menus and the keys. A menu item
+// that a button also has carries that button's id.
+enum : int {
+    IDM_UNDO = 200,  // Ctrl+Z
+    IDM_REDO,        // Ctrl+Y
+    IDM_REFRESH,     // F5
+    IDM_EXPLORERVIEWTYPE,
+    IDM_EXPLORERVIEWEXT,
+    IDM_EXPORTTYPE,
+    IDM_EXPORTEXT,
+    IDM_COPYTYPENAME,
+    IDM_COPYEXTNAME,
+    IDM_OPEN,    // Enter: Properties of the type row that has the focus
+    IDM_DELETE,  // Delete: of the list that has the focus
+    IDM_COPY,    // Ctrl+C: the name of the focused list's row
+};
+
+inline constexpr const char* kMainCaption = "Kestrune v1.1";
+inline constexpr int kMainClientWidth = 690;
+inline constexpr int kMainClientHeight = 492;
+inline constexpr int kRowHeight = 36;   // rows of lb and cells of lbLib
+inline constexpr int kLibColumns = 7;   // columns of lbLib
+inline constexpr int kLibSlots = 1024;  // icons of one library at most
+inline constexpr const char* kNoSelectionText = "...";
+inline constexpr COLORREF kIconLabelColour = RGB(0, 64, 0);
+
+class TfrmMain : public TForm {
+public:
+    TfrmMain() = default;
+    ~TfrmMain() override;
+
+    // Builds the window hidden from its layout, then runs FormCreate (an error there is
+    // shown in the error box and the window is created all the same).
+    void Create();
+    // Shows the window as the program's main window: FormShow first (an error there is
+    // shown in the error box), then the window appears as showCommand says.
+    void Show(int showCommand = SW_SHOWNORMAL);
+
+    // Handlers.
+    void FormCreate();
+    void FormShow() override;
+    void FormClose();
+    void lbDrawItem(HDC dc, int index, const RECT& rect, UINT state);
+    void lbClick();
+    void lbDblClick();
+    void btnInfoClick();
+    void btnHelpClick();
+    void btnChangeIconClick();                                            // UmainProperties.cpp
+    void lbLibDrawItem(HDC dc, int index, const RECT& rect, UINT state);  // LibraryPanel.cpp
+
+    // Handlers of the commands that come with their own files; each is declared here and
+    // defined, and added to Command, by the change that brings it.
+    void btnAddExtClick();
+    void btnDelExtClick();
+    void btnFindExtClick();
+    void btnAddFileTypeClick();
+    void btnDelFileTypeClick();
+    void btnOpenLibraryClick();
+    void lbExtStartDrag();
+    void lbLibStartDrag();
+    // Drag and drop onto lb (UmainDragDrop.cpp): whether lb takes what source drags, and the
+    // drop at (x, y) in lb's client coordinates.
+    bool lbDragOver(HWND source);
+    void lbDragDrop(int x, int y);
+    // Explorer's view of the selected extension, or of the selected type's extensions
+    // (UmainExplorerView.cpp).
+    enum class ViewOf { Extension, Type };
+    void ExplorerViewClick(ViewOf of);
+    // Export: the selected type's key with its extensions' keys, or the selected extension's
+    // key, written as a registry script to a file chosen in the save dialog (UmainExport.cpp).
+    void ExportClick(ViewOf of);
+    // The context menu of lb or lbExt at a screen point; a right-click on a row selects it
+    // first, as a click does (UmainContextMenu.cpp).
+    void ListContextMenu(HWND list, LPARAM at);
+    // Copies the selected type's key name or the selected extension to the clipboard.
+    void CopyNameClick(ViewOf of);
+    // Puts lbLib and lbExt in automatic drag mode with lb as the place to drop.
+    void AttachDragAndDrop();
+
+    // History (UmainHistory.cpp). Undo and Redo ask first, write, tell the shell and rebuild
+    // the lists from the registry; Refresh only rebuilds them, keeping the selected type.
+    void UndoChange();
+    void RedoChange();
+    void RefreshLists();
+    // Turns a key of the main window's thread into its shortcut's command; true when it did.
+    // The message loop asks it first for every message. All the window's keys are in one
+    // table (UmainKeys.cpp).
+    bool TranslateShortcut(MSG& msg);
+
+    // The setting DefaultDir.
+    void LoadSettings();
+    void SaveSettings();
+
+    // Sets a label's caption and sizes the label to it, as wide as its text and one line high.
+    void SetLabelCaption(HWND label, const std::string& text);
+
+    // Controls. Drag and drop subclasses lbExt and lbLib; the commands read and fill them.
+    HWND Label2 = nullptr;
+    HWND lb = nullptr;
+    HWND Label1 = nullptr;
+    HWND lbExt = nullptr;
+    HWND Label5 = nullptr;
+    HWND lbLib = nullptr;
+    HWND btnAddExt = nullptr;
+    HWND btnDelExt = nullptr;
+    HWND btnFindExt = nullptr;
+    HWND btnAddFileType = nullptr;
+    HWND btnDelFileType = nullptr;
+    HWND btnChangeIcon = nullptr;
+    HWND btnHelp = nullptr;
+    HWND btnInfo = nullptr;
+    HWND btnOpenLibrary = nullptr;
+    HWND Image1 = nullptr;
+    HWND Label3 = nullptr;
+    HWND lblIconName = nullptr;
+    HWND Label4 = nullptr;
+    HWND lblIconOffset = nullptr;
+    HWND Hints = nullptr;       // the tooltip window that shows the tool buttons' hints
+    TOpenLibDialog OpenLibDlg;  // its FileName is the path of the library in lbLib
+
+    // State shared by the commands.
+    std::string FDefaultDir;
+    std::vector<std::string> FKeyNames;
+    // Slot i is icon i of the library; a cell's icon is extracted when the cell is first drawn.
+    IconSlots FLibIcons{kLibSlots};
+    std::int32_t FLibIconCount = 0;
+    bool FLibEmpty = true;
+    bool FDragFromLib = false;
+    DragTracker FDragTracker;                         // the drags of lbLib and lbExt
+    ChangeHistory FHistory;                           // this run's changes, for Undo and Redo
+    std::unique_ptr<TfrmExplorerView> FExplorerView;  // made at its first use
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    void CreateControls();
+    void AddToolButton(HWND& button, int id, int x, int y, const char* glyph, const char* hint);
+    void Command(int id, int code);
+    bool DrawItem(const DRAWITEMSTRUCT& item);
+    LRESULT LabelColours(HDC dc, HWND label);
+
+    void KeyCommand(int id);
+    // What the commands of the menus act on: the selected type's key name and its extensions,
+    // or the selected extension (as both). False, after the plain message box that asks for a
+    // selection, when there is none.
+    struct Selection {
+        std::string name;
+        std::vector<std::string> extensions;
+    };
+    bool Selected(ViewOf of, Selection& selection);
+
+    UniqueBitmap image1Bitmap_;
+    UniqueAccelerators shortcuts_;  // the window's keys, made at their first use
+    HWND focused_ = nullptr;        // the control that gets the focus back when the window does
+};
+
+// The program's main window, created by the program block.
+extern TfrmMain* frmMain;

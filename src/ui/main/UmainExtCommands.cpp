@@ -1,0 +1,116 @@
+// The commands on extensions: Add, Delete and Find. Each writes the registry first, then the
+// catalogue, then rebuilds the extension list through lbClick.
+
+#include <windows.h>
+
+#include <string>
+
+#include "base/AnsiText.h"
+#include "base/Exception.h"
+#include "catalogue/ExtName.h"
+#include "catalogue/Schema.h"
+#include "registry/KeyName.h"
+#include "ui/system/ConfirmBox.h"
+#include "ui/controls/ListBox.h"
+#include "ui/window/Messages.h"
+#include "ui/system/ShellNotify.h"
+#include "ui/dialogs/UAddExt.h"
+#include "ui/main/Umain.h"
+
+namespace {
+
+constexpr const char* kSelectTypeFirst = "Select a File Type first!";
+constexpr const char* kSelectExtFirst = "Select an Extension first!";
+constexpr const char* kEmptyExtension = "Cannot add an empty extension";
+constexpr const char* kExtensionExists = "Cannot add an extension which already exists!";
+constexpr const char* kBackslashInExtension = "An extension cannot contain a backslash!";
+
+// Shows the shared dialog under caption; true when it was closed with OK.
+bool askForExtension(const char* caption) {
+    if (!frmAddExt) throw Exception("The Add Extension dialog does not exist");
+    frmAddExt->SetCaption(caption);
+    return frmAddExt->ShowModal() == mrOk;
+}
+
+// Letters of every script compare as the user's locale has them, case ignored. The texts are
+// compared in UTF-16: CompareStringA would read them in the locale's code page, not in the
+// program's UTF-8.
+bool sameIgnoringCase(const std::string& a, const std::string& b) {
+    const std::wstring wa = WideFromAnsi(a), wb = WideFromAnsi(b);
+    return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wa.data(),
+                          static_cast<int>(wa.size()), wb.data(),
+                          static_cast<int>(wb.size())) == CSTR_EQUAL;
+}
+
+// The catalogue tells extensions apart by the case of every letter but the ASCII ones; the
+// registry ignores case in all scripts and keeps one key for ".Ä" and ".ä". An added
+// extension whose key is that of a listed one would repoint the listed one's key. The test is
+// the registry's own rule, not the locale's, which also passes over characters such as the
+// soft hyphen that make a key of their own.
+bool registryKeyOfAnExtension(const std::string& ext) {
+    for (const TExt* e = Catalogue().ExtHead; e; e = e->Next)
+        if (SameKeyName(e->Name, ext)) return true;
+    return false;
+}
+
+}  // namespace
+
+void TfrmMain::btnAddExtClick() {
+    const int slot = selectedRow(lb);
+    const TEntry* entry = Catalogue().Entry(slot);
+    if (!entry) return PlainMessage(Handle(), kSelectTypeFirst);
+    if (!askForExtension("Add Extension")) return;
+
+    const std::string typed = frmAddExt->EditText();
+    if (typed.empty()) return PlainMessage(Handle(), kEmptyExtension);
+    const std::string ext = NormaliseExtension(typed);
+    // The registry reads a backslash as a key separator: "txt\shell" would write into the
+    // subtree of the .txt key instead of making an extension.
+    if (ext.find('\\') != std::string::npos) return PlainMessage(Handle(), kBackslashInExtension);
+    if (Catalogue().FindExt(ext) >= 0 || registryKeyOfAnExtension(ext))
+        return PlainMessage(Handle(), kExtensionExists);
+
+    const std::string typeName = entry->Name;
+    const RecordedChange change = FHistory.Record({"Add Extension", {ext, typeName}}, {ext});
+    {
+        ClassesRoot FReg;
+        FReg.WriteText(ext, kDefaultValue, typeName);
+    }
+    NotifyAssociationsChanged();
+    Catalogue().AddEntry(ext, typeName, "", "");
+    lbClick();
+}
+
+void TfrmMain::btnDelExtClick() {
+    const int row = selectedRow(lbExt);
+    if (row < 0) return PlainMessage(Handle(), kSelectExtFirst);
+    const std::string ext = rowText(lbExt, row);
+    if (!ConfirmBox(Handle(), "Delete extension \"" + ext + "\" ?")) return;
+
+    const RecordedChange change = FHistory.Record({"Delete Extension", {ext}}, {ext});
+    bool removed = false;
+    {
+        ClassesRoot FRegistry;
+        // A key that is gone already, or refused, still leaves the catalogue.
+        removed = FRegistry.RemoveKeyTree(ext);
+    }
+    if (removed) NotifyAssociationsChanged();
+    Catalogue().RemoveExt(selectedRow(lb), ext);
+    lbClick();
+}
+
+void TfrmMain::btnFindExtClick() {
+    if (!askForExtension("Find Extension")) return;
+
+    const std::string ext = NormaliseExtension(frmAddExt->EditText());
+    const int slot = Catalogue().FindExt(ext);
+    if (slot < 0) return PlainMessage(Handle(), "Cannot find extension \"" + ext + "\"");
+
+    // Selecting a row scrolls it into view; the row already selected stays where it is.
+    if (selectedRow(lb) != slot) selectRow(lb, slot);
+    lbClick();
+    int found = -1;
+    for (int i = 0; i < rowCount(lbExt) && found < 0; ++i)
+        if (sameIgnoringCase(rowText(lbExt, i), ext)) found = i;
+    selectRow(lbExt, found);
+}

@@ -1,0 +1,82 @@
+// Undo, Redo and Refresh: the changes of this run walked back and forth through their history
+// files, and the lists rebuilt from the registry afterwards, as after a change made by another
+// program.
+
+#include <windows.h>
+
+#include <exception>
+#include <string>
+
+#include "catalogue/Scan.h"
+#include "ui/main/CatalogueList.h"
+#include "ui/system/ConfirmBox.h"
+#include "ui/window/ErrorBoundary.h"
+#include "ui/controls/ListBox.h"
+#include "ui/system/NotifyWhenDone.h"
+#include "ui/main/Umain.h"
+
+namespace {
+
+// "Undo Delete File Type "txtfile"?", or, when another program changed its keys since,
+// "The registry has changed since "Delete File Type txtfile". Undo it anyway?"
+std::string question(const char* verb, const ChangeTitle& title, const ChangeTitle& since,
+                     bool changed) {
+    if (!changed) return std::string(verb) + " " + title.Quoted() + "?";
+    return "The registry has changed since \"" + since.Plain() + "\". " + verb + " it anyway?";
+}
+
+// Runs a walk through the history. The shell hears of it, and the lists are rebuilt from the
+// registry afterwards, also when an error ended it half-way: what it wrote is in the lists then.
+template <class Walk>
+void walkAndRefresh(TfrmMain& form, Walk walk) {
+    try {
+        NotifyWhenDone notify;
+        walk();
+    } catch (...) {
+        RunGuarded(form.Handle(), [&form] { form.RefreshLists(); });
+        throw;
+    }
+    form.RefreshLists();
+}
+
+}  // namespace
+
+void TfrmMain::UndoChange() {
+    if (!FHistory.CanUndo()) return;
+    const ChangeTitle title = FHistory.UndoTitle();
+    if (!ConfirmBox(Handle(), question("Undo", title, title, FHistory.UndoTargetChanged()))) return;
+    walkAndRefresh(*this, [this] { FHistory.Undo(); });
+}
+
+void TfrmMain::RedoChange() {
+    if (!FHistory.CanRedo()) return;
+    const ChangeTitle title = FHistory.RedoTitle();
+    const ChangeTitle undone = title.Prefixed("Undo");
+    if (!ConfirmBox(Handle(), question("Redo", title, undone, FHistory.RedoTargetChanged())))
+        return;
+    walkAndRefresh(*this, [this] { FHistory.Redo(); });
+}
+
+void TfrmMain::RefreshLists() {
+    const TEntry* selected = Catalogue().Entry(selectedRow(lb));
+    const std::string selectedName = selected ? selected->Name : std::string();
+    const bool hadSelection = selected != nullptr;
+    const LRESULT top = SendMessageA(lb, LB_GETTOPINDEX, 0, 0);
+
+    // A scan that stops at a value it cannot read still shows what it read before it.
+    std::exception_ptr failed;
+    {
+        RedrawPaused pause(lb);
+        clearRows(lb);
+        Catalogue().Clear();
+        try {
+            ScanRegistry(Catalogue(), FKeyNames);
+        } catch (...) {
+            failed = std::current_exception();
+        }
+        SendMessageA(lb, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+        selectRow(lb, hadSelection ? Catalogue().FindType(selectedName) : -1);
+    }
+    lbClick();
+    if (failed) std::rethrow_exception(failed);
+}

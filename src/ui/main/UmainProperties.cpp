@@ -1,0 +1,75 @@
+// The properties command: a type's description, key name and icon edited in the properties
+// dialog, written to the catalogue and the file-type list first, then to the registry.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "base/Exception.h"
+#include "catalogue/Schema.h"
+#include "catalogue/TypeNameRules.h"
+#include "icons/IconExtract.h"
+#include "registry/KeyName.h"
+#include "ui/controls/ListBox.h"
+#include "ui/window/Messages.h"
+#include "ui/system/NotifyWhenDone.h"
+#include "ui/dialogs/UProperties.h"
+#include "ui/main/Umain.h"
+
+namespace {
+
+bool keyPresent(const std::string& name) {
+    return ClassesRoot().KeyPresent(name);
+}
+
+}  // namespace
+
+void TfrmMain::btnChangeIconClick() {
+    const int slot = selectedRow(lb);
+    TEntry* entry = Catalogue().Entry(slot);
+    if (!entry) return PlainMessage(Handle(), "Select a File Type first!");
+    if (!frmProperties) throw Exception("The properties dialog does not exist");
+
+    frmProperties->SetFields(entry->Description, entry->Name, entry->IconFile);
+    SelectedIconIndex = entry->IconIndex;
+    const std::string oldName = entry->Name;
+    if (frmProperties->ShowModal() != mrOk) return;
+
+    const std::string name = frmProperties->TypeName();
+    // An empty name would write into the root of HKEY_CLASSES_ROOT, a backslash into a key
+    // nested in another, and the name of another existing key would take over that type.
+    const std::string refusal = RenameRefusal(name, oldName, SameKeyName, keyPresent);
+    if (!refusal.empty()) return PlainMessage(Handle(), refusal);
+
+    // The writes below address every extension key of the type, and the type key under its
+    // old and its new name.
+    std::vector<std::string> keys;
+    for (const TExt* ext = entry->FirstExt; ext; ext = ext->NextInType) keys.push_back(ext->Name);
+    keys.insert(keys.end(), {oldName, name});
+    const ChangeTitle title = name != oldName ? ChangeTitle{"Rename File Type", {oldName, name}}
+                                              : ChangeTitle{"File Type Properties", {name}};
+    const RecordedChange change = FHistory.Record(title, keys);
+
+    entry->Description = frmProperties->Description();
+    Catalogue().RenameEntry(slot, name);
+    entry->IconFile = frmProperties->IconFile();
+    entry->IconIndex = SelectedIconIndex;
+    Catalogue().SetIcon(slot, ExtractIconFrom(entry->IconFile, entry->IconIndex));
+    setRowText(lb, slot, RowLabel(*entry));
+    lbClick();
+    InvalidateRect(lb, nullptr, TRUE);
+
+    NotifyWhenDone notify;
+    {
+        ClassesRoot FReg;
+        for (int row = 0; row < rowCount(lbExt); ++row)
+            FReg.WriteText(rowText(lbExt, row), kDefaultValue, entry->Name);
+        // Keys are compared case-blind by the registry, so a case-only rename finds its own
+        // key under the new name and moves nothing. A type without a key of its own (its name
+        // names the root) has nothing to move.
+        if (entry->Name != oldName && !NamesBaseKey(oldName))
+            FReg.RelocateKey(oldName, entry->Name);
+    }
+    WriteTypeKeys(entry->Name, entry->Description, entry->IconFile, entry->IconIndex);
+}

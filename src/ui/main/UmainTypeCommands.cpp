@@ -1,0 +1,71 @@
+// The commands on whole file types: Add File Type, which asks for the new type in the
+// properties dialog, and Delete File Type, which removes a type that has no extensions left.
+
+#include <windows.h>
+
+#include <string>
+
+#include "base/Exception.h"
+#include "catalogue/Schema.h"
+#include "catalogue/TypeNameRules.h"
+#include "ui/controls/ListBox.h"
+#include "ui/window/Messages.h"
+#include "ui/system/NotifyWhenDone.h"
+#include "ui/system/ShellNotify.h"
+#include "ui/dialogs/UProperties.h"
+#include "ui/main/Umain.h"
+
+void TfrmMain::btnAddFileTypeClick() {
+    if (!frmProperties) throw Exception("The properties dialog does not exist");
+    frmProperties->SetFields("", "", "");
+    SelectedIconIndex = 0;
+    if (frmProperties->ShowModal() != mrOk) return;
+
+    if (Catalogue().EntryCount >= kMaxEntries) return PlainMessage(Handle(), kTableFullMessage);
+    // An empty name would write into the root of HKEY_CLASSES_ROOT, a backslash into a key
+    // nested in another.
+    const std::string name = frmProperties->TypeName();
+    const std::string refusal = NewTypeNameRefusal(name);
+    if (!refusal.empty()) return PlainMessage(Handle(), refusal);
+
+    const RecordedChange change = FHistory.Record({"Add File Type", {name}}, {name});
+    const int slot = Catalogue().AppendType(frmProperties->Description(), name,
+                                            frmProperties->IconFile(), SelectedIconIndex);
+    const TEntry* entry = Catalogue().Entry(slot);
+    if (!entry) return PlainMessage(Handle(), kTableFullMessage);
+    // Selecting the row scrolls the list to it.
+    selectRow(lb, slot);
+    lbClick();
+    RedrawWindow(lb, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+
+    NotifyWhenDone notify;
+    WriteTypeKeys(entry->Name, entry->Description, entry->IconFile, entry->IconIndex);
+}
+
+void TfrmMain::btnDelFileTypeClick() {
+    const int slot = selectedRow(lb);
+    const TEntry* entry = Catalogue().Entry(slot);
+    if (!entry) return PlainMessage(Handle(), "Select a File Type first!");
+    if (rowCount(lbExt) > 0) return PlainMessage(Handle(), "Delete all file extensions first!");
+    // A type whose name is empty lives in no key of its own: deleting "its" key would delete
+    // every key of HKEY_CLASSES_ROOT.
+    if (NamesBaseKey(entry->Name)) return PlainMessage(Handle(), kNamelessTypeUndeletable);
+
+    const RecordedChange change =
+        FHistory.Record({"Delete File Type", {entry->Name}}, {entry->Name});
+    bool present = false;
+    {
+        ClassesRoot FRegistry;
+        // A key that is gone already, or refused, still leaves the catalogue. A refusal part
+        // of the way down may have taken some subkeys, so the shell hears of any key that was
+        // there.
+        present = FRegistry.KeyPresent(entry->Name);
+        FRegistry.RemoveKeyTree(entry->Name);
+    }
+    if (present) NotifyAssociationsChanged();
+    Catalogue().RemoveEntry(slot);
+    // The row above takes the selection; after the first row, the new first row does.
+    const int rows = rowCount(lb);
+    selectRow(lb, slot > 0 ? slot - 1 : (rows > 0 ? 0 : -1));
+    lbClick();
+}
