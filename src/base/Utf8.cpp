@@ -29,3 +29,14 @@ std::string_view Utf8Prefix(std::string_view text, std::size_t count) {
     }
     return text.substr(0, at);
 }
+
+std::size_t Utf16Length(std::string_view text) {
+    std::size_t units = 0;
+    for (std::size_t at = 0; at < text.size(); ++units) {
+        const std::string_view rest = text.substr(at);
+        const std::size_t length = Utf8Prefix(rest, 1).size();
+        if (length == 4) ++units;
+        at += length;
+    }
+    return units;
+}

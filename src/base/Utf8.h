@@ -10,3 +10,8 @@
 // lead byte with the continuation bytes that follow it; a byte that is no UTF-8 counts as one
 // character of its own, so text in another code page is cut no later than at count bytes.
 std::string_view Utf8Prefix(std::string_view text, std::size_t count);
+
+// The number of UTF-16 units text takes, the unit in which the registry and the window system
+// count lengths: one for each character, two for one beyond U+FFFF (four bytes of UTF-8); a
+// byte that is no UTF-8 counts as one.
+std::size_t Utf16Length(std::string_view text);
