@@ -23,7 +23,7 @@
 #include "base/AnsiText.h"
 #include "catalogue/Schema.h"
 #include "history/ChangeHistory.h"
-#include "registry/KeyState.h"
+#include "registry/KeySnapshot.h"
 #include "support/ScratchHistory.h"
 #include "support/ScratchRegistry.h"
 
@@ -167,8 +167,8 @@ int main(int argc, char** argv) {
         // for every value and a few for every key.
         double read = 1e300;
         for (int r = 0; r < rounds; ++r)
-            read = std::min(read,
-                            millisecondsOf([] { ReadKeyState(HKEY_CLASSES_ROOT, u"Bench.Type"); }));
+            read = std::min(
+                read, millisecondsOf([] { ReadKeySnapshot(HKEY_CLASSES_ROOT, u"Bench.Type"); }));
         printf("reading the type key's state alone: %.2f ms\n", read);
         printf("history files: %zu\n", scratchHistory.Files().size());
     } catch (const std::exception& e) {

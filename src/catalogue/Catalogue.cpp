@@ -1,8 +1,8 @@
+#include "base/AsciiCase.h"
 #include "catalogue/Catalogue.h"
 
 #include <utility>
 
-#include "catalogue/ExtName.h"
 #include "icons/IconLocation.h"
 
 namespace {
@@ -113,7 +113,7 @@ std::int32_t TCatalogue::FindType(const std::string& typeName) {
 
 std::int32_t TCatalogue::FindExt(const std::string& extName) const {
     for (const TExt* p = ExtHead; p; p = p->Next)
-        if (ExtNamesEqual(p->Name, extName)) return p->Entry;
+        if (EqualIgnoringAsciiCase(p->Name, extName)) return p->Entry;
     return -1;
 }
 
@@ -125,7 +125,7 @@ void TCatalogue::RemoveExt(std::int32_t slot, const std::string& extName) {
     // identity: even with a name that occurs twice, the record freed is the one unlinked.
     TExt* prev = nullptr;
     TExt* ext = entry->FirstExt;
-    while (ext && !ExtNamesEqual(ext->Name, extName)) {
+    while (ext && !EqualIgnoringAsciiCase(ext->Name, extName)) {
         prev = ext;
         ext = ext->NextInType;
     }

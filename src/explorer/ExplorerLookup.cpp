@@ -18,13 +18,6 @@ std::string classesPath(const std::string& key) {
     return std::string(kClassesPath) + "\\" + key;
 }
 
-// Key names compare as the registry compares them; letters outside ASCII are left to the
-// registry itself, since a name that differs there only in their case is rare and harmless
-// here (a circle is still caught when the same name comes round again).
-bool sameName(const std::string& a, const std::string& b) {
-    return EqualIgnoringAsciiCase(a, b);
-}
-
 Merged readMerged(LookupSource& source, const std::string& key, const std::string& valueName) {
     const std::optional<std::string> user =
         source.ReadText(Hive::User, classesPath(key), valueName);
@@ -64,13 +57,18 @@ void readUserChoice(LookupSource& source, ExplorerView& view) {
     }
 }
 
+// Type names compare with the case of ASCII letters ignored; letters outside ASCII are left to
+// the registry itself, since a name that differs there only in their case is rare and harmless
+// here (a circle is still caught when the same name comes round again).
 void followCurVer(LookupSource& source, ExplorerView& view) {
     std::vector<std::string> seen{view.type};
     for (int i = 0; i < kMaxRedirections; ++i) {
         Redirection step{view.type, readMerged(source, view.type + "\\CurVer", ""), false};
-        if (!step.to.present() || step.to.text.empty() || sameName(step.to.text, view.type)) return;
+        if (!step.to.present() || step.to.text.empty() ||
+            EqualIgnoringAsciiCase(step.to.text, view.type))
+            return;
         const bool circle = std::any_of(seen.begin(), seen.end(), [&](const std::string& s) {
-            return sameName(s, step.to.text);
+            return EqualIgnoringAsciiCase(s, step.to.text);
         });
         step.followed = !circle && keyInClasses(source, step.to.text);
         view.curVer.push_back(step);
@@ -137,7 +135,8 @@ void addIconWarnings(ExplorerView& view) {
 }
 
 void addWarnings(ExplorerView& view) {
-    if (!view.userChoice.empty() && !sameName(view.userChoice, view.extensionType.text))
+    if (!view.userChoice.empty() &&
+        !EqualIgnoringAsciiCase(view.userChoice, view.extensionType.text))
         view.warnings.push_back(
             "Explorer opens and shows " + view.extension + " files as " + view.userChoice +
             ", the choice made in Settings > Default apps, not as " +

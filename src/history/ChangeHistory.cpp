@@ -11,8 +11,8 @@
 #include "regscript/Import.h"
 #include "regscript/Script.h"
 #include "registry/KeyName.h"
-#include "registry/KeyState.h"
-#include "registry/WideText.h"
+#include "registry/KeySnapshot.h"
+#include "base/WideText.h"
 
 using regscript::KeyState;
 
@@ -167,14 +167,14 @@ std::vector<KeyState> ChangeHistory::ReadStates(const std::vector<std::u16string
     std::vector<KeyState> states;
     states.reserve(keys.size());
     for (const std::u16string& key : keys)
-        states.push_back(KeyState{fullPath(key), ReadKeyState(HKEY_CLASSES_ROOT, key)});
+        states.push_back(KeyState{fullPath(key), ReadKeySnapshot(HKEY_CLASSES_ROOT, key)});
     return states;
 }
 
 void ChangeHistory::Restore(const std::vector<std::u16string>& keys,
                             const std::vector<KeyState>& states) {
     for (size_t i = 0; i < keys.size(); ++i)
-        RestoreKeyState(HKEY_CLASSES_ROOT, keys[i], states[i].key);
+        RestoreKeySnapshot(HKEY_CLASSES_ROOT, keys[i], states[i].key);
 }
 
 std::wstring ChangeHistory::WriteRecord(const ChangeTitle& title,

@@ -9,7 +9,7 @@
 #include "base/Unique.h"
 #include "history/HistoryError.h"
 #include "history/HistoryNames.h"
-#include "registry/WideText.h"
+#include "base/WideText.h"
 
 namespace {
 

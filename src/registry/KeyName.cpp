@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "base/AnsiText.h"
-#include "registry/WideText.h"
+#include "base/WideText.h"
 
-bool SameKeyName(const std::string& a, const std::string& b) {
+bool SameRegistryName(const std::string& a, const std::string& b) {
     if (a == b) return true;
     const std::wstring wa = WideFromAnsi(a), wb = WideFromAnsi(b);
     return SameRegistryName(AsU16(wa), AsU16(wb));

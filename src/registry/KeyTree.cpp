@@ -251,7 +251,7 @@ bool PathWithin(const std::string& inner, const std::string& outer) {
     const std::vector<std::string> out = components(outer);
     if (in.size() < out.size()) return false;
     for (size_t i = 0; i < out.size(); ++i)
-        if (!SameKeyName(in[i], out[i])) return false;
+        if (!SameRegistryName(in[i], out[i])) return false;
     return true;
 }
 

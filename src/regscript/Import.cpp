@@ -1,3 +1,4 @@
+#include "base/AsciiCase.h"
 #include "regscript/Import.h"
 
 #include <algorithm>
@@ -12,7 +13,7 @@ namespace {
 template <class Items>
 auto findNamed(Items& items, std::u16string_view name) {
     return std::find_if(items.begin(), items.end(),
-                        [&](const auto& item) { return SameName(item.name, name); });
+                        [&](const auto& item) { return EqualIgnoringAsciiCase(item.name, name); });
 }
 
 Key& childOf(Key& parent, std::u16string_view name) {

@@ -14,7 +14,9 @@
 namespace regscript {
 
 // The keys that importing script into an empty registry leaves: a nameless key whose subkeys
-// are the roots the script names, each by its full name. Names are matched as SameName says.
+// are the roots the script names, each by its full name. Names are matched with the case of
+// ASCII letters ignored, which is all that scripts written by this program and by the registry
+// editor need, as they name every key in one spelling.
 Key ImportScript(const Script& script);
 
 // The key at path (a full path; a root's short name will do) below imported, or nullptr.

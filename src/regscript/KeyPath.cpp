@@ -1,3 +1,4 @@
+#include "base/AsciiCase.h"
 #include "regscript/KeyPath.h"
 
 #include <algorithm>
@@ -23,7 +24,7 @@ constexpr std::array<std::pair<std::u16string_view, std::u16string_view>, 6> kRo
 
 std::u16string_view FullRootName(std::u16string_view name) {
     for (const auto& [full, brief] : kRoots)
-        if (SameName(name, full) || SameName(name, brief)) return full;
+        if (EqualIgnoringAsciiCase(name, full) || EqualIgnoringAsciiCase(name, brief)) return full;
     return {};
 }
 

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "base/AsciiCase.h"
-
 namespace regscript {
 
 void SortKey(Key& key) {
@@ -23,10 +21,6 @@ std::vector<std::uint8_t> TextBytes(std::u16string_view text, bool withNul) {
     }
     if (withNul) bytes.insert(bytes.end(), {0, 0});
     return bytes;
-}
-
-bool SameName(std::u16string_view a, std::u16string_view b) {
-    return EqualIgnoringAsciiCase(a, b);
 }
 
 }  // namespace regscript

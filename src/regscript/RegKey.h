@@ -55,9 +55,4 @@ struct KeyState {
 // The UTF-16LE bytes of text, with the terminating NUL when withNul: the data of REG_SZ.
 std::vector<std::uint8_t> TextBytes(std::u16string_view text, bool withNul = true);
 
-// True when the registry takes a and b for one name. It ignores letter case; here only the
-// case of the ASCII letters is folded, which is all that scripts written by this program and
-// by the registry editor need, as they name every key in one spelling.
-bool SameName(std::u16string_view a, std::u16string_view b);
-
 }  // namespace regscript

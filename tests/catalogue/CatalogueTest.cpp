@@ -3,6 +3,7 @@
 
 #include <random>
 
+#include "base/AsciiCase.h"
 #include "CatalogueRecorders.h"
 #include "catalogue/ExtName.h"
 
@@ -331,7 +332,7 @@ public:
     }
     std::int32_t findExt(const std::string& name) const {
         for (int id : all)
-            if (ExtNamesEqual(extNames[id], name)) return ownerOf(id);
+            if (EqualIgnoringAsciiCase(extNames[id], name)) return ownerOf(id);
         return -1;
     }
     std::int32_t ownerOf(int id) const {
@@ -344,7 +345,7 @@ public:
         if (slot < 0 || slot >= static_cast<std::int32_t>(types.size())) return;
         auto& exts = types[slot].exts;
         for (auto it = exts.begin(); it != exts.end(); ++it) {
-            if (ExtNamesEqual(extNames[*it], name)) {
+            if (EqualIgnoringAsciiCase(extNames[*it], name)) {
                 const int id = *it;
                 exts.erase(it);
                 all.erase(std::find(all.begin(), all.end(), id));

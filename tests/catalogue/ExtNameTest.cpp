@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/AsciiCase.h"
 #include "catalogue/ExtName.h"
 #include "support/Cases.h"
 
@@ -58,9 +59,10 @@ const EqualCase kEqual[] = {
 class ExtNamesEqualTest : public ::testing::TestWithParam<EqualCase> {};
 
 TEST_P(ExtNamesEqualTest, Compares) {
-    for (const auto& [a, b] : GetParam().equal) EXPECT_TRUE(ExtNamesEqual(a, b)) << a << " ~ " << b;
+    for (const auto& [a, b] : GetParam().equal)
+        EXPECT_TRUE(EqualIgnoringAsciiCase(a, b)) << a << " ~ " << b;
     for (const auto& [a, b] : GetParam().unequal)
-        EXPECT_FALSE(ExtNamesEqual(a, b)) << a << " ~ " << b;
+        EXPECT_FALSE(EqualIgnoringAsciiCase(a, b)) << a << " ~ " << b;
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ExtNamesEqualTest, ::testing::ValuesIn(kEqual), CaseName());

@@ -14,7 +14,7 @@
 #include "history/HistoryFolder.h"
 #include "regscript/Import.h"
 #include "regscript/Script.h"
-#include "registry/KeyState.h"
+#include "registry/KeySnapshot.h"
 #include "support/Raised.h"
 #include "support/ScratchHistory.h"
 #include "support/ScratchRegistry.h"
@@ -42,7 +42,7 @@ protected:
     History() { widereg::WriteTree(HKEY_CLASSES_ROOT, u"kstfile", typeKey(u"Kestrune file")); }
 
     static std::optional<Key> Read(const std::u16string& key) {
-        return ReadKeyState(HKEY_CLASSES_ROOT, key);
+        return ReadKeySnapshot(HKEY_CLASSES_ROOT, key);
     }
     // The path of the history file of this name.
     std::string PathOf(const std::wstring& name) const {

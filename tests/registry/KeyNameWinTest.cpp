@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 TEST(KeyName, KeyNamesCompareAsTheRegistryDoes) {
-    EXPECT_TRUE(SameKeyName("txtfile", "TXTFILE"));
-    EXPECT_TRUE(SameKeyName("", ""));
-    EXPECT_FALSE(SameKeyName("txtfile", "txtfile2"));
-    EXPECT_FALSE(SameKeyName("a", ""));
+    EXPECT_TRUE(SameRegistryName("txtfile", "TXTFILE"));
+    EXPECT_TRUE(SameRegistryName("", ""));
+    EXPECT_FALSE(SameRegistryName("txtfile", "txtfile2"));
+    EXPECT_FALSE(SameRegistryName("a", ""));
 }

@@ -14,9 +14,9 @@
 
 #include "base/AnsiText.h"
 #include "regscript/Import.h"
-#include "registry/KeyState.h"
+#include "registry/KeySnapshot.h"
 #include "support/KeyTrees.h"
-#include "registry/WideText.h"
+#include "base/WideText.h"
 #include "support/Regedit.h"
 #include "support/ScriptPrinters.h"
 #include "support/TestData.h"
@@ -71,7 +71,7 @@ protected:
     }
     std::u16string File() const { return ToU16(file); }
     std::optional<Key> Read(const std::u16string& name) const {
-        return ReadKeyState(HKEY_CURRENT_USER, path + u"\\" + name);
+        return ReadKeySnapshot(HKEY_CURRENT_USER, path + u"\\" + name);
     }
 
     const std::u16string path =

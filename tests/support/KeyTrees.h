@@ -1,5 +1,5 @@
 #pragma once
-// Key trees that the key-state and registry-editor tests write, read and restore.
+// Key trees that the key-snapshot and registry-editor tests write, read and restore.
 
 #include "regscript/RegKey.h"
 #include "support/WideRegistry.h"

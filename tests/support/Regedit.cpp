@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "registry/WideText.h"
+#include "base/WideText.h"
 
 void RunRegedit(const std::u16string& arguments) {
     wchar_t windows[MAX_PATH];

@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "base/Unique.h"
-#include "registry/WideText.h"
+#include "base/WideText.h"
 
 namespace widereg {
 

@@ -14,7 +14,7 @@
 
 #include "MouseDrag.h"
 #include "PropertiesHarness.h"
-#include "registry/KeyState.h"
+#include "registry/KeySnapshot.h"
 #include "support/ScriptPrinters.h"
 #include "ui/main/LibraryPanel.h"
 #include "ui/dialogs/UAddExt.h"
@@ -28,7 +28,7 @@ public:
     ~HistoryTest() override { frmAddExt = nullptr; }
 
     // The whole of the scratch HKEY_CLASSES_ROOT, read exactly.
-    static regscript::Key Root() { return *ReadKeyState(HKEY_CLASSES_ROOT, u""); }
+    static regscript::Key Root() { return *ReadKeySnapshot(HKEY_CLASSES_ROOT, u""); }
 
     // Starts the window and opens icons10.dll into the library grid.
     void StartWithLibrary() {

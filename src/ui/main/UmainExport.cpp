@@ -14,8 +14,8 @@
 #include "catalogue/TypeNameRules.h"
 #include "regscript/Import.h"
 #include "regscript/Script.h"
-#include "registry/KeyState.h"
-#include "registry/WideText.h"
+#include "registry/KeySnapshot.h"
+#include "base/WideText.h"
 #include "ui/system/FileDialog.h"
 #include "ui/main/Umain.h"
 
@@ -30,7 +30,7 @@ std::vector<std::uint8_t> exportScript(const std::vector<std::string>& names) {
     for (const std::string& name : names) {
         if (NamesBaseKey(name)) continue;
         const std::u16string path = ToU16(name);
-        if (const std::optional<regscript::Key> key = ReadKeyState(HKEY_CLASSES_ROOT, path))
+        if (const std::optional<regscript::Key> key = ReadKeySnapshot(HKEY_CLASSES_ROOT, path))
             regscript::AppendKeySections(script.sections, u"HKEY_CLASSES_ROOT\\" + path, *key);
     }
     return regscript::WriteScript(script);

@@ -49,7 +49,7 @@ bool sameIgnoringCase(const std::string& a, const std::string& b) {
 // soft hyphen that make a key of their own.
 bool registryKeyOfAnExtension(const std::string& ext) {
     for (const TExt* e = Catalogue().ExtHead; e; e = e->Next)
-        if (SameKeyName(e->Name, ext)) return true;
+        if (SameRegistryName(e->Name, ext)) return true;
     return false;
 }
 

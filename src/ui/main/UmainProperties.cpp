@@ -19,6 +19,10 @@
 
 namespace {
 
+bool sameKey(const std::string& a, const std::string& b) {
+    return SameRegistryName(a, b);
+}
+
 bool keyPresent(const std::string& name) {
     return ClassesRoot().KeyPresent(name);
 }
@@ -39,7 +43,7 @@ void TfrmMain::btnChangeIconClick() {
     const std::string name = frmProperties->TypeName();
     // An empty name would write into the root of HKEY_CLASSES_ROOT, a backslash into a key
     // nested in another, and the name of another existing key would take over that type.
-    const std::string refusal = RenameRefusal(name, oldName, SameKeyName, keyPresent);
+    const std::string refusal = RenameRefusal(name, oldName, sameKey, keyPresent);
     if (!refusal.empty()) return PlainMessage(Handle(), refusal);
 
     // The writes below address every extension key of the type, and the type key under its

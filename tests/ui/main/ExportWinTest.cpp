@@ -6,8 +6,8 @@
 #include "ui/LibraryHarness.h"
 #include "regscript/Import.h"
 #include "regscript/Script.h"
-#include "registry/KeyState.h"
-#include "registry/WideText.h"
+#include "registry/KeySnapshot.h"
+#include "base/WideText.h"
 #include "support/Regedit.h"
 #include "support/WideRegistry.h"
 
@@ -94,7 +94,7 @@ protected:
 
     // A key as imported, read through this process's HKEY_CURRENT_USER (the scratch user key).
     static std::optional<Key> Imported(const std::u16string& name) {
-        return ReadKeyState(HKEY_CURRENT_USER, u"imported\\" + name);
+        return ReadKeySnapshot(HKEY_CURRENT_USER, u"imported\\" + name);
     }
 
     const std::string file = TempFilePath("kestrune-export-", ".reg");
@@ -110,7 +110,7 @@ TEST_F(ExportCommand, ATypeWithItsExtensionsGoesBackWholeThroughTheRegistryEdito
 
     Import();
     for (const std::u16string& name : {kTypeU, std::u16string(u".kst"), std::u16string(u".кей")}) {
-        const std::optional<Key> original = ReadKeyState(HKEY_CLASSES_ROOT, name);
+        const std::optional<Key> original = ReadKeySnapshot(HKEY_CLASSES_ROOT, name);
         ASSERT_TRUE(original.has_value());
         EXPECT_EQ(Imported(name), original) << AnsiFromWide(AsWide(name));
     }
@@ -125,7 +125,7 @@ TEST_F(ExportCommand, AnExtensionAloneAndACancelWritesNothing) {
 
     EXPECT_EQ(Export(form->lbExt, 0, true), ".kst.reg");
     Import();
-    EXPECT_EQ(Imported(u".kst"), ReadKeyState(HKEY_CLASSES_ROOT, u".kst"));
+    EXPECT_EQ(Imported(u".kst"), ReadKeySnapshot(HKEY_CLASSES_ROOT, u".kst"));
     EXPECT_EQ(Imported(kTypeU), std::nullopt);
 }
 

@@ -90,10 +90,10 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"RenameOfATypeWithEveryValueTypeAtDepth3", nullptr,
                     [](History& t) {
                         t.Properties(RowOfType(kRich), "Rich renamed", "Rich.Renamed");
-                        EXPECT_EQ(ReadKeyState(HKEY_CLASSES_ROOT,
-                                               u"Rich.Renamed\\shell\\открыть\\command"),
+                        EXPECT_EQ(ReadKeySnapshot(HKEY_CLASSES_ROOT,
+                                                  u"Rich.Renamed\\shell\\открыть\\command"),
                                   EveryValueTypeAtDepth3());
-                        EXPECT_EQ(ReadKeyState(HKEY_CLASSES_ROOT, u"Rich.Type"), std::nullopt);
+                        EXPECT_EQ(ReadKeySnapshot(HKEY_CLASSES_ROOT, u"Rich.Type"), std::nullopt);
                     },
                     "Rename File Type \"Rich.Type\" to \"Rich.Renamed\""},
         CommandCase{"IconDrop", nullptr, [](History& t) { t.DropIcon(7, RowOfType(kCharlie)); },

@@ -1,4 +1,4 @@
-#include "registry/KeyState.h"
+#include "registry/KeySnapshot.h"
 
 #include <algorithm>
 #include <vector>
@@ -7,7 +7,7 @@
 #include "registry/KeyName.h"
 #include "registry/KeyTree.h"
 #include "registry/UniqueKey.h"
-#include "registry/WideText.h"
+#include "base/WideText.h"
 
 using regscript::Key;
 using regscript::Value;
@@ -178,7 +178,7 @@ private:
 
 }  // namespace
 
-std::optional<Key> ReadKeyState(HKEY root, const std::u16string& path) {
+std::optional<Key> ReadKeySnapshot(HKEY root, const std::u16string& path) {
     UniqueKey key;
     const LSTATUS r = RegOpenKeyExW(root, wide(path), 0, kReadAccess, key.put());
     if (r == ERROR_FILE_NOT_FOUND) return std::nullopt;
@@ -189,8 +189,8 @@ std::optional<Key> ReadKeyState(HKEY root, const std::u16string& path) {
     return state;
 }
 
-int RestoreKeyState(HKEY root, const std::u16string& path, const std::optional<Key>& wanted) {
-    const std::optional<Key> now = ReadKeyState(root, path);
+int RestoreKeySnapshot(HKEY root, const std::u16string& path, const std::optional<Key>& wanted) {
+    const std::optional<Key> now = ReadKeySnapshot(root, path);
     Restorer restorer(root);
     if (now && wanted)
         restorer.Sync(path, *now, *wanted);

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "registry/KeyState.h"
+#include "registry/KeySnapshot.h"
 #include "support/KeyTrees.h"
 #include "registry/RegistryFixture.h"
 #include "support/ScriptPrinters.h"
@@ -16,19 +16,19 @@ using regscript::Key;
 
 namespace {
 
-class KeyState : public RegistryTest {
+class KeySnapshot : public RegistryTest {
 protected:
     std::optional<Key> Read(const std::u16string& path) {
-        return ReadKeyState(HKEY_CLASSES_ROOT, path);
+        return ReadKeySnapshot(HKEY_CLASSES_ROOT, path);
     }
     int Restore(const std::u16string& path, const std::optional<Key>& wanted) {
-        return RestoreKeyState(HKEY_CLASSES_ROOT, path, wanted);
+        return RestoreKeySnapshot(HKEY_CLASSES_ROOT, path, wanted);
     }
 };
 
 }  // namespace
 
-TEST_F(KeyState, ReadsEveryValueAndSubkeyExactlyAndAMissingKeyAsAbsent) {
+TEST_F(KeySnapshot, ReadsEveryValueAndSubkeyExactlyAndAMissingKeyAsAbsent) {
     widereg::WriteTree(HKEY_CLASSES_ROOT, u"kst.Тип", EveryValueType());
     EXPECT_EQ(Read(u"kst.Тип"), EveryValueType());
     EXPECT_EQ(Read(u"kst.Тип\\shell\\открыть\\command"), EveryValueTypeAtDepth3());
@@ -36,7 +36,7 @@ TEST_F(KeyState, ReadsEveryValueAndSubkeyExactlyAndAMissingKeyAsAbsent) {
     EXPECT_EQ(Read(u"missing\\below"), std::nullopt);
 }
 
-TEST_F(KeyState, AKeyThatCannotBeReadRaisesWithItsPath) {
+TEST_F(KeySnapshot, AKeyThatCannotBeReadRaisesWithItsPath) {
     widereg::WriteTree(HKEY_CLASSES_ROOT, u"kst", SmallType());
     // It may be deleted and its access changed, but neither read nor listed.
     widereg::SetAccess(HKEY_CLASSES_ROOT, u"kst\\shell", "D:(A;;0x70000;;;WD)");
@@ -44,7 +44,7 @@ TEST_F(KeyState, AKeyThatCannotBeReadRaisesWithItsPath) {
     EXPECT_EQ(RaisedText([&] { Restore(u"kst", std::nullopt); }), "Failed to read key kst\\shell");
 }
 
-TEST_F(KeyState, RestoresAnyStateWithOneWriteForEachDifference) {
+TEST_F(KeySnapshot, RestoresAnyStateWithOneWriteForEachDifference) {
     Key changed = SmallType();
     changed.values[0] = TextValue(u"", u"changed since");  // 1: written back
     changed.values[1].type = kBinary;                      // 2: written back
@@ -75,7 +75,7 @@ TEST_F(KeyState, RestoresAnyStateWithOneWriteForEachDifference) {
     }
 }
 
-TEST_F(KeyState, RestoreWritesNothingIntoKeysThatAreAsWantedAndDeletesNoKeyThatStays) {
+TEST_F(KeySnapshot, RestoreWritesNothingIntoKeysThatAreAsWantedAndDeletesNoKeyThatStays) {
     widereg::WriteTree(HKEY_CLASSES_ROOT, u"kst.Тип", EveryValueType());
     const std::optional<Key> recorded = Read(u"kst.Тип");
     // The key itself may be changed but not deleted; a key deep inside may not be changed.
@@ -90,7 +90,7 @@ TEST_F(KeyState, RestoreWritesNothingIntoKeysThatAreAsWantedAndDeletesNoKeyThatS
     widereg::SetAccess(HKEY_CLASSES_ROOT, u"kst.Тип", "D:(A;;KA;;;WD)");
 }
 
-TEST_F(KeyState, ARefusedWriteRaisesNamingTheValue) {
+TEST_F(KeySnapshot, ARefusedWriteRaisesNamingTheValue) {
     widereg::WriteTree(HKEY_CLASSES_ROOT, u"small", SmallType());
     Key wanted = SmallType();
     wanted.values[0] = TextValue(u"", u"other");

@@ -1,5 +1,5 @@
 #pragma once
-// The exact state of a key tree, read and put back through the wide registry calls, so that
+// A snapshot of a key tree, read and put back through the wide registry calls, so that
 // names and text outside the code page survive: every value with its type and its bytes as
 // stored (empty values too), every subkey at every depth, or the fact that the key does not
 // exist. Paths are relative to root and name a key below it, never root itself.
@@ -14,7 +14,7 @@
 // The key at path below root, its name the last one of path; nothing when it does not exist.
 // Raises ERegistryException "Failed to read key %s" with the path of a key (the one named or
 // one below it) that exists but cannot be read whole.
-std::optional<regscript::Key> ReadKeyState(HKEY root, const std::u16string& path);
+std::optional<regscript::Key> ReadKeySnapshot(HKEY root, const std::u16string& path);
 
 // Makes the key at path equal to wanted (nothing: the key is deleted with everything below it)
 // with the fewest writes: values and subkeys that are not wanted are deleted, values that
@@ -25,5 +25,5 @@ std::optional<regscript::Key> ReadKeyState(HKEY root, const std::u16string& path
 // writes: keys made or deleted, values written or deleted. A refused write raises
 // ERegistryException ("Failed to create key %s", "Failed to set data for '%s'", "Failed to
 // delete key %s", "Failed to delete value '%s'"); what was written before it stays.
-int RestoreKeyState(HKEY root, const std::u16string& path,
-                    const std::optional<regscript::Key>& wanted);
+int RestoreKeySnapshot(HKEY root, const std::u16string& path,
+                       const std::optional<regscript::Key>& wanted);
