@@ -1,6 +1,8 @@
 #include "history/HistoryFolder.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include <windows.h>
 #include <shlobj.h>
@@ -68,18 +70,13 @@ bool writeFileIfNew(const std::wstring& path, const std::vector<std::uint8_t>& b
 }
 
 void makeFolder(const std::wstring& folder) {
-    const DWORD attributes = GetFileAttributesW(folder.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES) {
-        if (attributes & FILE_ATTRIBUTE_DIRECTORY) return;
-        raise("cannot make the history folder", folder, ERROR_ALREADY_EXISTS);
-    }
-    // The folders above it first; a drive ("C:") or a share's root is there or never will be.
-    const size_t slash = folder.find_last_of(L"\\/");
-    if (slash != std::wstring::npos && slash > 0 && folder[slash - 1] != L':' &&
-        folder[slash - 1] != L'\\')
-        makeFolder(folder.substr(0, slash));
-    if (!CreateDirectoryW(folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
-        raise("cannot make the history folder", folder, GetLastError());
+    // Made with the folders above it; a file in the way of any of them is an error.
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(folder), error);
+    if (!error && std::filesystem::is_directory(std::filesystem::path(folder), error)) return;
+    const std::string reason = error ? error.message() : systemMessage(ERROR_ALREADY_EXISTS);
+    throw HistoryError("cannot make the history folder \"" + AnsiFromWide(folder) + "\" (" +
+                       reason + ")");
 }
 
 }  // namespace
