@@ -142,9 +142,9 @@ double batchExtract(const std::string& library, unsigned count, unsigned& icons)
 Round runRound(TfrmMain& form, const std::string& library, unsigned shown) {
     Round r;
     r.opened = openThroughTheDialog(form, library);
-    r.firstIcons = static_cast<int>(form.FLibIcons.Extracted());
+    r.firstIcons = static_cast<int>(form.FLibIcons.ExtractedCount());
     r.screens = scrollToTheLastCell(form);
-    r.lastIcons = static_cast<int>(form.FLibIcons.Extracted());
+    r.lastIcons = static_cast<int>(form.FLibIcons.ExtractedCount());
     r.afterDialog = openAfterTheDialog(form, library);
     r.batch = batchExtract(library, shown, r.batchIcons);
     return r;

@@ -17,14 +17,17 @@ void IconSlots::Clear() {
     extract_ = nullptr;
 }
 
-const TIcon& IconSlots::Get(std::size_t i, const RunEnd& runEnd) const {
-    static const TIcon none;
-    if (i >= count_) return none;
-    if (!extracted_[i]) ExtractRun(i, runEnd());
-    return slots_[i];
+const TIcon& IconSlots::Get(std::size_t i, const RunEnd& runEnd) {
+    if (i < count_ && !extracted_[i]) ExtractRun(i, runEnd());
+    return Held(i);
 }
 
-void IconSlots::ExtractRun(std::size_t first, std::size_t runEnd) const {
+const TIcon& IconSlots::Held(std::size_t i) const {
+    static const TIcon none;
+    return i < count_ ? slots_[i] : none;
+}
+
+void IconSlots::ExtractRun(std::size_t first, std::size_t runEnd) {
     // The run ends where the reader says, at the file's end, or at a slot already extracted.
     std::size_t end = std::clamp(runEnd, first + 1, count_);
     for (std::size_t i = first + 1; i < end; ++i)

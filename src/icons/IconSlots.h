@@ -32,26 +32,24 @@ public:
 
     // Slot i. When it was not extracted yet, it is now, with the slots after it up to runEnd()
     // that were not extracted either. An icon that cannot be extracted stays empty and is not
-    // asked for again. Slots at and above the count read empty. Reading is const: slot i
-    // stands for icon i of the file whether or not it was extracted already.
-    const TIcon& Get(std::size_t i, const RunEnd& runEnd) const;
-    const TIcon& operator[](std::size_t i) const {
-        return Get(i, [i] { return i + 1; });
-    }
+    // asked for again. Slots at and above the icon count read empty.
+    const TIcon& Get(std::size_t i, const RunEnd& runEnd);
+    // Slot i as it is, extracted or not: empty until Get extracted it.
+    const TIcon& Held(std::size_t i) const;
 
-    std::size_t size() const { return slots_.size(); }
-    std::size_t count() const { return count_; }
+    // The slots there are, and how many of them stand for icons of the file.
+    std::size_t Capacity() const { return slots_.size(); }
+    std::size_t IconCount() const { return count_; }
     // Icons asked of the file since Assign; whether slot i was among them.
-    std::size_t Extracted() const { return extractedCount_; }
-    bool Extracted(std::size_t i) const { return i < count_ && extracted_[i]; }
+    std::size_t ExtractedCount() const { return extractedCount_; }
+    bool WasExtracted(std::size_t i) const { return i < count_ && extracted_[i]; }
 
 private:
-    void ExtractRun(std::size_t first, std::size_t runEnd) const;
+    void ExtractRun(std::size_t first, std::size_t runEnd);
 
-    // Filled lazily from const reads, as a cache of the file's icons is.
-    mutable std::vector<TIcon> slots_;
-    mutable std::vector<bool> extracted_;
-    mutable std::size_t extractedCount_ = 0;
+    std::vector<TIcon> slots_;
+    std::vector<bool> extracted_;
+    std::size_t extractedCount_ = 0;
     std::size_t count_ = 0;
     RunExtraction extract_;
 };

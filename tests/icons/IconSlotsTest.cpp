@@ -64,9 +64,9 @@ TEST_P(IconSlotsRuns, ReadsAskForTheRunsOfSlotsNotExtractedYet) {
     for (const Asked& r : c.runs) {
         extracted += r.second;
         for (std::size_t i = r.first; i < r.first + r.second; ++i)
-            EXPECT_TRUE(slots.Extracted(i)) << c.what << ", slot " << i;
+            EXPECT_TRUE(slots.WasExtracted(i)) << c.what << ", slot " << i;
     }
-    EXPECT_EQ(slots.Extracted(), extracted) << c.what;
+    EXPECT_EQ(slots.ExtractedCount(), extracted) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -86,17 +86,17 @@ TEST(IconSlots, EveryIconIsReleasedOnceByTheNextFileClearAndTheEnd) {
     {
         IconSlots slots(8);
         slots.Assign(20, file.Extraction());
-        EXPECT_EQ(slots.count(), 8u) << "the count is cut to the slots";
+        EXPECT_EQ(slots.IconCount(), 8u) << "the count is cut to the slots";
         slots.Get(0, [] { return 8; });
         slots.Assign(3, file.Extraction());
         EXPECT_EQ(released, 8) << "a new file releases the icons of the old";
-        EXPECT_EQ(slots.Extracted(), 0u);
+        EXPECT_EQ(slots.ExtractedCount(), 0u);
         slots.Get(1, [] { return 3; });
         slots.Clear();
         EXPECT_EQ(released, 10);
-        EXPECT_TRUE(slots[1].empty());
-        EXPECT_EQ(slots.count(), 0u);
-        for (size_t i = 0; i < slots.size(); ++i) EXPECT_TRUE(slots[i].empty()) << i;
+        EXPECT_TRUE(slots.Held(1).empty());
+        EXPECT_EQ(slots.IconCount(), 0u);
+        for (size_t i = 0; i < slots.Capacity(); ++i) EXPECT_TRUE(slots.Held(i).empty()) << i;
         slots.Assign(2, file.Extraction());
         slots.Get(0, [] { return 2; });
     }

@@ -115,7 +115,7 @@ protected:
     }
 
     HICON LibIcon(int slot) const {
-        return static_cast<HICON>(form->FLibIcons[static_cast<size_t>(slot)].get());
+        return static_cast<HICON>(form->FLibIcons.Held(static_cast<size_t>(slot)).get());
     }
 
     // A click on the Open Library button, as the mouse gives it.

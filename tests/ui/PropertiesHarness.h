@@ -57,7 +57,7 @@ inline DialogState ReadDialog(const TfrmProperties& d) {
     s.selectedCell = selectedRow(d.lb);
     s.selectedIconIndex = SelectedIconIndex;
     for (int i = 0; i < s.gridCount && i < kIconGridSlots; ++i)
-        s.icons.push_back(static_cast<HICON>(d.FIcons[static_cast<size_t>(i)].get()));
+        s.icons.push_back(static_cast<HICON>(d.FIcons.Held(static_cast<size_t>(i)).get()));
     return s;
 }
 

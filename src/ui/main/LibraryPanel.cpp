@@ -30,7 +30,7 @@ void OpenLibraryFile(TfrmMain& form, const std::string& path) {
     clearRows(form.lbLib);
 
     const std::int32_t count = static_cast<std::int32_t>(
-        std::min<unsigned>(CountIconsAt(path), static_cast<unsigned>(form.FLibIcons.size())));
+        std::min<unsigned>(CountIconsAt(path), static_cast<unsigned>(form.FLibIcons.Capacity())));
     if (count == 0) return;
     // Only the cells that are drawn have their icons extracted, a screen at a time.
     form.FLibIcons.Assign(static_cast<std::size_t>(count), IconRunsOf(path));

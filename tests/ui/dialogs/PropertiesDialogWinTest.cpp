@@ -256,7 +256,8 @@ TEST_F(PropertiesDialog, HidingTheDialogEmptiesTheGridAndReleasesEveryIcon) {
     ASSERT_EQ(seen.opened.icons.size(), 10u);
     for (HICON icon : seen.opened.icons) EXPECT_FALSE(IconAlive(icon));
     EXPECT_EQ(dialog.GridCount(), 0);
-    for (size_t i = 0; i < dialog.FIcons.size(); ++i) EXPECT_TRUE(dialog.FIcons[i].empty()) << i;
+    for (size_t i = 0; i < dialog.FIcons.Capacity(); ++i)
+        EXPECT_TRUE(dialog.FIcons.Held(i).empty()) << i;
     EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
 }
 

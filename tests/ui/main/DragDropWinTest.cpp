@@ -152,7 +152,7 @@ TEST_F(DragDrop, CellNeverDrawnBeforeItIsPressedGivesItsIndexToTheType) {
     ASSERT_EQ(form->FLibIconCount, 1024);
     // The grid scrolls to cell 700 without painting it: nothing has drawn it before the press.
     SendMessageA(form->lbLib, LB_SETTOPINDEX, 700, 0);
-    ASSERT_FALSE(form->FLibIcons.Extracted(700));
+    ASSERT_FALSE(form->FLibIcons.WasExtracted(700));
 
     Drag(form->lbLib, 700, OverType(txt));
 

@@ -15,7 +15,7 @@ namespace {
 std::vector<HICON> handlesOf(const TfrmMain& form) {
     std::vector<HICON> handles;
     for (int i = 0; i < form.FLibIconCount; ++i)
-        handles.push_back(static_cast<HICON>(form.FLibIcons[static_cast<size_t>(i)].get()));
+        handles.push_back(static_cast<HICON>(form.FLibIcons.Held(static_cast<size_t>(i)).get()));
     return handles;
 }
 
@@ -166,8 +166,8 @@ TEST_F(LibraryOpening, SmallerSecondLibraryLeavesNoCellsOfTheFirst) {
     OpenLibrary(TestDataPath("single.ico"));
     EXPECT_EQ(rowCount(form->lbLib), 1);
     EXPECT_EQ(form->FLibIconCount, 1);
-    for (size_t i = 1; i < form->FLibIcons.size(); ++i)
-        ASSERT_TRUE(form->FLibIcons[i].empty()) << "slot " << i;
+    for (size_t i = 1; i < form->FLibIcons.Capacity(); ++i)
+        ASSERT_TRUE(form->FLibIcons.Held(i).empty()) << "slot " << i;
 }
 
 TEST_F(LibraryOpening, MissingLibraryTypedWithoutExtensionLeavesTheGridEmpty) {
@@ -330,15 +330,15 @@ TEST_F(LibraryGrid, FirstAndLastCellsShowTheirIconsOnScreenWithOnlyTheCellsDrawn
         return c;
     };
     EXPECT_EQ(onScreen(0), ColourOfIcon(0));
-    const std::size_t firstScreen = form->FLibIcons.Extracted();
+    const std::size_t firstScreen = form->FLibIcons.ExtractedCount();
     EXPECT_GT(firstScreen, 0u);
     EXPECT_LE(firstScreen, static_cast<std::size_t>(visibleRowsEnd(form->lbLib)));
 
     SendMessageA(form->lbLib, WM_HSCROLL, MAKEWPARAM(SB_RIGHT, 0), 0);
     EXPECT_EQ(onScreen(1023), ColourOfIcon(1023));
-    EXPECT_TRUE(form->FLibIcons.Extracted(1023));
-    EXPECT_FALSE(form->FLibIcons.Extracted(512)) << "a cell never in sight was extracted";
-    EXPECT_LE(form->FLibIcons.Extracted(), 2 * firstScreen);
+    EXPECT_TRUE(form->FLibIcons.WasExtracted(1023));
+    EXPECT_FALSE(form->FLibIcons.WasExtracted(512)) << "a cell never in sight was extracted";
+    EXPECT_LE(form->FLibIcons.ExtractedCount(), 2 * firstScreen);
 
     SendMessageA(form->lbLib, WM_HSCROLL, MAKEWPARAM(SB_LEFT, 0), 0);
     EXPECT_EQ(onScreen(0), ColourOfIcon(0));
