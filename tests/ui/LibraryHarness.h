@@ -87,6 +87,11 @@ inline COLORREF ColourOfIcon(int i) {
     return RGB(c.r, c.g, c.b);
 }
 
+// Slot i's icon as its cell shows it: extracted now when no cell drew it yet.
+inline HICON SlotIcon(IconSlots& slots, size_t i) {
+    return static_cast<HICON>(slots.Get(i, [i] { return i + 1; }).get());
+}
+
 // True while the handle is a live icon.
 inline bool IconAlive(HICON icon) {
     ICONINFO info{};
@@ -114,8 +119,8 @@ protected:
         return s.at(x, y);
     }
 
-    HICON LibIcon(int slot) const {
-        return static_cast<HICON>(form->FLibIcons.Held(static_cast<size_t>(slot)).get());
+    HICON LibIcon(int slot) {
+        return library_test::SlotIcon(form->FLibIcons, static_cast<size_t>(slot));
     }
 
     // A click on the Open Library button, as the mouse gives it.

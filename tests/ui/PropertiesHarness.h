@@ -46,7 +46,7 @@ struct DialogState {
     std::vector<HICON> icons;  // handles of the grid's icons
 };
 
-inline DialogState ReadDialog(const TfrmProperties& d) {
+inline DialogState ReadDialog(TfrmProperties& d) {
     DialogState s;
     s.visible = IsWindowVisible(d.Handle()) != FALSE;
     s.caption = TextOf(d.Handle());
@@ -57,7 +57,7 @@ inline DialogState ReadDialog(const TfrmProperties& d) {
     s.selectedCell = selectedRow(d.lb);
     s.selectedIconIndex = SelectedIconIndex;
     for (int i = 0; i < s.gridCount && i < kIconGridSlots; ++i)
-        s.icons.push_back(static_cast<HICON>(d.FIcons.Held(static_cast<size_t>(i)).get()));
+        s.icons.push_back(library_test::SlotIcon(d.FIcons, static_cast<size_t>(i)));
     return s;
 }
 

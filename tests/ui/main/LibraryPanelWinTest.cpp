@@ -12,10 +12,10 @@ using library_test::IconAlive;
 
 namespace {
 
-std::vector<HICON> handlesOf(const TfrmMain& form) {
+std::vector<HICON> handlesOf(TfrmMain& form) {
     std::vector<HICON> handles;
     for (int i = 0; i < form.FLibIconCount; ++i)
-        handles.push_back(static_cast<HICON>(form.FLibIcons.Held(static_cast<size_t>(i)).get()));
+        handles.push_back(library_test::SlotIcon(form.FLibIcons, static_cast<size_t>(i)));
     return handles;
 }
 
