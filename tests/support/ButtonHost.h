@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 
@@ -52,6 +53,12 @@ protected:
     }
     static bool PushedForTheSystem(HWND button) {
         return (SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+    }
+    static bool HotForTheSystem(HWND button) {
+        return (SendMessageA(button, BM_GETSTATE, 0, 0) & BST_HOT) != 0;
+    }
+    static HBITMAP PictureOf(HWND button) {
+        return reinterpret_cast<HBITMAP>(SendMessageA(button, BM_GETIMAGE, IMAGE_BITMAP, 0));
     }
 
     HWND parent = nullptr, list = nullptr;

@@ -48,11 +48,3 @@ HWND CreateFlatButton(HWND parent, int id, const char* caption, int x, int y, in
     if (w) SendMessageA(w, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return w;
 }
-
-bool FlatButtonHot(HWND button) {
-    return ButtonHot(button);
-}
-
-bool FlatButtonPressed(HWND button) {
-    return ButtonPressed(button);
-}

@@ -9,8 +9,3 @@
 // font is borrowed; the parent keeps it alive as long as the button.
 HWND CreateFlatButton(HWND parent, int id, const char* caption, int x, int y, int width, int height,
                       HFONT font);
-
-// True while the mouse is over the button (drawn raised).
-bool FlatButtonHot(HWND button);
-// True while the button is drawn pressed.
-bool FlatButtonPressed(HWND button);

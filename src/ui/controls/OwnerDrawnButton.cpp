@@ -1,6 +1,7 @@
 #include "ui/controls/OwnerDrawnButton.h"
 
 #include <windowsx.h>
+#include <commctrl.h>
 
 #include <utility>
 
@@ -9,20 +10,15 @@
 
 namespace {
 
-// The window property that holds a button's binding: only the buttons made here have it.
-constexpr const char* kBindingProp = "Kestrune.OwnerDrawnButton";
+// The subclass of the buttons made here; its reference data is the button's binding.
+constexpr UINT_PTR kSubclassId = 1;
 
 // What a button keeps beside the system's own state of it (BST_PUSHED among that).
 struct Binding {
     std::unique_ptr<ButtonFace> face;
-    WNDPROC system = nullptr;  // the Button class's procedure, which answers everything else
-    bool tracking = false;     // the mouse was pressed on the button and is captured
-    bool hot = false;          // the mouse is over a button whose face shows it
+    bool tracking = false;  // the mouse was pressed on the button and is captured
+    bool hot = false;       // the mouse is over a button whose face shows it
 };
-
-Binding* bindingOf(HWND w) {
-    return static_cast<Binding*>(GetPropA(w, kBindingProp));
-}
 
 bool pushed(HWND w) {
     return (SendMessageA(w, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
@@ -62,6 +58,11 @@ void draw(HWND w, const Binding& b, HDC dc) {
     item.hDC = dc;
     GetClientRect(w, &item.rcItem);
     b.face->Draw(item);
+}
+
+// Every message not taken here goes on to the Button class's own procedure.
+LRESULT passOn(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    return DefSubclassProc(w, msg, wp, lp);
 }
 
 LRESULT handle(HWND w, Binding& b, UINT msg, WPARAM wp, LPARAM lp) {
@@ -120,22 +121,27 @@ LRESULT handle(HWND w, Binding& b, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_SETTEXT: {
             // The system's button draws these changes through its owner, which leaves the
             // drawing to the button: it draws them at its next paint.
-            const LRESULT result = CallWindowProcA(b.system, w, msg, wp, lp);
+            const LRESULT result = passOn(w, msg, wp, lp);
             InvalidateRect(w, nullptr, FALSE);
             return result;
         }
+        case BM_GETSTATE:
+            // The hover look is told as the system's buttons tell theirs.
+            return passOn(w, msg, wp, lp) | (b.hot ? BST_HOT : 0);
+        case BM_GETIMAGE:
+            if (wp == IMAGE_BITMAP) return reinterpret_cast<LRESULT>(b.face->Picture());
+            break;
     }
-    return CallWindowProcA(b.system, w, msg, wp, lp);
+    return passOn(w, msg, wp, lp);
 }
 
-LRESULT CALLBACK buttonProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-    Binding* b = bindingOf(w);
-    if (!b) return DefWindowProcA(w, msg, wp, lp);
+LRESULT CALLBACK buttonProc(HWND w, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+    auto* b = reinterpret_cast<Binding*>(data);
     if (msg == WM_NCDESTROY) {
         // The window's last message: the binding goes with it.
         const std::unique_ptr<Binding> owned(b);
-        RemovePropA(w, kBindingProp);
-        return CallWindowProcA(owned->system, w, msg, wp, lp);
+        RemoveWindowSubclass(w, &buttonProc, kSubclassId);
+        return DefSubclassProc(w, msg, wp, lp);
     }
     return AnswerGuarded(w, [&] { return handle(w, *b, msg, wp, lp); });
 }
@@ -151,27 +157,12 @@ HWND CreateOwnerDrawnButton(HWND parent, int id, const char* text, int x, int y,
                              GetModuleHandleA(nullptr), nullptr);
     if (!w) return nullptr;
     // The system's button has answered the messages of its creation; from here on the
-    // procedure of this file comes first, and the window owns the binding until WM_NCDESTROY.
-    binding->system = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(w, GWLP_WNDPROC));
-    if (!SetPropA(w, kBindingProp, binding.get())) {
+    // subclass of this file comes first, and the window owns the binding until WM_NCDESTROY.
+    if (!SetWindowSubclass(w, &buttonProc, kSubclassId,
+                           reinterpret_cast<DWORD_PTR>(binding.get()))) {
         DestroyWindow(w);
         return nullptr;
     }
     binding.release();
-    SetWindowLongPtrA(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&buttonProc));
     return w;
-}
-
-const ButtonFace* FaceOf(HWND button) {
-    const Binding* b = bindingOf(button);
-    return b ? b->face.get() : nullptr;
-}
-
-bool ButtonPressed(HWND button) {
-    return bindingOf(button) && pushed(button);
-}
-
-bool ButtonHot(HWND button) {
-    const Binding* b = bindingOf(button);
-    return b && b->hot;
 }

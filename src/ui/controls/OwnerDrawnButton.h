@@ -10,7 +10,9 @@
 //
 // Each kind of button keeps only its face. The button draws itself at its own paint, with
 // the item the system hands an owner: ODS_SELECTED while pressed (the state BST_PUSHED),
-// ODS_DISABLED, and ODS_HOTLIGHT while the mouse is over a button whose face shows it.
+// ODS_DISABLED, and ODS_HOTLIGHT while the mouse is over a button whose face shows it. As the
+// system's buttons do, a button tells its state through BM_GETSTATE (BST_PUSHED while pressed,
+// BST_HOT while drawn hot) and its picture through BM_GETIMAGE.
 
 #include <windows.h>
 
@@ -23,6 +25,8 @@ public:
     virtual void Draw(const DRAWITEMSTRUCT& item) const = 0;
     // True for a face that changes while the mouse is over the button.
     virtual bool ShowsHover() const { return false; }
+    // The bitmap the face shows, or nullptr.
+    virtual HBITMAP Picture() const { return nullptr; }
 };
 
 // Creates the button with text as its window text. The button owns face from then on and
@@ -30,10 +34,3 @@ public:
 // result is nullptr.
 HWND CreateOwnerDrawnButton(HWND parent, int id, const char* text, int x, int y, int width,
                             int height, std::unique_ptr<ButtonFace> face);
-
-// The face of a button made by CreateOwnerDrawnButton, or nullptr for any other window.
-const ButtonFace* FaceOf(HWND button);
-// True while the button is drawn pressed.
-bool ButtonPressed(HWND button);
-// True while the mouse is over a button whose face shows it.
-bool ButtonHot(HWND button);

@@ -13,7 +13,7 @@ namespace {
 class ToolFace : public ButtonFace {
 public:
     explicit ToolFace(UniqueBitmap glyph) : glyph_(std::move(glyph)) {}
-    HBITMAP Glyph() const { return glyph_.get(); }
+    HBITMAP Picture() const override { return glyph_.get(); }
 
     void Draw(const DRAWITEMSTRUCT& item) const override {
         HDC dc = item.hDC;
@@ -45,13 +45,4 @@ HWND CreateToolButton(HWND parent, int id, int x, int y, int width, int height,
         LoadImageA(GetModuleHandleA(nullptr), glyphName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     return CreateOwnerDrawnButton(parent, id, hint, x, y, width, height,
                                   std::make_unique<ToolFace>(std::move(glyph)));
-}
-
-HBITMAP ToolButtonGlyph(HWND button) {
-    const auto* face = dynamic_cast<const ToolFace*>(FaceOf(button));
-    return face ? face->Glyph() : nullptr;
-}
-
-bool ToolButtonPressed(HWND button) {
-    return ButtonPressed(button);
 }

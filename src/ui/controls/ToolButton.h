@@ -10,8 +10,3 @@
 // left corner is its transparent colour.
 HWND CreateToolButton(HWND parent, int id, int x, int y, int width, int height,
                       const char* glyphName, const char* hint = "");
-
-// The button's glyph, or nullptr when it has none.
-HBITMAP ToolButtonGlyph(HWND button);
-// True while the button is drawn pressed.
-bool ToolButtonPressed(HWND button);

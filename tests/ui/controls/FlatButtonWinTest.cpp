@@ -49,7 +49,7 @@ TEST_F(FlatButtonTest, ReleaseOutsideTheButtonIsNoClick) {
     Press(20, 20);
     Release(kWidth + 20, 20);
     EXPECT_EQ(clicks, 0);
-    EXPECT_FALSE(FlatButtonPressed(button));
+    EXPECT_FALSE(PushedForTheSystem(button));
 }
 
 TEST_F(FlatButtonTest, ReleaseWithoutPressIsNoClick) {
@@ -91,7 +91,7 @@ TEST_F(FlatButtonTest, IsFlatAtRest) {
 
 TEST_F(FlatButtonTest, IsRaisedUnderTheMouse) {
     Hover(20, 20);
-    ASSERT_TRUE(FlatButtonHot(button));
+    ASSERT_TRUE(HotForTheSystem(button));
     const auto [topLeft, bottomRight] = Corners();
     EXPECT_EQ(topLeft, GetSysColor(COLOR_BTNHIGHLIGHT));
     EXPECT_EQ(bottomRight, GetSysColor(COLOR_BTNSHADOW));
@@ -100,14 +100,13 @@ TEST_F(FlatButtonTest, IsRaisedUnderTheMouse) {
 TEST_F(FlatButtonTest, IsFlatAgainWhenTheMouseLeaves) {
     Hover(20, 20);
     SendMessageA(button, WM_MOUSELEAVE, 0, 0);
-    EXPECT_FALSE(FlatButtonHot(button));
+    EXPECT_FALSE(HotForTheSystem(button));
     EXPECT_EQ(Corners().first, GetSysColor(COLOR_BTNFACE));
 }
 
 TEST_F(FlatButtonTest, IsSunkenWhilePressed) {
     Press(20, 20);
-    ASSERT_TRUE(FlatButtonPressed(button));
-    EXPECT_TRUE(PushedForTheSystem(button));
+    ASSERT_TRUE(PushedForTheSystem(button));
     const auto [topLeft, bottomRight] = Corners();
     EXPECT_EQ(topLeft, GetSysColor(COLOR_BTNSHADOW));
     EXPECT_EQ(bottomRight, GetSysColor(COLOR_BTNHIGHLIGHT));
@@ -134,7 +133,7 @@ TEST_F(FlatButtonTest, DrawsItsCaptionCentred) {
 TEST_F(FlatButtonTest, LosingTheMouseCaptureCancelsThePress) {
     Press(20, 20);
     ReleaseCapture();
-    EXPECT_FALSE(FlatButtonPressed(button));
+    EXPECT_FALSE(PushedForTheSystem(button));
     Release(20, 20);
     EXPECT_EQ(clicks, 0);
 }

@@ -65,14 +65,12 @@ TEST_F(ToolButtonTest, IsNoTabStop) {
 
 TEST_F(ToolButtonTest, IsDrawnDownWhileHeldOverIt) {
     Press(20, 20);
-    EXPECT_TRUE(ToolButtonPressed(button));
     EXPECT_TRUE(PushedForTheSystem(button));
     Move(100, 20);
-    EXPECT_FALSE(ToolButtonPressed(button));
+    EXPECT_FALSE(PushedForTheSystem(button));
     Move(30, 30);
-    EXPECT_TRUE(ToolButtonPressed(button));
+    EXPECT_TRUE(PushedForTheSystem(button));
     Release(30, 30);
-    EXPECT_FALSE(ToolButtonPressed(button));
     EXPECT_FALSE(PushedForTheSystem(button));
 }
 
@@ -81,7 +79,7 @@ TEST_F(ToolButtonTest, ReleaseOutsideTheButtonIsNoClick) {
     Move(100, 20);
     Release(100, 20);
     EXPECT_EQ(clicks, 0);
-    EXPECT_FALSE(ToolButtonPressed(button));
+    EXPECT_FALSE(PushedForTheSystem(button));
 }
 
 TEST_F(ToolButtonTest, ReleaseWithoutPressIsNoClick) {
@@ -94,13 +92,13 @@ TEST_F(ToolButtonTest, LosingTheMouseCaptureCancelsThePress) {
     ReleaseCapture();
     Release(20, 20);
     EXPECT_EQ(clicks, 0);
-    EXPECT_FALSE(ToolButtonPressed(button));
+    EXPECT_FALSE(PushedForTheSystem(button));
 }
 
 TEST_F(ToolButtonTest, MissingGlyphResourceGivesAButtonWithoutPicture) {
     HWND bare = CreateToolButton(parent, kButtonId + 1, 200, 10, 40, 40, "NO_SUCH_BITMAP");
     ASSERT_NE(bare, nullptr);
-    EXPECT_EQ(ToolButtonGlyph(bare), nullptr);
+    EXPECT_EQ(PictureOf(bare), nullptr);
     UpdateWindow(bare);  // paints without a picture
 }
 

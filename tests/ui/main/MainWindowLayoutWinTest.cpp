@@ -208,7 +208,10 @@ TEST_F(Layout, EveryToolButtonHasA32By32GlyphAndNoCaption) {
         EXPECT_EQ(Caption(button), h.text);  // its name for screen readers, not drawn
         EXPECT_FALSE(GetWindowLongA(button, GWL_STYLE) & WS_TABSTOP) << h.text;
         BITMAP glyph{};
-        ASSERT_TRUE(GetObjectA(ToolButtonGlyph(button), sizeof glyph, &glyph)) << h.text;
+        ASSERT_TRUE(GetObjectA(
+            reinterpret_cast<HBITMAP>(SendMessageA(button, BM_GETIMAGE, IMAGE_BITMAP, 0)),
+            sizeof glyph, &glyph))
+            << h.text;
         EXPECT_EQ(glyph.bmWidth, 32) << h.text;
         EXPECT_EQ(glyph.bmHeight, 32) << h.text;
     }
