@@ -1,10 +1,10 @@
 #include "ui/controls/DragTracker.h"
 
 #include <windowsx.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <unordered_map>
 #include <utility>
 
 #include "ui/window/ErrorBoundary.h"
@@ -12,20 +12,8 @@
 
 namespace {
 
-// An attached list: the tracker it reports to (none once that has gone), and the procedure
-// the list had before, which every message not taken by the drag goes on to.
-struct AttachedList {
-    DragTracker* tracker;
-    WNDPROC original;
-};
-
-// Kept in the program, not in window properties: the list looks itself up at every message
-// (a thousand rows added are a thousand messages), and a property is read from the window
-// system's server each time.
-std::unordered_map<HWND, AttachedList>& attachedLists() {
-    static std::unordered_map<HWND, AttachedList> lists;
-    return lists;
-}
+// The subclass of an attached list; its reference data is the tracker.
+constexpr UINT_PTR kSubclassId = 1;
 
 POINT clientPoint(LPARAM lp) {
     return POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
@@ -48,54 +36,35 @@ bool PastDragThreshold(POINT from, POINT to) {
 }
 
 DragTracker::~DragTracker() {
-    for (HWND list : attached_) {
-        const auto found = attachedLists().find(list);
-        if (!IsWindow(list) || found == attachedLists().end() || found->second.tracker != this)
-            continue;
-        // Only a procedure still on top can be taken out; one installed after it keeps
-        // calling it, and it then hands every message straight on.
-        if (GetWindowLongPtrA(list, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&ListProc)) {
-            SetWindowLongPtrA(list, GWLP_WNDPROC,
-                              reinterpret_cast<LONG_PTR>(found->second.original));
-            attachedLists().erase(found);
-        } else {
-            found->second.tracker = nullptr;
-        }
-    }
+    for (HWND list : attached_)
+        if (IsWindow(list)) RemoveWindowSubclass(list, &ListProc, kSubclassId);
     if (source_ && GetCapture() == source_) ReleaseCapture();
 }
 
 void DragTracker::Attach(HWND list) {
-    if (!list) return;
-    // A list whose tracker went while its procedure could not be taken out is taken over.
-    if (const auto found = attachedLists().find(list); found != attachedLists().end()) {
-        if (found->second.tracker) return;
-        found->second.tracker = this;
+    if (!list || std::find(attached_.begin(), attached_.end(), list) != attached_.end()) return;
+    if (SetWindowSubclass(list, &ListProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
         attached_.push_back(list);
-        return;
-    }
-    const auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(list, GWLP_WNDPROC));
-    attachedLists()[list] = AttachedList{this, original};
-    SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListProc));
-    attached_.push_back(list);
+}
+
+void DragTracker::Detach(HWND list) {
+    const auto found = std::find(attached_.begin(), attached_.end(), list);
+    if (found == attached_.end()) return;
+    if (source_ == list) Stop();
+    RemoveWindowSubclass(list, &ListProc, kSubclassId);
+    attached_.erase(found);
 }
 
 void DragTracker::Cancel() {
     Stop();
 }
 
-LRESULT CALLBACK DragTracker::ListProc(HWND list, UINT msg, WPARAM wp, LPARAM lp) {
-    const auto found = attachedLists().find(list);
-    if (found == attachedLists().end()) return DefWindowProcA(list, msg, wp, lp);
-    const WNDPROC original = found->second.original;
-    DragTracker* self = found->second.tracker;
-    if (!self) {
-        if (msg == WM_NCDESTROY) attachedLists().erase(found);
-        return CallWindowProcA(original, list, msg, wp, lp);
-    }
+LRESULT CALLBACK DragTracker::ListProc(HWND list, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                       DWORD_PTR data) {
+    auto* self = reinterpret_cast<DragTracker*>(data);
     return AnswerGuarded(list, [&] {
         try {
-            return self->Handle(list, original, msg, wp, lp);
+            return self->Handle(list, msg, wp, lp);
         } catch (...) {
             // An error in a handler ends the drag before the error box takes the screen.
             self->Stop();
@@ -104,7 +73,7 @@ LRESULT CALLBACK DragTracker::ListProc(HWND list, UINT msg, WPARAM wp, LPARAM lp
     });
 }
 
-LRESULT DragTracker::Handle(HWND list, WNDPROC original, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT DragTracker::Handle(HWND list, UINT msg, WPARAM wp, LPARAM lp) {
     const bool tracking = source_ == list;
     switch (msg) {
         case WM_LBUTTONDOWN:
@@ -141,12 +110,11 @@ LRESULT DragTracker::Handle(HWND list, WNDPROC original, UINT msg, WPARAM wp, LP
             break;
         case WM_NCDESTROY:
             if (tracking) Stop();
-            SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-            attachedLists().erase(list);
+            RemoveWindowSubclass(list, &ListProc, kSubclassId);
             attached_.erase(std::remove(attached_.begin(), attached_.end(), list), attached_.end());
             break;
     }
-    return CallWindowProcA(original, list, msg, wp, lp);
+    return DefSubclassProc(list, msg, wp, lp);
 }
 
 void DragTracker::Press(HWND list, POINT client) {

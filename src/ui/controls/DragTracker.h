@@ -39,12 +39,14 @@ public:
     DragTracker() = default;
     DragTracker(const DragTracker&) = delete;
     DragTracker& operator=(const DragTracker&) = delete;
-    // Gives every attached list that still exists its own procedure back.
+    // Takes the drag's subclass off every attached list that still exists.
     ~DragTracker();
 
     void SetHandlers(DragHandlers handlers) { handlers_ = std::move(handlers); }
     // Puts list in automatic drag mode: every left press on it begins a drag.
     void Attach(HWND list);
+    // Takes list out of drag mode again (ending a drag of its own).
+    void Detach(HWND list);
 
     // The list whose drag runs (button held), or null.
     HWND Source() const { return source_; }
@@ -52,10 +54,26 @@ public:
     bool Visible() const { return visible_; }
     // Ends the running drag without a drop.
     void Cancel();
+    // Runs work with list's drag subclass taken off and puts it back afterwards, also when work
+    // raises. For work that sends a list thousands of messages that no drag needs (rows added
+    // in one go): each message through a subclass costs a request to the window server where
+    // the system keeps a subclass in a window property, as Wine does.
+    template <class Work>
+    void Detached(HWND list, Work&& work) {
+        Detach(list);
+        try {
+            work();
+        } catch (...) {
+            Attach(list);
+            throw;
+        }
+        Attach(list);
+    }
 
 private:
-    static LRESULT CALLBACK ListProc(HWND list, UINT msg, WPARAM wp, LPARAM lp);
-    LRESULT Handle(HWND list, WNDPROC original, UINT msg, WPARAM wp, LPARAM lp);
+    static LRESULT CALLBACK ListProc(HWND list, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                     DWORD_PTR data);
+    LRESULT Handle(HWND list, UINT msg, WPARAM wp, LPARAM lp);
 
     void Press(HWND list, POINT client);
     void Move(POINT screen);

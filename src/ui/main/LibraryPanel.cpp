@@ -37,10 +37,12 @@ void OpenLibraryFile(TfrmMain& form, const std::string& path) {
     form.FLibIconCount = count;
 
     // A thousand rows are added in one go and painted once.
-    const RedrawPaused paused(form.lbLib);
-    SendMessageA(form.lbLib, LB_INITSTORAGE, static_cast<WPARAM>(count), 2 * count);
-    for (std::int32_t i = 0; i < count; ++i) addRow(form.lbLib, kCellText);
-    selectRow(form.lbLib, 0);
+    form.FDragTracker.Detached(form.lbLib, [&] {
+        const RedrawPaused paused(form.lbLib);
+        SendMessageA(form.lbLib, LB_INITSTORAGE, static_cast<WPARAM>(count), 2 * count);
+        for (std::int32_t i = 0; i < count; ++i) addRow(form.lbLib, kCellText);
+        selectRow(form.lbLib, 0);
+    });
     form.FLibEmpty = false;
     form.FDefaultDir = FolderPart(path);
 }
