@@ -8,7 +8,6 @@
 #include <string>
 
 #include "base/AnsiText.h"
-#include "base/Exception.h"
 #include "catalogue/Scan.h"
 #include "registry/TRegistry.h"
 #include "res/resource.h"
@@ -50,7 +49,6 @@ void TfrmMain::Create() {
     style.clientHeight = kMainClientHeight;
     style.icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
     CreateForm(style);
-    if (!Handle()) throw Exception("The main window cannot be created");
     CreateControls();
     AttachDragAndDrop();
     BindCatalogueList(lb);

@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/Exception.h"
 #include "ui/window/ErrorBoundary.h"
 #include "ui/window/WindowClass.h"
 
@@ -49,7 +50,7 @@ void TForm::CreateForm(const FormStyle& s) {
     // its creation reach the object.
     if (!CreateWindowExA(s.exStyle, s.className, s.caption.c_str(), s.style, x, y, w, h, nullptr,
                          nullptr, GetModuleHandleA(nullptr), this))
-        return;
+        throw Exception("The window \"" + s.caption + "\" cannot be created");
     // The created size may differ where the frame is drawn differently; keep the client size.
     RECT client;
     GetClientRect(hwnd_, &client);

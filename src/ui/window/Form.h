@@ -41,7 +41,8 @@ public:
     void SetCaption(const std::string& caption);
 
 protected:
-    // Creates the window hidden, with the program's font for its controls.
+    // Creates the window hidden, with the program's font for its controls. Raises an error when
+    // the system cannot create it.
     void CreateForm(const FormStyle& style);
 
     // A child control with the form's font. Its id is its command identifier.
