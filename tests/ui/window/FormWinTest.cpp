@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "base/Exception.h"
+#include "support/Raised.h"
 #include "ui/window/Form.h"
 
 namespace {
@@ -48,9 +50,10 @@ TEST(Form, WindowDestroyedFromOutsideLeavesTheFormWithoutHandle) {
     EXPECT_EQ(form.Handle(), nullptr);
 }
 
-TEST(Form, CreationRefusedAtWmCreateLeavesTheFormWithoutHandle) {
+TEST(Form, CreationRefusedAtWmCreateRaisesAndLeavesTheFormWithoutHandle) {
     WatchedForm form(true);
-    form.Create();
+    EXPECT_EQ(RaisedMessage<Exception>([&] { form.Create(); }),
+              "The window \"watched\" cannot be created");
     EXPECT_NE(form.handleAtCreate, nullptr);
     EXPECT_EQ(form.Handle(), nullptr);
 }
