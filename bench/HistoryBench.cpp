@@ -149,17 +149,14 @@ int main(int argc, char** argv) {
                rounds);
 
         const auto [deletePlain, deleteRecorded] = bestOfBoth(rounds, deleteType, [&] {
-            const RecordedChange change = history.Record({"Delete File Type", {kType}}, {kType});
-            deleteType();
+            history.Record({"Delete File Type", {kType}}, {kType}, deleteType);
         });
         report("Delete File Type", deletePlain, deleteRecorded);
 
         std::vector<std::string> keys = extensions();
         keys.insert(keys.end(), {kType, kRenamed});
         const auto [renamePlain, renameRecorded] = bestOfBoth(rounds, renameType, [&] {
-            const RecordedChange change =
-                history.Record({"Rename File Type", {kType, kRenamed}}, keys);
-            renameType();
+            history.Record({"Rename File Type", {kType, kRenamed}}, keys, renameType);
         });
         report("Rename File Type", renamePlain, renameRecorded);
 

@@ -66,32 +66,20 @@ std::string fileText(const std::wstring& file) {
 
 }  // namespace
 
-// Runs when the command's writes end, also while the error of a refused write unwinds: nothing
-// may leave it. Record has made room for the entry, and Add catches what reading the registry
-// raises, so only a failure that leaves no room at all ends here, and then the change is only
-// missing from Undo: its history file is written already, for the registry editor.
-RecordedChange::~RecordedChange() {
-    try {
-        history_.Add(std::move(entry_));
-    } catch (...) {
-    }
-}
-
-RecordedChange ChangeHistory::Record(const ChangeTitle& title,
-                                     const std::vector<std::string>& keys) {
+HistoryEntry ChangeHistory::Begin(const ChangeTitle& title, const std::vector<std::string>& keys) {
     HistoryEntry entry{title, {}, addressed(keys), std::nullopt, std::nullopt};
     try {
         entry.file = WriteRecord(title, ReadStates(entry.keys));
     } catch (const Exception& e) {
         throw HistoryError("The change cannot be recorded, so it was not made: " + e.message());
     }
-    // The list takes the change when its writes end, in a destructor: the room for it is made
-    // now, while a failure still stops the command before it writes.
+    // The list takes the change when its writes end, also after an error: the room for it is
+    // made now, while a failure still stops the command before it writes.
     entries_.reserve(done_ + 1);
-    return RecordedChange(*this, std::move(entry));
+    return entry;
 }
 
-void ChangeHistory::Add(HistoryEntry entry) {
+void ChangeHistory::Add(HistoryEntry entry) noexcept {
     // Read for a redo and for telling later whether another program changed the keys. Should
     // they not be readable now, the change can still be undone, but not redone.
     try {

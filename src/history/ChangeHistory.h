@@ -1,17 +1,17 @@
 #pragma once
 // The history of this run's changes to HKEY_CLASSES_ROOT, and their undo and redo.
 //
-// Before a command writes, it records the keys its writes address:
+// A command hands its writes to Record, with the keys they address:
 //
-//     const RecordedChange change = FHistory.Record({"Delete File Type", {name}}, {name});
-//     ClassesRoot().RemoveKeyTree(name);      // the command's own writes
-//                                             // change goes: it joins the list of changes
+//     FHistory.Record({"Delete File Type", {name}}, {name}, [&] {
+//         ClassesRoot().RemoveKeyTree(name);  // the command's own writes
+//     });
 //
 // Record reads the present state of each key (all of it, or the fact that it does not exist)
 // and writes it as a registry script to a new file of the history folder, which the registry
-// editor imports to put those keys back. When that cannot be done it raises HistoryError, and
-// the command must not go on. When the RecordedChange goes (also when the command ended with an
-// error half-way), the state the keys then have is kept for a redo, and the change becomes the
+// editor imports to put those keys back. When that cannot be done it raises HistoryError and
+// runs no write. Once the writes end (also when they ended with an error half-way, which Record
+// raises again), the state the keys then have is kept for a redo, and the change becomes the
 // newest one that Undo acts on; whatever could be redone is dropped.
 //
 // Undo puts the keys back from the change's own history file, Redo puts them as the change left
@@ -28,8 +28,6 @@
 #include "history/HistoryFolder.h"
 #include "regscript/RegKey.h"
 
-class ChangeHistory;
-
 // One change in the list: its title, its history file, its keys and their states after it.
 struct HistoryEntry {
     ChangeTitle title;
@@ -41,28 +39,22 @@ struct HistoryEntry {
     std::optional<std::vector<regscript::KeyState>> afterUndo;
 };
 
-class RecordedChange {
-public:
-    ~RecordedChange();
-    RecordedChange(const RecordedChange&) = delete;
-    RecordedChange& operator=(const RecordedChange&) = delete;
-
-private:
-    friend class ChangeHistory;
-    RecordedChange(ChangeHistory& history, HistoryEntry entry)
-        : history_(history), entry_(std::move(entry)) {}
-
-    ChangeHistory& history_;
-    HistoryEntry entry_;
-};
-
 class ChangeHistory {
 public:
-    // Records the keys (names below HKEY_CLASSES_ROOT, in the program's code page) before the
-    // command called title writes them. Raises HistoryError: "The change cannot be recorded, so
-    // it was not made: " and why.
-    [[nodiscard]] RecordedChange Record(const ChangeTitle& title,
-                                        const std::vector<std::string>& keys);
+    // Records the keys (names below HKEY_CLASSES_ROOT, in the program's code page) and then
+    // runs writes, the command called title. Raises HistoryError, before any write: "The change
+    // cannot be recorded, so it was not made: " and why; and what writes raises.
+    template <class Writes>
+    void Record(const ChangeTitle& title, const std::vector<std::string>& keys, Writes&& writes) {
+        HistoryEntry entry = Begin(title, keys);
+        try {
+            writes();
+        } catch (...) {
+            Add(std::move(entry));
+            throw;
+        }
+        Add(std::move(entry));
+    }
 
     bool CanUndo() const { return done_ > 0; }
     bool CanRedo() const { return done_ < entries_.size(); }
@@ -84,8 +76,11 @@ public:
     void Redo();
 
 private:
-    friend class RecordedChange;
-    void Add(HistoryEntry entry);
+    // The entry of a change about to be made, its keys' states written to its history file.
+    HistoryEntry Begin(const ChangeTitle& title, const std::vector<std::string>& keys);
+    // The change joins the list, with its keys' states after it. Raises nothing: room for it
+    // was made by Begin, and keys that cannot be read leave it without a redo.
+    void Add(HistoryEntry entry) noexcept;
     // Writes the states of keys under title into a new history file; returns its path.
     std::wstring WriteRecord(const ChangeTitle& title,
                              const std::vector<regscript::KeyState>& states);

@@ -59,8 +59,7 @@ protected:
     // A command as the program runs one: recorded, then its writes.
     template <class Writes>
     void Command(const ChangeTitle& title, const std::vector<std::string>& keys, Writes writes) {
-        const RecordedChange change = history.Record(title, keys);
-        writes();
+        history.Record(title, keys, writes);
     }
 
     ScratchRegistry scratch;

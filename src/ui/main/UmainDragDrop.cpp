@@ -7,7 +7,6 @@
 #include "icons/IconExtract.h"
 #include "ui/controls/ListBox.h"
 #include "ui/window/Messages.h"
-#include "ui/system/NotifyWhenDone.h"
 #include "ui/system/ShellNotify.h"
 #include "ui/main/Umain.h"
 
@@ -26,24 +25,26 @@ void dropLibraryIcon(TfrmMain& form, int target) {
     TEntry* entry = Catalogue().Entry(target);
     const int cell = selectedRow(form.lbLib);
     if (!entry || cell < 0) return;
-    const RecordedChange change =
-        form.FHistory.Record({"Change Icon", {entry->Name}}, {entry->Name});
-    entry->IconFile = form.OpenLibDlg.FileName;
-    entry->IconIndex = cell;
-    // The entry's icon from its new location, at once; the old one is released. (The
-    // catalogue's own LoadIcon cannot be named here: windows.h makes every LoadIcon a
-    // LoadIconA.)
-    Catalogue().SetIcon(target, ExtractIconFrom(entry->IconFile, entry->IconIndex));
-    // The picture and the labels follow the entry at once, so that even a failing write
-    // below leaves nothing on screen that differs from what the entry now holds.
-    InvalidateRect(form.lb, nullptr, TRUE);
-    if (target == selectedRow(form.lb)) {
-        form.SetLabelCaption(form.lblIconName, entry->IconFile);
-        form.SetLabelCaption(form.lblIconOffset, std::to_string(entry->IconIndex));
-    }
-    // The description may be written when the icon location then fails: the shell hears of it.
-    NotifyWhenDone notify;
-    WriteTypeKeys(entry->Name, entry->Description, entry->IconFile, entry->IconIndex);
+    form.FHistory.Record({"Change Icon", {entry->Name}}, {entry->Name}, [&] {
+        entry->IconFile = form.OpenLibDlg.FileName;
+        entry->IconIndex = cell;
+        // The entry's icon from its new location, at once; the old one is released. (The
+        // catalogue's own LoadIcon cannot be named here: windows.h makes every LoadIcon a
+        // LoadIconA.)
+        Catalogue().SetIcon(target, ExtractIconFrom(entry->IconFile, entry->IconIndex));
+        // The picture and the labels follow the entry at once, so that even a failing write
+        // below leaves nothing on screen that differs from what the entry now holds.
+        InvalidateRect(form.lb, nullptr, TRUE);
+        if (target == selectedRow(form.lb)) {
+            form.SetLabelCaption(form.lblIconName, entry->IconFile);
+            form.SetLabelCaption(form.lblIconOffset, std::to_string(entry->IconIndex));
+        }
+        // The description may be written when the icon location then fails: the shell hears
+        // of it.
+        NotifyWhenDone([&] {
+            WriteTypeKeys(entry->Name, entry->Description, entry->IconFile, entry->IconIndex);
+        });
+    });
 }
 
 // The extension selected in lbExt leaves the selected type for the type in row target.
@@ -54,14 +55,11 @@ void moveExtension(TfrmMain& form, int target) {
     const TEntry* owner = Catalogue().Entry(target);
     if (source < 0 || row < 0 || !owner) return;
     const std::string ext = rowText(form.lbExt, row);
-    const RecordedChange change =
-        form.FHistory.Record({"Move Extension", {ext, owner->Name}}, {ext});
-    Catalogue().RemoveExt(source, ext);
-    Catalogue().AppendExt(target, ext);
-    {
-        ClassesRoot reg;
-        reg.WriteText(ext, kDefaultValue, owner->Name);
-    }
+    form.FHistory.Record({"Move Extension", {ext, owner->Name}}, {ext}, [&] {
+        Catalogue().RemoveExt(source, ext);
+        Catalogue().AppendExt(target, ext);
+        ClassesRoot().WriteText(ext, kDefaultValue, owner->Name);
+    });
     NotifyAssociationsChanged();
     form.lbClick();
     InvalidateRect(form.lb, nullptr, TRUE);

@@ -71,11 +71,8 @@ void TfrmMain::btnAddExtClick() {
         return PlainMessage(Handle(), kExtensionExists);
 
     const std::string typeName = entry->Name;
-    const RecordedChange change = FHistory.Record({"Add Extension", {ext, typeName}}, {ext});
-    {
-        ClassesRoot FReg;
-        FReg.WriteText(ext, kDefaultValue, typeName);
-    }
+    FHistory.Record({"Add Extension", {ext, typeName}}, {ext},
+                    [&] { ClassesRoot().WriteText(ext, kDefaultValue, typeName); });
     NotifyAssociationsChanged();
     Catalogue().AddEntry(ext, typeName, "", "");
     lbClick();
@@ -87,13 +84,10 @@ void TfrmMain::btnDelExtClick() {
     const std::string ext = rowText(lbExt, row);
     if (!ConfirmBox(Handle(), "Delete extension \"" + ext + "\" ?")) return;
 
-    const RecordedChange change = FHistory.Record({"Delete Extension", {ext}}, {ext});
     bool removed = false;
-    {
-        ClassesRoot FRegistry;
-        // A key that is gone already, or refused, still leaves the catalogue.
-        removed = FRegistry.RemoveKeyTree(ext);
-    }
+    // A key that is gone already, or refused, still leaves the catalogue.
+    FHistory.Record({"Delete Extension", {ext}}, {ext},
+                    [&] { removed = ClassesRoot().RemoveKeyTree(ext); });
     if (removed) NotifyAssociationsChanged();
     Catalogue().RemoveExt(selectedRow(lb), ext);
     lbClick();

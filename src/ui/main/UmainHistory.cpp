@@ -12,7 +12,7 @@
 #include "ui/system/ConfirmBox.h"
 #include "ui/window/ErrorBoundary.h"
 #include "ui/controls/ListBox.h"
-#include "ui/system/NotifyWhenDone.h"
+#include "ui/system/ShellNotify.h"
 #include "ui/main/Umain.h"
 
 namespace {
@@ -30,8 +30,7 @@ std::string question(const char* verb, const ChangeTitle& title, const ChangeTit
 template <class Walk>
 void walkAndRefresh(TfrmMain& form, Walk walk) {
     try {
-        NotifyWhenDone notify;
-        walk();
+        NotifyWhenDone(walk);
     } catch (...) {
         RunGuarded(form.Handle(), [&form] { form.RefreshLists(); });
         throw;

@@ -13,7 +13,7 @@
 #include "registry/KeyName.h"
 #include "ui/controls/ListBox.h"
 #include "ui/window/Messages.h"
-#include "ui/system/NotifyWhenDone.h"
+#include "ui/system/ShellNotify.h"
 #include "ui/dialogs/UProperties.h"
 #include "ui/main/Umain.h"
 
@@ -53,27 +53,28 @@ void TfrmMain::btnChangeIconClick() {
     keys.insert(keys.end(), {oldName, name});
     const ChangeTitle title = name != oldName ? ChangeTitle{"Rename File Type", {oldName, name}}
                                               : ChangeTitle{"File Type Properties", {name}};
-    const RecordedChange change = FHistory.Record(title, keys);
+    FHistory.Record(title, keys, [&] {
+        entry->Description = frmProperties->Description();
+        Catalogue().RenameEntry(slot, name);
+        entry->IconFile = frmProperties->IconFile();
+        entry->IconIndex = SelectedIconIndex;
+        Catalogue().SetIcon(slot, ExtractIconFrom(entry->IconFile, entry->IconIndex));
+        setRowText(lb, slot, RowLabel(*entry));
+        lbClick();
+        InvalidateRect(lb, nullptr, TRUE);
 
-    entry->Description = frmProperties->Description();
-    Catalogue().RenameEntry(slot, name);
-    entry->IconFile = frmProperties->IconFile();
-    entry->IconIndex = SelectedIconIndex;
-    Catalogue().SetIcon(slot, ExtractIconFrom(entry->IconFile, entry->IconIndex));
-    setRowText(lb, slot, RowLabel(*entry));
-    lbClick();
-    InvalidateRect(lb, nullptr, TRUE);
-
-    NotifyWhenDone notify;
-    {
-        ClassesRoot FReg;
-        for (int row = 0; row < rowCount(lbExt); ++row)
-            FReg.WriteText(rowText(lbExt, row), kDefaultValue, entry->Name);
-        // Keys are compared case-blind by the registry, so a case-only rename finds its own
-        // key under the new name and moves nothing. A type without a key of its own (its name
-        // names the root) has nothing to move.
-        if (entry->Name != oldName && !NamesBaseKey(oldName))
-            FReg.RelocateKey(oldName, entry->Name);
-    }
-    WriteTypeKeys(entry->Name, entry->Description, entry->IconFile, entry->IconIndex);
+        NotifyWhenDone([&] {
+            {
+                ClassesRoot FReg;
+                for (int row = 0; row < rowCount(lbExt); ++row)
+                    FReg.WriteText(rowText(lbExt, row), kDefaultValue, entry->Name);
+                // Keys are compared case-blind by the registry, so a case-only rename finds its
+                // own key under the new name and moves nothing. A type without a key of its own
+                // (its name names the root) has nothing to move.
+                if (entry->Name != oldName && !NamesBaseKey(oldName))
+                    FReg.RelocateKey(oldName, entry->Name);
+            }
+            WriteTypeKeys(entry->Name, entry->Description, entry->IconFile, entry->IconIndex);
+        });
+    });
 }

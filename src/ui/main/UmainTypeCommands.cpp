@@ -10,7 +10,6 @@
 #include "catalogue/TypeNameRules.h"
 #include "ui/controls/ListBox.h"
 #include "ui/window/Messages.h"
-#include "ui/system/NotifyWhenDone.h"
 #include "ui/system/ShellNotify.h"
 #include "ui/dialogs/UProperties.h"
 #include "ui/main/Umain.h"
@@ -28,18 +27,20 @@ void TfrmMain::btnAddFileTypeClick() {
     const std::string refusal = NewTypeNameRefusal(name);
     if (!refusal.empty()) return PlainMessage(Handle(), refusal);
 
-    const RecordedChange change = FHistory.Record({"Add File Type", {name}}, {name});
-    const int slot = Catalogue().AppendType(frmProperties->Description(), name,
-                                            frmProperties->IconFile(), SelectedIconIndex);
-    const TEntry* entry = Catalogue().Entry(slot);
-    if (!entry) return PlainMessage(Handle(), kTableFullMessage);
-    // Selecting the row scrolls the list to it.
-    selectRow(lb, slot);
-    lbClick();
-    RedrawWindow(lb, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    FHistory.Record({"Add File Type", {name}}, {name}, [&] {
+        const int slot = Catalogue().AppendType(frmProperties->Description(), name,
+                                                frmProperties->IconFile(), SelectedIconIndex);
+        const TEntry* entry = Catalogue().Entry(slot);
+        if (!entry) return PlainMessage(Handle(), kTableFullMessage);
+        // Selecting the row scrolls the list to it.
+        selectRow(lb, slot);
+        lbClick();
+        RedrawWindow(lb, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 
-    NotifyWhenDone notify;
-    WriteTypeKeys(entry->Name, entry->Description, entry->IconFile, entry->IconIndex);
+        NotifyWhenDone([&] {
+            WriteTypeKeys(entry->Name, entry->Description, entry->IconFile, entry->IconIndex);
+        });
+    });
 }
 
 void TfrmMain::btnDelFileTypeClick() {
@@ -51,17 +52,15 @@ void TfrmMain::btnDelFileTypeClick() {
     // every key of HKEY_CLASSES_ROOT.
     if (NamesBaseKey(entry->Name)) return PlainMessage(Handle(), kNamelessTypeUndeletable);
 
-    const RecordedChange change =
-        FHistory.Record({"Delete File Type", {entry->Name}}, {entry->Name});
     bool present = false;
-    {
+    FHistory.Record({"Delete File Type", {entry->Name}}, {entry->Name}, [&] {
         ClassesRoot FRegistry;
         // A key that is gone already, or refused, still leaves the catalogue. A refusal part
         // of the way down may have taken some subkeys, so the shell hears of any key that was
         // there.
         present = FRegistry.KeyPresent(entry->Name);
         FRegistry.RemoveKeyTree(entry->Name);
-    }
+    });
     if (present) NotifyAssociationsChanged();
     Catalogue().RemoveEntry(slot);
     // The row above takes the selection; after the first row, the new first row does.
