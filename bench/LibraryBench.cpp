@@ -32,7 +32,7 @@
 #include "support/ModalDriver.h"
 #include "support/Pump.h"
 #include "support/ScratchRegistry.h"
-#include "ui/main/LibraryPanel.h"
+#include "support/WindowInfo.h"
 #include "ui/controls/ListBox.h"
 #include "ui/system/OpenLibDialog.h"
 #include "ui/main/Umain.h"
@@ -68,7 +68,7 @@ struct Round {
 
 // The previous library goes before the timed opening, as it is gone for a first one.
 void emptyTheGrid(TfrmMain& form) {
-    OpenLibraryFile(form, "");
+    form.OpenLibraryFile("");
     UpdateWindow(form.Handle());
     PumpMessages();
 }
@@ -86,25 +86,26 @@ double openThroughTheDialog(TfrmMain& form, const std::string& library) {
         },
         isOpenLibraryDialog);
     const LPARAM inside = MAKELPARAM(20, 20);
-    SendMessageA(form.btnOpenLibrary, WM_LBUTTONDOWN, MK_LBUTTON, inside);
-    SendMessageA(form.btnOpenLibrary, WM_LBUTTONUP, 0, inside);
+    SendMessageA(ControlOf(form.Handle(), IDC_BTNOPENLIBRARY), WM_LBUTTONDOWN, MK_LBUTTON, inside);
+    SendMessageA(ControlOf(form.Handle(), IDC_BTNOPENLIBRARY), WM_LBUTTONUP, 0, inside);
     UpdateWindow(form.Handle());
     const double opened = millisecondsSince(pressed);
     PumpMessages();
-    if (modal.Pending() != 0 || form.FLibEmpty)
+    if (modal.Pending() != 0 || form.Inspect().libraryEmpty)
         throw std::runtime_error("the library did not open");
     return opened;
 }
 
 std::vector<double> scrollToTheLastCell(TfrmMain& form) {
     std::vector<double> screens;
-    while (visibleRowsEnd(form.lbLib) < form.FLibIconCount) {
-        const LRESULT top = SendMessageA(form.lbLib, LB_GETTOPINDEX, 0, 0);
+    while (visibleRowsEnd(ControlOf(form.Handle(), IDC_LBLIB)) < form.Inspect().libraryIconCount) {
+        const LRESULT top = SendMessageA(ControlOf(form.Handle(), IDC_LBLIB), LB_GETTOPINDEX, 0, 0);
         const auto start = Clock::now();
-        SendMessageA(form.lbLib, WM_HSCROLL, MAKEWPARAM(SB_PAGERIGHT, 0), 0);
-        UpdateWindow(form.lbLib);
+        SendMessageA(ControlOf(form.Handle(), IDC_LBLIB), WM_HSCROLL, MAKEWPARAM(SB_PAGERIGHT, 0),
+                     0);
+        UpdateWindow(ControlOf(form.Handle(), IDC_LBLIB));
         screens.push_back(millisecondsSince(start));
-        if (SendMessageA(form.lbLib, LB_GETTOPINDEX, 0, 0) == top)
+        if (SendMessageA(ControlOf(form.Handle(), IDC_LBLIB), LB_GETTOPINDEX, 0, 0) == top)
             throw std::runtime_error("the grid does not scroll to its last cell");
     }
     PumpMessages();
@@ -114,7 +115,7 @@ std::vector<double> scrollToTheLastCell(TfrmMain& form) {
 double openAfterTheDialog(TfrmMain& form, const std::string& library) {
     emptyTheGrid(form);
     const auto start = Clock::now();
-    OpenLibraryFile(form, library);
+    form.OpenLibraryFile(library);
     UpdateWindow(form.Handle());
     const double opened = millisecondsSince(start);
     PumpMessages();
@@ -142,9 +143,9 @@ double batchExtract(const std::string& library, unsigned count, unsigned& icons)
 Round runRound(TfrmMain& form, const std::string& library, unsigned shown) {
     Round r;
     r.opened = openThroughTheDialog(form, library);
-    r.firstIcons = static_cast<int>(form.FLibIcons.ExtractedCount());
+    r.firstIcons = static_cast<int>(form.LibraryIcons().ExtractedCount());
     r.screens = scrollToTheLastCell(form);
-    r.lastIcons = static_cast<int>(form.FLibIcons.ExtractedCount());
+    r.lastIcons = static_cast<int>(form.LibraryIcons().ExtractedCount());
     r.afterDialog = openAfterTheDialog(form, library);
     r.batch = batchExtract(library, shown, r.batchIcons);
     return r;

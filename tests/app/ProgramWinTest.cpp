@@ -8,6 +8,7 @@
 #include "support/ModalDriver.h"
 #include "support/Pump.h"
 #include "support/ScratchRegistry.h"
+#include "support/WindowInfo.h"
 #include "ui/controls/ListBox.h"
 #include "ui/dialogs/UAbout.h"
 #include "ui/dialogs/UHelp.h"
@@ -45,8 +46,8 @@ TEST_F(ProgramBlock, MainWindowRunsItsCreationBeforeItIsShown) {
     rawreg::PutText(HKEY_CURRENT_USER, "Software\\Morvane\\Kestrune\\Settings", "DefaultDir",
                     "C:\\Icons\\");
     ASSERT_TRUE(CreateProgramWindows());
-    EXPECT_EQ(frmMain->FDefaultDir, "C:\\Icons\\");
-    EXPECT_EQ(rowCount(frmMain->lb), 0);
+    EXPECT_EQ(frmMain->Inspect().defaultDir, "C:\\Icons\\");
+    EXPECT_EQ(rowCount(ControlOf(frmMain->Handle(), IDC_LB)), 0);
 }
 
 TEST_F(ProgramBlock, LoopEndsWhenTheMainWindowIsClosedAndTheSettingIsSaved) {
@@ -73,7 +74,7 @@ TEST_F(ProgramBlock, ShowingTheMainWindowScansTheRegistry) {
     frmMain->Show(SW_SHOW);
 
     EXPECT_TRUE(IsWindowVisible(frmMain->Handle()));
-    EXPECT_EQ(rowText(frmMain->lb, 0), "Ay files (TypeA)");
+    EXPECT_EQ(rowText(ControlOf(frmMain->Handle(), IDC_LB), 0), "Ay files (TypeA)");
 }
 
 TEST_F(ProgramBlock, QuickHelpButtonShowsTheHelpWindowModallyAndComesBack) {
@@ -89,7 +90,7 @@ TEST_F(ProgramBlock, QuickHelpButtonShowsTheHelpWindowModallyAndComesBack) {
         [](HWND w) { return w == frmHelp->Handle(); });
 
     SendMessageA(frmMain->Handle(), WM_COMMAND, MAKEWPARAM(IDC_BTNHELP, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(frmMain->btnHelp));
+                 reinterpret_cast<LPARAM>(ControlOf(frmMain->Handle(), IDC_BTNHELP)));
 
     EXPECT_EQ(modal.Pending(), 0u);
     EXPECT_TRUE(mainDisabled);
@@ -105,7 +106,7 @@ TEST_F(ProgramBlock, AboutButtonShowsTheAboutWindowModallyAndComesBack) {
                           [](HWND w) { return w == frmAbout->Handle(); });
 
     SendMessageA(frmMain->Handle(), WM_COMMAND, MAKEWPARAM(IDC_BTNINFO, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(frmMain->btnInfo));
+                 reinterpret_cast<LPARAM>(ControlOf(frmMain->Handle(), IDC_BTNINFO)));
 
     EXPECT_EQ(modal.Pending(), 0u);
     EXPECT_FALSE(IsWindowVisible(frmAbout->Handle()));

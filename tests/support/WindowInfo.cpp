@@ -2,6 +2,42 @@
 
 #include "ui/window/Gdi.h"
 
+namespace {
+
+struct Search {
+    int id;
+    const char* className;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK findById(HWND w, LPARAM p) {
+    auto* search = reinterpret_cast<Search*>(p);
+    if (GetDlgCtrlID(w) != search->id) return TRUE;
+    search->found = w;
+    return FALSE;
+}
+
+BOOL CALLBACK findByClass(HWND w, LPARAM p) {
+    auto* search = reinterpret_cast<Search*>(p);
+    if (ClassOf(w) != search->className) return TRUE;
+    search->found = w;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND ControlOf(HWND window, int id) {
+    Search search{id, nullptr};
+    EnumChildWindows(window, findById, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND ThreadWindowOfClass(const char* className) {
+    Search search{0, className};
+    EnumThreadWindows(GetCurrentThreadId(), findByClass, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 std::string TextOf(HWND w) {
     const int length = GetWindowTextLengthA(w);
     std::string text(static_cast<size_t>(length) + 1, '\0');

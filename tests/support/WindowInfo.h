@@ -7,6 +7,12 @@
 #include <string>
 #include <utility>
 
+// The control with that id among window's children and their children, as a screen reader
+// finds it; nullptr when there is none.
+HWND ControlOf(HWND window, int id);
+// The first top-level window of this thread whose class is className; nullptr for none.
+HWND ThreadWindowOfClass(const char* className);
+
 // The window's text (a caption, a label, an edit box's contents), whatever its length.
 std::string TextOf(HWND w);
 // The name of the window's class.

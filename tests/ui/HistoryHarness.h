@@ -16,7 +16,6 @@
 #include "PropertiesHarness.h"
 #include "registry/KeySnapshot.h"
 #include "support/ScriptPrinters.h"
-#include "ui/main/LibraryPanel.h"
 #include "ui/dialogs/UAddExt.h"
 
 class HistoryTest : public PropertiesCommandTest, protected MouseDrag {
@@ -33,8 +32,8 @@ public:
     // Starts the window and opens icons10.dll into the library grid.
     void StartWithLibrary() {
         Start();
-        OpenLibraryFile(*form, TestDataPath("icons10.dll"));
-        ASSERT_FALSE(form->FLibEmpty);
+        form->OpenLibraryFile(TestDataPath("icons10.dll"));
+        ASSERT_FALSE(form->Inspect().libraryEmpty);
     }
 
     // The answers that a command's windows get: its own dialog or confirmation first, then
@@ -46,8 +45,8 @@ public:
         ModalDriver modal;
         modal.AnswerNextModal(
             [this, typed](HWND) {
-                SetWindowTextA(addExt->Edit1, typed.c_str());
-                PostMessageA(addExt->BitBtn1, BM_CLICK, 0, 0);
+                SetWindowTextA(ControlOf(addExt->Handle(), TfrmAddExt::IDC_EDIT1), typed.c_str());
+                PostMessageA(ControlOf(addExt->Handle(), IDOK), BM_CLICK, 0, 0);
             },
             [this](HWND w) { return w == addExt->Handle(); });
         if (then) then(modal);
@@ -56,7 +55,7 @@ public:
 
     void DeleteExtension(int type, int ext, const Then& then = {}) {
         SelectRow(type);
-        selectRow(form->lbExt, ext);
+        selectRow(lbExt(), ext);
         ModalDriver modal;
         modal.AnswerMessageBox(IDYES);
         if (then) then(modal);
@@ -91,14 +90,14 @@ public:
     void DropIcon(int cell, int type, const Then& then = {}) {
         ModalDriver modal;
         if (then) then(modal);
-        Drag(form->lbLib, cell, RowPoint(form->lb, type));
+        Drag(lbLib(), cell, RowPoint(lb(), type));
     }
 
     void MoveExtension(int type, int ext, int target, const Then& then = {}) {
         SelectRow(type);
         ModalDriver modal;
         if (then) then(modal);
-        Drag(form->lbExt, ext, RowPoint(form->lb, target));
+        Drag(lbExt(), ext, RowPoint(lb(), target));
     }
 
     // A key pressed in the file-type list, with Ctrl held when ctrl, handed to the main
@@ -109,7 +108,7 @@ public:
         const BYTE wasCtrl = keys[VK_CONTROL];
         keys[VK_CONTROL] = ctrl ? 0x80 : 0;
         SetKeyboardState(keys);
-        MSG msg{form->lb, WM_KEYDOWN, key, 1, 0, {}};
+        MSG msg{lb(), WM_KEYDOWN, key, 1, 0, {}};
         const bool translated = form->TranslateShortcut(msg);
         keys[VK_CONTROL] = wasCtrl;
         SetKeyboardState(keys);

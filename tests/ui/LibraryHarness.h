@@ -113,21 +113,19 @@ protected:
 
     // Row i of lbLib drawn by the window into a memory surface of one cell, as the list asks.
     COLORREF CellPixel(int cell, int x, int y, UINT state = 0) {
-        const RECT r = RowRect(form->lbLib, cell);
+        const RECT r = RowRect(lbLib(), cell);
         Pixels s(r.right - r.left, r.bottom - r.top, kUnpainted);
-        DrawListRow(form->lbLib, cell, s, state);
+        DrawListRow(lbLib(), cell, s, state);
         return s.at(x, y);
     }
 
-    HICON LibIcon(int slot) {
-        return library_test::SlotIcon(form->FLibIcons, static_cast<size_t>(slot));
-    }
+    HICON LibIcon(int slot) { return form->LibraryIcon(static_cast<size_t>(slot)); }
 
     // A click on the Open Library button, as the mouse gives it.
     void ClickOpenLibrary() {
         const LPARAM inside = MAKELPARAM(20, 20);
-        SendMessageA(form->btnOpenLibrary, WM_LBUTTONDOWN, MK_LBUTTON, inside);
-        SendMessageA(form->btnOpenLibrary, WM_LBUTTONUP, 0, inside);
+        SendMessageA(Control(IDC_BTNOPENLIBRARY), WM_LBUTTONDOWN, MK_LBUTTON, inside);
+        SendMessageA(Control(IDC_BTNOPENLIBRARY), WM_LBUTTONUP, 0, inside);
     }
 
     // Presses Open Library; answer acts on the dialog when it shows.

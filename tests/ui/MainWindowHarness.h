@@ -43,6 +43,13 @@ protected:
             rawreg::PutText(HKEY_CLASSES_ROOT, type + "\\DefaultIcon", "", iconLocation);
     }
 
+    // The folder of the icon libraries as a run of the program left it in its setting, for the
+    // window created next.
+    static void StoreDefaultDir(const std::string& folder) {
+        rawreg::PutText(HKEY_CURRENT_USER, "Software\\Morvane\\Kestrune\\Settings", "DefaultDir",
+                        folder);
+    }
+
     // Created and shown, with the paints and notifications of the start done.
     TfrmMain& Start() {
         Create();
@@ -57,11 +64,19 @@ protected:
         return *form;
     }
 
+    // The window's controls, found by their ids as a screen reader finds them.
+    HWND Control(int id) const { return ControlOf(form->Handle(), id); }
+    HWND lb() const { return Control(IDC_LB); }
+    HWND lbExt() const { return Control(IDC_LBEXT); }
+    HWND lbLib() const { return Control(IDC_LBLIB); }
+    HWND lblIconName() const { return Control(IDC_LBLICONNAME); }
+    HWND lblIconOffset() const { return Control(IDC_LBLICONOFFSET); }
+
     // Selects row as the list does for a click or a key: the selection, then its notification.
     void SelectRow(int row) {
-        SendMessageA(form->lb, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        SendMessageA(lb(), LB_SETCURSEL, static_cast<WPARAM>(row), 0);
         SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(IDC_LB, LBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(form->lb));
+                     reinterpret_cast<LPARAM>(lb()));
     }
 
     // The tool button pressed (its command, as the button sends it).
@@ -84,7 +99,7 @@ protected:
     RECT PlaceOf(HWND control) const { return PlaceIn(control, form->Handle()); }
 
     // Width of text in the window's font, as a label measures it.
-    int TextWidth(const std::string& text) const { return TextSize(form->lb, text).cx; }
+    int TextWidth(const std::string& text) const { return TextSize(lb(), text).cx; }
 
     ScratchRegistry scratch;  // first made, last gone: the window goes before it
     ScratchHistory history;   // the history files of the commands the tests run

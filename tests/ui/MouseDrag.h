@@ -3,7 +3,7 @@
 // holds the mouse capture, or else to the window under the point, in that window's client
 // coordinates. A test fixture takes it as a base and drags rows and cells:
 //
-//     Drag(form->lbExt, 1, RowPoint(form->lb, 3));   // extension row 1 onto type row 3
+//     Drag(lbExt(), 1, RowPoint(lb(), 3));   // extension row 1 onto type row 3
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -50,14 +50,13 @@ inline DialogState ReadDialog(TfrmProperties& d) {
     DialogState s;
     s.visible = IsWindowVisible(d.Handle()) != FALSE;
     s.caption = TextOf(d.Handle());
-    s.description = d.Description();
-    s.typeName = d.TypeName();
-    s.iconFile = d.IconFile();
-    s.gridCount = d.GridCount();
-    s.selectedCell = selectedRow(d.lb);
-    s.selectedIconIndex = SelectedIconIndex;
-    for (int i = 0; i < s.gridCount && i < kIconGridSlots; ++i)
-        s.icons.push_back(library_test::SlotIcon(d.FIcons, static_cast<size_t>(i)));
+    s.description = TextOf(ControlOf(d.Handle(), TfrmProperties::IDC_EDIT2));
+    s.typeName = TextOf(ControlOf(d.Handle(), TfrmProperties::IDC_EDIT3));
+    s.iconFile = TextOf(ControlOf(d.Handle(), TfrmProperties::IDC_EDIT4));
+    s.gridCount = rowCount(ControlOf(d.Handle(), TfrmProperties::IDC_LB));
+    s.selectedCell = selectedRow(ControlOf(d.Handle(), TfrmProperties::IDC_LB));
+    s.selectedIconIndex = d.ChosenIconIndex();
+    for (int i = 0; i < s.gridCount && i < kIconGridSlots; ++i) s.icons.push_back(d.GridIcon(i));
     return s;
 }
 
@@ -163,13 +162,17 @@ private:
         seen_.shown = true;
         seen_.opened = props_test::ReadDialog(dialog_);
         if (answer_.onOpen) answer_.onOpen(dialog_);
-        if (answer_.description) SetWindowTextA(dialog_.Edit2, answer_.description->c_str());
-        if (answer_.typeName) SetWindowTextA(dialog_.Edit3, answer_.typeName->c_str());
+        if (answer_.description)
+            SetWindowTextA(ControlOf(dialog_.Handle(), TfrmProperties::IDC_EDIT2),
+                           answer_.description->c_str());
+        if (answer_.typeName)
+            SetWindowTextA(ControlOf(dialog_.Handle(), TfrmProperties::IDC_EDIT3),
+                           answer_.typeName->c_str());
         if (!answer_.browseTo && !answer_.cancelBrowse) return finish();
         modal_.AnswerNextModal([this](HWND fileDialog) { answerFileDialog(fileDialog); },
                                props_test::IsFileDialog);
         // Posted, so that the Open dialog runs in the dialog's own loop, not in this timer.
-        PostMessageA(dialog_.btnBrowse, BM_CLICK, 0, 0);
+        PostMessageA(ControlOf(dialog_.Handle(), TfrmProperties::IDC_BTNBROWSE), BM_CLICK, 0, 0);
     }
 
     void answerFileDialog(HWND fileDialog) {
@@ -197,11 +200,15 @@ private:
     }
 
     void finish() {
-        if (answer_.cell) props_test::ClickCell(dialog_.lb, *answer_.cell, answer_.doubleClickCell);
+        if (answer_.cell)
+            props_test::ClickCell(ControlOf(dialog_.Handle(), TfrmProperties::IDC_LB),
+                                  *answer_.cell, answer_.doubleClickCell);
         seen_.beforeClose = props_test::ReadDialog(dialog_);
         if (answer_.beforeClose) answer_.beforeClose(dialog_);
         if (answer_.doubleClickCell) return;
-        PostMessageA(answer_.button == IDOK ? dialog_.btnOk : dialog_.btnCancel, BM_CLICK, 0, 0);
+        PostMessageA(answer_.button == IDOK ? ControlOf(dialog_.Handle(), IDOK)
+                                            : ControlOf(dialog_.Handle(), IDCANCEL),
+                     BM_CLICK, 0, 0);
     }
 
     static inline PropertiesUser* current_ = nullptr;

@@ -7,12 +7,6 @@
 
 TfrmAddExt* frmAddExt = nullptr;
 
-namespace {
-
-constexpr int kEdit1Id = 101;
-
-}  // namespace
-
 void TfrmAddExt::Create() {
     FormStyle style{};
     style.className = "TfrmAddExt";
@@ -29,7 +23,7 @@ void TfrmAddExt::Create() {
     cancelGlyph_ = LoadGlyph(BMP_CANCEL);
 
     Label1 = AddControl("STATIC", "Enter Extension:", SS_LEFT, 4, 4, 77, 13);
-    Edit1 = CreateEditBox(Handle(), WS_TABSTOP | ES_AUTOHSCROLL, 4, 20, 155, 21, kEdit1Id, Font());
+    Edit1 = CreateEditBox(Handle(), WS_TABSTOP | ES_AUTOHSCROLL, 4, 20, 155, 21, IDC_EDIT1, Font());
     // A zero limit lifts the edit box's default cap on the length of the text.
     LimitTyping(Edit1, 0);
     BitBtn1 =
@@ -38,7 +32,9 @@ void TfrmAddExt::Create() {
                          IDCANCEL);
 }
 
-std::string TfrmAddExt::EditText() const {
+std::optional<std::string> TfrmAddExt::Ask(const std::string& caption) {
+    SetCaption(caption);
+    if (ShowModal() != mrOk) return std::nullopt;
     return WindowText(Edit1);
 }
 

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int kExtId = 101;
 constexpr int kClientWidth = 720;
 constexpr int kClientHeight = 400;
 
@@ -52,11 +51,11 @@ void TfrmExplorerView::Create() {
 
     lblExt = AddControl("STATIC", "Extension:", SS_LEFT, 8, 11, 60, 13);
     cbExt = AddControl("COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 72, 8, 120, 200,
-                       kExtId);
+                       IDC_CBEXT);
     memWarnings = AddControl("EDIT", "", WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY, 8,
-                             36, 704, 84, 0, WS_EX_CLIENTEDGE);
+                             36, 704, 84, IDC_MEMWARNINGS, WS_EX_CLIENTEDGE);
     lvSteps = AddControl(WC_LISTVIEWA, "", WS_TABSTOP | LVS_REPORT | LVS_NOSORTHEADER, 8, 128, 704,
-                         212, 0, WS_EX_CLIENTEDGE);
+                         212, IDC_LVSTEPS, WS_EX_CLIENTEDGE);
     SendMessageA(lvSteps, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
         LVCOLUMNA column{};
@@ -67,9 +66,9 @@ void TfrmExplorerView::Create() {
         SendMessageA(lvSteps, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
     }
     lblIcon = AddControl("STATIC", "DefaultIcon:", SS_LEFT, 8, 361, 64, 13);
-    imgIcon = AddControl("STATIC", "", SS_ICON, 76, 352, 32, 32);
+    imgIcon = AddControl("STATIC", "", SS_ICON, 76, 352, 32, 32, IDC_IMGICON);
     lblShellIcon = AddControl("STATIC", "Shell's icon:", SS_LEFT, 124, 361, 64, 13);
-    imgShellIcon = AddControl("STATIC", "", SS_ICON, 192, 352, 32, 32);
+    imgShellIcon = AddControl("STATIC", "", SS_ICON, 192, 352, 32, 32, IDC_IMGSHELLICON);
     btnClose =
         AddControl("BUTTON", "Close", WS_TABSTOP | BS_DEFPUSHBUTTON, 637, 367, 75, 25, IDCANCEL);
 }
@@ -138,7 +137,7 @@ void TfrmExplorerView::cbExtChange() {
 LRESULT TfrmExplorerView::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_COMMAND) {
         if (LOWORD(wp) == IDCANCEL && HIWORD(wp) == BN_CLICKED) ModalResult = mrCancel;
-        if (LOWORD(wp) == kExtId && HIWORD(wp) == CBN_SELCHANGE) cbExtChange();
+        if (LOWORD(wp) == IDC_CBEXT && HIWORD(wp) == CBN_SELCHANGE) cbExtChange();
         return 0;
     }
     return TForm::WndProc(msg, wp, lp);

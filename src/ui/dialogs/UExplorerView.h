@@ -14,6 +14,15 @@
 
 class TfrmExplorerView : public TForm {
 public:
+    // The controls' ids; Close carries IDCANCEL, so that Escape presses it.
+    enum : int {
+        IDC_CBEXT = 101,  // the type's extensions, to pick one
+        IDC_MEMWARNINGS,  // one line per reason an edit will not show
+        IDC_LVSTEPS,      // one row per step: step, what Explorer reads, read from
+        IDC_IMGICON,      // the icon DefaultIcon names
+        IDC_IMGSHELLICON  // the icon the shell gives a file of the extension
+    };
+
     // Builds the window hidden, centred on the screen.
     void Create();
 
@@ -25,22 +34,22 @@ public:
     const std::string& Extension() const { return view_.extension; }
     const explorer::ExplorerView& View() const { return view_; }
 
-    HWND lblExt = nullptr;
-    HWND cbExt = nullptr;        // the type's extensions, to pick one
-    HWND memWarnings = nullptr;  // one line per reason an edit will not show
-    HWND lvSteps = nullptr;      // one row per step: step, what Explorer reads, read from
-    HWND lblIcon = nullptr;
-    HWND imgIcon = nullptr;  // the icon DefaultIcon names
-    HWND lblShellIcon = nullptr;
-    HWND imgShellIcon = nullptr;  // the icon the shell gives a file of the extension
-    HWND btnClose = nullptr;
-
 protected:
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
     HWND DefaultButton() const override { return btnClose; }
 
 private:
     void cbExtChange();
+
+    HWND lblExt = nullptr;
+    HWND cbExt = nullptr;
+    HWND memWarnings = nullptr;
+    HWND lvSteps = nullptr;
+    HWND lblIcon = nullptr;
+    HWND imgIcon = nullptr;
+    HWND lblShellIcon = nullptr;
+    HWND imgShellIcon = nullptr;
+    HWND btnClose = nullptr;
     void Fill(const std::string& extension);
     void FillSteps();
 

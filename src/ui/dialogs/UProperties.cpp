@@ -10,24 +10,8 @@
 #include "ui/window/WindowText.h"
 
 TfrmProperties* frmProperties = nullptr;
-std::int32_t SelectedIconIndex = 0;
 
 namespace {
-
-// Control ids; above IDOK and IDCANCEL, which OK and Cancel carry so that Enter and Escape
-// reach them through the dialog manager.
-enum : int {
-    IDC_PANEL1 = 100,
-    IDC_LABEL2,
-    IDC_EDIT2,
-    IDC_LABEL4,
-    IDC_EDIT3,
-    IDC_LABEL3,
-    IDC_EDIT4,
-    IDC_LB,
-    IDC_PANEL2,
-    IDC_BTNBROWSE,
-};
 
 // A label is as wide as its text in the dialog's font.
 void fitToText(HWND label, HFONT font) {
@@ -121,25 +105,17 @@ void TfrmProperties::Layout() {
     InvalidateRect(lb, nullptr, TRUE);
 }
 
-std::string TfrmProperties::Description() const {
-    return WindowText(Edit2);
+std::optional<TypeFields> TfrmProperties::Edit(const TypeFields& fields) {
+    SetWindowTextA(Edit2, fields.description.c_str());
+    SetWindowTextA(Edit3, fields.name.c_str());
+    SetWindowTextA(Edit4, fields.iconFile.c_str());
+    SelectedIconIndex = fields.iconIndex;
+    if (ShowModal() != mrOk) return std::nullopt;
+    return TypeFields{WindowText(Edit2), WindowText(Edit3), IconFile(), SelectedIconIndex};
 }
-std::string TfrmProperties::TypeName() const {
-    return WindowText(Edit3);
-}
+
 std::string TfrmProperties::IconFile() const {
     return WindowText(Edit4);
-}
-
-void TfrmProperties::SetFields(const std::string& description, const std::string& typeName,
-                               const std::string& iconFile) {
-    SetWindowTextA(Edit2, description.c_str());
-    SetWindowTextA(Edit3, typeName.c_str());
-    SetWindowTextA(Edit4, iconFile.c_str());
-}
-
-int TfrmProperties::GridCount() const {
-    return rowCount(lb);
 }
 
 void TfrmProperties::FormShow() {

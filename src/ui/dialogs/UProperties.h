@@ -1,22 +1,19 @@
 #pragma once
 // The file type properties dialog: a type's description, key name ("File Type") and icon
 // file, and a grid with every icon of that file (at most 256) to pick the icon from. The
-// caller fills the three fields and SelectedIconIndex, shows the dialog modally and, after
-// OK, reads the same four back; the dialog itself writes nothing anywhere.
+// caller hands it a type's fields and gets the edited ones back on OK; the dialog itself
+// writes nothing anywhere.
 
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "icons/IconSlots.h"
 #include "ui/window/Form.h"
 #include "ui/window/Gdi.h"
 #include "ui/system/OpenIconDialog.h"
-
-// The icon index chosen in the grid. Shared with the main window: it sets it before showing
-// the dialog and reads it after OK.
-extern std::int32_t SelectedIconIndex;
 
 inline constexpr const char* kPropertiesCaption = "Properties";
 inline constexpr int kPropertiesClientWidth = 369;
@@ -39,22 +36,56 @@ constexpr int IconLeftInCell(int cellLeft, int cellWidth) {
     return cellLeft + (cellWidth - 32) / 2;
 }
 
+// A file type's fields as the dialog shows and hands them back.
+struct TypeFields {
+    std::string description;
+    std::string name;      // the type key's name, "File Type"
+    std::string iconFile;  // the path part of the icon location
+    std::int32_t iconIndex = 0;
+};
+
 class TfrmProperties : public TForm {
 public:
+    // The controls' ids; OK and Cancel carry IDOK and IDCANCEL, so that Enter and Escape reach
+    // them through the dialog manager.
+    enum : int {
+        IDC_PANEL1 = 100,
+        IDC_LABEL2,
+        IDC_EDIT2,  // description, at most 40 typed characters
+        IDC_LABEL4,
+        IDC_EDIT3,  // type key name, at most 255 typed characters
+        IDC_LABEL3,
+        IDC_EDIT4,  // icon file, read-only
+        IDC_LB,     // the icon grid
+        IDC_PANEL2,
+        IDC_BTNBROWSE,
+    };
+
     // Builds the dialog hidden, centred on the screen.
     void Create();
 
-    // The texts of the three fields, exactly as they stand.
-    std::string Description() const;
-    std::string TypeName() const;
-    std::string IconFile() const;
-    // What the caller hands over: the three fields in their order (SelectedIconIndex apart).
-    void SetFields(const std::string& description, const std::string& typeName,
-                   const std::string& iconFile);
+    // Shows the dialog modally with fields: the fields as the user left them when it was
+    // closed with OK (the icon file the dialog shows then, and the icon chosen in the grid, or
+    // the index it was given when none was chosen); nothing when it was cancelled.
+    std::optional<TypeFields> Edit(const TypeFields& fields);
 
-    // Items of the grid: min(IconCount, 256).
-    int GridCount() const;
+    // What the dialog holds beyond what its controls show, while it is shown: the number of
+    // icons the shell counts in the icon file, the icon index chosen so far, and the icons of
+    // the grid (GridIcon: the one cell shows, extracted now when no cell drew it yet).
+    unsigned IconsInFile() const { return IconCount; }
+    std::int32_t ChosenIconIndex() const { return SelectedIconIndex; }
+    const IconSlots& GridIcons() const { return FIcons; }
+    HICON GridIcon(int cell);
+    // The folder the next Browse starts in when the Icon field names none.
+    const std::string& BrowseFolder() const { return OpenDialog.InitialDir; }
 
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    void FormShow() override;
+    HWND DefaultButton() const override;
+    void FormHide() override;
+
+private:
     // Handlers.
     void lbDrawItem(HDC dc, int index, const RECT& rect, UINT state);
     void lbClick();
@@ -63,15 +94,23 @@ public:
     void btnOkClick() { ModalResult = mrOk; }
     void btnCancelClick() { ModalResult = mrCancel; }
 
-    // Controls.
+    HWND addChild(HWND parent, const char* className, const char* text, DWORD style, int x, int y,
+                  int w, int h, int id, DWORD exStyle = 0);
+    std::string IconFile() const;
+    void LoadIcons();
+    void ClearIcons();
+    // Panel1 along the top, Panel2 along the bottom, the grid between them.
+    void Layout();
+    void Command(int id, int code, HWND control);
+
     HWND Panel1 = nullptr;
     HWND Label2 = nullptr;
-    HWND Edit2 = nullptr;  // description, at most 40 typed characters
+    HWND Edit2 = nullptr;
     HWND Label4 = nullptr;
-    HWND Edit3 = nullptr;  // type key name, at most 255 typed characters
+    HWND Edit3 = nullptr;
     HWND Label3 = nullptr;
-    HWND Edit4 = nullptr;  // icon file, read-only
-    HWND lb = nullptr;     // the icon grid
+    HWND Edit4 = nullptr;
+    HWND lb = nullptr;
     HWND Panel2 = nullptr;
     HWND btnOk = nullptr;
     HWND btnCancel = nullptr;
@@ -83,22 +122,8 @@ public:
     IconSlots FIcons{kIconGridSlots};
     // The number of icons in the icon file as the shell counts them.
     unsigned IconCount = 0;
-
-protected:
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
-    void FormShow() override;
-    HWND DefaultButton() const override;
-    void FormHide() override;
-
-private:
-    HWND addChild(HWND parent, const char* className, const char* text, DWORD style, int x, int y,
-                  int w, int h, int id, DWORD exStyle = 0);
-    void LoadIcons();
-    void ClearIcons();
-    // Panel1 along the top, Panel2 along the bottom, the grid between them.
-    void Layout();
-    void Command(int id, int code, HWND control);
-
+    // The icon index chosen in the grid; given by the caller, handed back on OK.
+    std::int32_t SelectedIconIndex = 0;
     UniqueBitmap okGlyph_;
     UniqueBitmap cancelGlyph_;
 };

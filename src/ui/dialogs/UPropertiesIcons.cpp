@@ -55,6 +55,11 @@ void TfrmProperties::lbDrawItem(HDC dc, int index, const RECT& rect, UINT) {
              static_cast<HICON>(icon.get()));
 }
 
+HICON TfrmProperties::GridIcon(int cell) {
+    const auto slot = static_cast<std::size_t>(cell);
+    return static_cast<HICON>(FIcons.Get(slot, [slot] { return slot + 1; }).get());
+}
+
 void TfrmProperties::lbClick() {
     const int row = selectedRow(lb);
     if (row >= 0) SelectedIconIndex = row;

@@ -5,7 +5,6 @@
 
 #include "icons/IconExtract.h"
 #include "icons/LibraryIcons.h"
-#include "ui/main/LibraryPanel.h"
 #include "ui/controls/ListBox.h"
 #include "ui/main/Umain.h"
 
@@ -19,32 +18,32 @@ constexpr int kIconInset = 2;  // the icon's offset from a cell's top-left corne
 void TfrmMain::btnOpenLibraryClick() {
     OpenLibDlg.InitialDir = FDefaultDir;
     if (!OpenLibDlg.Execute(Handle())) return;
-    OpenLibraryFile(*this, OpenLibDlg.FileName);
+    OpenLibraryFile(OpenLibDlg.FileName);
 }
 
-void OpenLibraryFile(TfrmMain& form, const std::string& path) {
+void TfrmMain::OpenLibraryFile(const std::string& path) {
     // The old library goes before the new file is looked at, whatever that file holds.
-    form.FLibIcons.Clear();
-    form.FLibEmpty = true;
-    form.FLibIconCount = 0;
-    clearRows(form.lbLib);
+    FLibIcons.Clear();
+    FLibEmpty = true;
+    FLibIconCount = 0;
+    clearRows(lbLib);
 
     const std::int32_t count = static_cast<std::int32_t>(
-        std::min<unsigned>(CountIconsAt(path), static_cast<unsigned>(form.FLibIcons.Capacity())));
+        std::min<unsigned>(CountIconsAt(path), static_cast<unsigned>(FLibIcons.Capacity())));
     if (count == 0) return;
     // Only the cells that are drawn have their icons extracted, a screen at a time.
-    form.FLibIcons.Assign(static_cast<std::size_t>(count), IconRunsOf(path));
-    form.FLibIconCount = count;
+    FLibIcons.Assign(static_cast<std::size_t>(count), IconRunsOf(path));
+    FLibIconCount = count;
 
     // A thousand rows are added in one go and painted once.
-    form.FDragTracker.Detached(form.lbLib, [&] {
-        const RedrawPaused paused(form.lbLib);
-        SendMessageA(form.lbLib, LB_INITSTORAGE, static_cast<WPARAM>(count), 2 * count);
-        for (std::int32_t i = 0; i < count; ++i) addRow(form.lbLib, kCellText);
-        selectRow(form.lbLib, 0);
+    FDragTracker.Detached(lbLib, [&] {
+        const RedrawPaused paused(lbLib);
+        SendMessageA(lbLib, LB_INITSTORAGE, static_cast<WPARAM>(count), 2 * count);
+        for (std::int32_t i = 0; i < count; ++i) addRow(lbLib, kCellText);
+        selectRow(lbLib, 0);
     });
-    form.FLibEmpty = false;
-    form.FDefaultDir = FolderPart(path);
+    FLibEmpty = false;
+    FDefaultDir = FolderPart(path);
 }
 
 // The list has prepared the device context: the window colour's brush, or the highlight's for
@@ -58,4 +57,9 @@ void TfrmMain::lbLibDrawItem(HDC dc, int index, const RECT& rect, UINT) {
     });
     if (!icon.empty())
         DrawIcon(dc, rect.left + kIconInset, rect.top + kIconInset, static_cast<HICON>(icon.get()));
+}
+
+HICON TfrmMain::LibraryIcon(int cell) {
+    const auto slot = static_cast<std::size_t>(cell);
+    return static_cast<HICON>(FLibIcons.Get(slot, [slot] { return slot + 1; }).get());
 }

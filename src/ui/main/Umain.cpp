@@ -148,6 +148,20 @@ void TfrmMain::FormShow() {
     ScanRegistry(Catalogue(), FKeyNames);
 }
 
+TfrmMain::Inspection TfrmMain::Inspect() const {
+    Inspection state;
+    state.defaultDir = FDefaultDir;
+    state.keyNames = FKeyNames;
+    state.libraryEmpty = FLibEmpty;
+    state.libraryIconCount = FLibIconCount;
+    state.libraryFile = OpenLibDlg.FileName;
+    state.libraryFilterIndex = OpenLibDlg.FilterIndex;
+    state.dragFromLibrary = FDragFromLib;
+    state.dragVisible = FDragTracker.Visible();
+    state.canUndo = FHistory.CanUndo();
+    return state;
+}
+
 void TfrmMain::FormClose() {
     SaveSettings();
 }
@@ -165,74 +179,6 @@ void TfrmMain::SetLabelCaption(HWND label, const std::string& text) {
                  std::max<int>(extent.bottom - extent.top, kLabelHeight),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(label, nullptr, TRUE);
-}
-
-void TfrmMain::Command(int id, int code) {
-    switch (id) {
-        case IDC_LB:
-            if (code == LBN_SELCHANGE) lbClick();
-            if (code == LBN_DBLCLK) lbDblClick();
-            break;
-        case IDC_BTNCHANGEICON:
-            if (code == BN_CLICKED) btnChangeIconClick();
-            break;
-        case IDC_BTNHELP:
-            if (code == BN_CLICKED) btnHelpClick();
-            break;
-        case IDC_BTNINFO:
-            if (code == BN_CLICKED) btnInfoClick();
-            break;
-        case IDC_BTNOPENLIBRARY:
-            if (code == BN_CLICKED) btnOpenLibraryClick();
-            break;
-        case IDC_BTNADDEXT:
-            if (code == BN_CLICKED) btnAddExtClick();
-            break;
-        case IDC_BTNDELEXT:
-            if (code == BN_CLICKED) btnDelExtClick();
-            break;
-        case IDC_BTNFINDEXT:
-            if (code == BN_CLICKED) btnFindExtClick();
-            break;
-        case IDC_BTNADDFILETYPE:
-            if (code == BN_CLICKED) btnAddFileTypeClick();
-            break;
-        case IDC_BTNDELFILETYPE:
-            if (code == BN_CLICKED) btnDelFileTypeClick();
-            break;
-        case IDM_UNDO:
-            UndoChange();
-            break;
-        case IDM_REDO:
-            RedoChange();
-            break;
-        case IDM_REFRESH:
-            RefreshLists();
-            break;
-        case IDM_EXPLORERVIEWTYPE:
-            ExplorerViewClick(ViewOf::Type);
-            break;
-        case IDM_EXPLORERVIEWEXT:
-            ExplorerViewClick(ViewOf::Extension);
-            break;
-        case IDM_EXPORTTYPE:
-            ExportClick(ViewOf::Type);
-            break;
-        case IDM_EXPORTEXT:
-            ExportClick(ViewOf::Extension);
-            break;
-        case IDM_COPYTYPENAME:
-            CopyNameClick(ViewOf::Type);
-            break;
-        case IDM_COPYEXTNAME:
-            CopyNameClick(ViewOf::Extension);
-            break;
-        case IDM_OPEN:
-        case IDM_DELETE:
-        case IDM_COPY:
-            KeyCommand(id);
-            break;
-    }
 }
 
 bool TfrmMain::DrawItem(const DRAWITEMSTRUCT& item) {

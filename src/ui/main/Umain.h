@@ -1,9 +1,10 @@
 #pragma once
 // The main window: the file-type list, the extension list, the icon library grid, the tool
-// buttons and the icon labels, with the state the commands share.
+// buttons and the icon labels, with the state the commands share. Its controls and state are
+// its own; from outside, the window is driven by its messages and asked through Inspect.
 //
-// Adding a command: declare its handler below (most are declared already), define it in a
-// file of its own (UmainExtCommands.cpp, ...), and give it its line in TfrmMain::Command.
+// Adding a command: declare its handler below, define it in a file of its own
+// (UmainExtCommands.cpp, ...), and give it its line in the table of UmainCommands.cpp.
 
 #include <windows.h>
 
@@ -85,7 +86,38 @@ public:
     // Shows the window as the program's main window: FormShow first (an error there is
     // shown in the error box), then the window appears as showCommand says.
     void Show(int showCommand = SW_SHOWNORMAL);
+    // Turns a key of the main window's thread into its shortcut's command; true when it did.
+    // The message loop asks it first for every message. All the window's keys are in one
+    // table (UmainKeys.cpp).
+    bool TranslateShortcut(MSG& msg);
+    // Opens the icon library at path into the grid, as choosing it in Open Library does: the
+    // old library goes, the new file's icons fill the cells (1024 at most), cell 0 is selected
+    // and the file's folder becomes the default folder. A file without icons leaves the grid
+    // empty and the default folder as it was (LibraryPanel.cpp).
+    void OpenLibraryFile(const std::string& path);
 
+    // What the window holds beyond what its controls show, as one asks it from outside.
+    struct Inspection {
+        std::string defaultDir;             // the folder the next Open Library starts in
+        std::vector<std::string> keyNames;  // every subkey of the classes, as the scan read them
+        bool libraryEmpty = true;
+        std::int32_t libraryIconCount = 0;
+        std::string libraryFile;       // the file Open Library chose last
+        DWORD libraryFilterIndex = 1;  // the filter entry chosen with it
+        bool dragFromLibrary = false;  // where the last drag began
+        bool dragVisible = false;      // a drag runs and shows
+        bool canUndo = false;
+    };
+    Inspection Inspect() const;
+    // The library's icons; LibraryIcon gives the one cell shows, extracted now when no cell
+    // drew it yet.
+    const IconSlots& LibraryIcons() const { return FLibIcons; }
+    HICON LibraryIcon(int cell);
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
     // Handlers.
     void FormCreate();
     void FormShow() override;
@@ -97,21 +129,22 @@ public:
     void btnHelpClick();
     void btnChangeIconClick();                                            // UmainProperties.cpp
     void lbLibDrawItem(HDC dc, int index, const RECT& rect, UINT state);  // LibraryPanel.cpp
-
-    // Handlers of the commands that come with their own files; each is declared here and
-    // defined, and added to Command, by the change that brings it.
-    void btnAddExtClick();
+    void btnAddExtClick();                                                // UmainExtCommands.cpp
     void btnDelExtClick();
     void btnFindExtClick();
-    void btnAddFileTypeClick();
+    void btnAddFileTypeClick();  // UmainTypeCommands.cpp
     void btnDelFileTypeClick();
-    void btnOpenLibraryClick();
+    void btnOpenLibraryClick();  // LibraryPanel.cpp
+    // Drag and drop onto lb (UmainDragDrop.cpp): the starts, whether lb takes what source
+    // drags, and the drop at (x, y) in lb's client coordinates.
     void lbExtStartDrag();
     void lbLibStartDrag();
-    // Drag and drop onto lb (UmainDragDrop.cpp): whether lb takes what source drags, and the
-    // drop at (x, y) in lb's client coordinates.
     bool lbDragOver(HWND source);
     void lbDragDrop(int x, int y);
+    void DropLibraryIcon(int target);
+    void MoveExtension(int target);
+    // Puts lbLib and lbExt in automatic drag mode with lb as the place to drop.
+    void AttachDragAndDrop();
     // Explorer's view of the selected extension, or of the selected type's extensions
     // (UmainExplorerView.cpp).
     enum class ViewOf { Extension, Type };
@@ -124,27 +157,38 @@ public:
     void ListContextMenu(HWND list, LPARAM at);
     // Copies the selected type's key name or the selected extension to the clipboard.
     void CopyNameClick(ViewOf of);
-    // Puts lbLib and lbExt in automatic drag mode with lb as the place to drop.
-    void AttachDragAndDrop();
-
     // History (UmainHistory.cpp). Undo and Redo ask first, write, tell the shell and rebuild
     // the lists from the registry; Refresh only rebuilds them, keeping the selected type.
     void UndoChange();
     void RedoChange();
     void RefreshLists();
-    // Turns a key of the main window's thread into its shortcut's command; true when it did.
-    // The message loop asks it first for every message. All the window's keys are in one
-    // table (UmainKeys.cpp).
-    bool TranslateShortcut(MSG& msg);
+    // Enter, Delete and Ctrl+C act on the list that has the focus (UmainKeys.cpp).
+    void KeyCommand(int id);
 
     // The setting DefaultDir.
     void LoadSettings();
     void SaveSettings();
-
     // Sets a label's caption and sizes the label to it, as wide as its text and one line high.
     void SetLabelCaption(HWND label, const std::string& text);
 
-    // Controls. Drag and drop subclasses lbExt and lbLib; the commands read and fill them.
+    void CreateControls();
+    void AddToolButton(HWND& button, int id, int x, int y, const char* glyph, const char* hint);
+    // Runs the handler of a control's notification, a menu item's or a key's command
+    // (UmainCommands.cpp).
+    void Command(int id, int code);
+    bool DrawItem(const DRAWITEMSTRUCT& item);
+    LRESULT LabelColours(HDC dc, HWND label);
+
+    // What the commands of the menus act on: the selected type's key name and its extensions,
+    // or the selected extension (as both). False, after the plain message box that asks for a
+    // selection, when there is none.
+    struct Selection {
+        std::string name;
+        std::vector<std::string> extensions;
+    };
+    bool Selected(ViewOf of, Selection& selection);
+
+    // Controls.
     HWND Label2 = nullptr;
     HWND lb = nullptr;
     HWND Label1 = nullptr;
@@ -179,26 +223,6 @@ public:
     DragTracker FDragTracker;                         // the drags of lbLib and lbExt
     ChangeHistory FHistory;                           // this run's changes, for Undo and Redo
     std::unique_ptr<TfrmExplorerView> FExplorerView;  // made at its first use
-
-protected:
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
-
-private:
-    void CreateControls();
-    void AddToolButton(HWND& button, int id, int x, int y, const char* glyph, const char* hint);
-    void Command(int id, int code);
-    bool DrawItem(const DRAWITEMSTRUCT& item);
-    LRESULT LabelColours(HDC dc, HWND label);
-
-    void KeyCommand(int id);
-    // What the commands of the menus act on: the selected type's key name and its extensions,
-    // or the selected extension (as both). False, after the plain message box that asks for a
-    // selection, when there is none.
-    struct Selection {
-        std::string name;
-        std::vector<std::string> extensions;
-    };
-    bool Selected(ViewOf of, Selection& selection);
 
     UniqueBitmap image1Bitmap_;
     UniqueAccelerators shortcuts_;  // the window's keys, made at their first use

@@ -20,13 +20,15 @@ bool isListControl(HWND w) {
     return _stricmp(name, "ListBox") == 0;
 }
 
+}  // namespace
+
 // The dragged library cell becomes the icon of the type in row target.
-void dropLibraryIcon(TfrmMain& form, int target) {
+void TfrmMain::DropLibraryIcon(int target) {
     TEntry* entry = Catalogue().Entry(target);
-    const int cell = selectedRow(form.lbLib);
+    const int cell = selectedRow(lbLib);
     if (!entry || cell < 0) return;
-    form.FHistory.Record({"Change Icon", {entry->Name}}, {entry->Name}, [&] {
-        entry->IconFile = form.OpenLibDlg.FileName;
+    FHistory.Record({"Change Icon", {entry->Name}}, {entry->Name}, [&] {
+        entry->IconFile = OpenLibDlg.FileName;
         entry->IconIndex = cell;
         // The entry's icon from its new location, at once; the old one is released. (The
         // catalogue's own LoadIcon cannot be named here: windows.h makes every LoadIcon a
@@ -34,10 +36,10 @@ void dropLibraryIcon(TfrmMain& form, int target) {
         Catalogue().SetIcon(target, ExtractIconFrom(entry->IconFile, entry->IconIndex));
         // The picture and the labels follow the entry at once, so that even a failing write
         // below leaves nothing on screen that differs from what the entry now holds.
-        InvalidateRect(form.lb, nullptr, TRUE);
-        if (target == selectedRow(form.lb)) {
-            form.SetLabelCaption(form.lblIconName, entry->IconFile);
-            form.SetLabelCaption(form.lblIconOffset, std::to_string(entry->IconIndex));
+        InvalidateRect(lb, nullptr, TRUE);
+        if (target == selectedRow(lb)) {
+            SetLabelCaption(lblIconName, entry->IconFile);
+            SetLabelCaption(lblIconOffset, std::to_string(entry->IconIndex));
         }
         // The description may be written when the icon location then fails: the shell hears
         // of it.
@@ -48,25 +50,23 @@ void dropLibraryIcon(TfrmMain& form, int target) {
 }
 
 // The extension selected in lbExt leaves the selected type for the type in row target.
-void moveExtension(TfrmMain& form, int target) {
-    const int source = selectedRow(form.lb);
-    if (target == source) return PlainMessage(form.Handle(), kSameTypeMessage);
-    const int row = selectedRow(form.lbExt);
+void TfrmMain::MoveExtension(int target) {
+    const int source = selectedRow(lb);
+    if (target == source) return PlainMessage(Handle(), kSameTypeMessage);
+    const int row = selectedRow(lbExt);
     const TEntry* owner = Catalogue().Entry(target);
     if (source < 0 || row < 0 || !owner) return;
-    const std::string ext = rowText(form.lbExt, row);
-    form.FHistory.Record({"Move Extension", {ext, owner->Name}}, {ext}, [&] {
+    const std::string ext = rowText(lbExt, row);
+    FHistory.Record({"Move Extension", {ext, owner->Name}}, {ext}, [&] {
         Catalogue().RemoveExt(source, ext);
         Catalogue().AppendExt(target, ext);
         ClassesRoot().WriteText(ext, kDefaultValue, owner->Name);
     });
     NotifyAssociationsChanged();
-    form.lbClick();
-    InvalidateRect(form.lb, nullptr, TRUE);
-    UpdateWindow(form.lb);
+    lbClick();
+    InvalidateRect(lb, nullptr, TRUE);
+    UpdateWindow(lb);
 }
-
-}  // namespace
 
 void TfrmMain::AttachDragAndDrop() {
     DragHandlers handlers;
@@ -102,7 +102,7 @@ void TfrmMain::lbDragDrop(int x, int y) {
     const int target = rowAt(lb, POINT{x, y});
     if (target < 0) return;
     if (FDragFromLib)
-        dropLibraryIcon(*this, target);
+        DropLibraryIcon(target);
     else
-        moveExtension(*this, target);
+        MoveExtension(target);
 }

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "base/AnsiText.h"
@@ -25,11 +26,10 @@ constexpr const char* kEmptyExtension = "Cannot add an empty extension";
 constexpr const char* kExtensionExists = "Cannot add an extension which already exists!";
 constexpr const char* kBackslashInExtension = "An extension cannot contain a backslash!";
 
-// Shows the shared dialog under caption; true when it was closed with OK.
-bool askForExtension(const char* caption) {
+// Shows the shared dialog under caption: the text typed, when it was closed with OK.
+std::optional<std::string> askForExtension(const char* caption) {
     if (!frmAddExt) throw Exception("The Add Extension dialog does not exist");
-    frmAddExt->SetCaption(caption);
-    return frmAddExt->ShowModal() == mrOk;
+    return frmAddExt->Ask(caption);
 }
 
 // Letters of every script compare as the user's locale has them, case ignored. The texts are
@@ -59,9 +59,10 @@ void TfrmMain::btnAddExtClick() {
     const int slot = selectedRow(lb);
     const TEntry* entry = Catalogue().Entry(slot);
     if (!entry) return PlainMessage(Handle(), kSelectTypeFirst);
-    if (!askForExtension("Add Extension")) return;
+    const std::optional<std::string> answer = askForExtension("Add Extension");
+    if (!answer) return;
 
-    const std::string typed = frmAddExt->EditText();
+    const std::string& typed = *answer;
     if (typed.empty()) return PlainMessage(Handle(), kEmptyExtension);
     const std::string ext = NormaliseExtension(typed);
     // The registry reads a backslash as a key separator: "txt\shell" would write into the
@@ -94,9 +95,10 @@ void TfrmMain::btnDelExtClick() {
 }
 
 void TfrmMain::btnFindExtClick() {
-    if (!askForExtension("Find Extension")) return;
+    const std::optional<std::string> answer = askForExtension("Find Extension");
+    if (!answer) return;
 
-    const std::string ext = NormaliseExtension(frmAddExt->EditText());
+    const std::string ext = NormaliseExtension(*answer);
     const int slot = Catalogue().FindExt(ext);
     if (slot < 0) return PlainMessage(Handle(), "Cannot find extension \"" + ext + "\"");
 

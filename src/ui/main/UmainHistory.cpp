@@ -26,16 +26,17 @@ std::string question(const char* verb, const ChangeTitle& title, const ChangeTit
 }
 
 // Runs a walk through the history. The shell hears of it, and the lists are rebuilt from the
-// registry afterwards, also when an error ended it half-way: what it wrote is in the lists then.
-template <class Walk>
-void walkAndRefresh(TfrmMain& form, Walk walk) {
+// registry afterwards (by refresh), also when an error ended it half-way: what it wrote is in
+// the lists then.
+template <class Walk, class Refresh>
+void walkAndRefresh(HWND owner, Walk walk, Refresh refresh) {
     try {
         NotifyWhenDone(walk);
     } catch (...) {
-        RunGuarded(form.Handle(), [&form] { form.RefreshLists(); });
+        RunGuarded(owner, refresh);
         throw;
     }
-    form.RefreshLists();
+    refresh();
 }
 
 }  // namespace
@@ -44,7 +45,8 @@ void TfrmMain::UndoChange() {
     if (!FHistory.CanUndo()) return;
     const ChangeTitle title = FHistory.UndoTitle();
     if (!ConfirmBox(Handle(), question("Undo", title, title, FHistory.UndoTargetChanged()))) return;
-    walkAndRefresh(*this, [this] { FHistory.Undo(); });
+    walkAndRefresh(
+        Handle(), [this] { FHistory.Undo(); }, [this] { RefreshLists(); });
 }
 
 void TfrmMain::RedoChange() {
@@ -53,7 +55,8 @@ void TfrmMain::RedoChange() {
     const ChangeTitle undone = title.Prefixed("Undo");
     if (!ConfirmBox(Handle(), question("Redo", title, undone, FHistory.RedoTargetChanged())))
         return;
-    walkAndRefresh(*this, [this] { FHistory.Redo(); });
+    walkAndRefresh(
+        Handle(), [this] { FHistory.Redo(); }, [this] { RefreshLists(); });
 }
 
 void TfrmMain::RefreshLists() {

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,12 +36,12 @@ void TfrmMain::btnChangeIconClick() {
     if (!entry) return PlainMessage(Handle(), "Select a File Type first!");
     if (!frmProperties) throw Exception("The properties dialog does not exist");
 
-    frmProperties->SetFields(entry->Description, entry->Name, entry->IconFile);
-    SelectedIconIndex = entry->IconIndex;
     const std::string oldName = entry->Name;
-    if (frmProperties->ShowModal() != mrOk) return;
+    const std::optional<TypeFields> edited =
+        frmProperties->Edit({entry->Description, entry->Name, entry->IconFile, entry->IconIndex});
+    if (!edited) return;
 
-    const std::string name = frmProperties->TypeName();
+    const std::string& name = edited->name;
     // An empty name would write into the root of HKEY_CLASSES_ROOT, a backslash into a key
     // nested in another, and the name of another existing key would take over that type.
     const std::string refusal = RenameRefusal(name, oldName, sameKey, keyPresent);
@@ -54,10 +55,10 @@ void TfrmMain::btnChangeIconClick() {
     const ChangeTitle title = name != oldName ? ChangeTitle{"Rename File Type", {oldName, name}}
                                               : ChangeTitle{"File Type Properties", {name}};
     FHistory.Record(title, keys, [&] {
-        entry->Description = frmProperties->Description();
+        entry->Description = edited->description;
         Catalogue().RenameEntry(slot, name);
-        entry->IconFile = frmProperties->IconFile();
-        entry->IconIndex = SelectedIconIndex;
+        entry->IconFile = edited->iconFile;
+        entry->IconIndex = edited->iconIndex;
         Catalogue().SetIcon(slot, ExtractIconFrom(entry->IconFile, entry->IconIndex));
         setRowText(lb, slot, RowLabel(*entry));
         lbClick();

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "base/Exception.h"
@@ -16,20 +17,19 @@
 
 void TfrmMain::btnAddFileTypeClick() {
     if (!frmProperties) throw Exception("The properties dialog does not exist");
-    frmProperties->SetFields("", "", "");
-    SelectedIconIndex = 0;
-    if (frmProperties->ShowModal() != mrOk) return;
+    const std::optional<TypeFields> added = frmProperties->Edit({"", "", "", 0});
+    if (!added) return;
 
     if (Catalogue().EntryCount >= kMaxEntries) return PlainMessage(Handle(), kTableFullMessage);
     // An empty name would write into the root of HKEY_CLASSES_ROOT, a backslash into a key
     // nested in another.
-    const std::string name = frmProperties->TypeName();
+    const std::string& name = added->name;
     const std::string refusal = NewTypeNameRefusal(name);
     if (!refusal.empty()) return PlainMessage(Handle(), refusal);
 
     FHistory.Record({"Add File Type", {name}}, {name}, [&] {
-        const int slot = Catalogue().AppendType(frmProperties->Description(), name,
-                                                frmProperties->IconFile(), SelectedIconIndex);
+        const int slot =
+            Catalogue().AppendType(added->description, name, added->iconFile, added->iconIndex);
         const TEntry* entry = Catalogue().Entry(slot);
         if (!entry) return PlainMessage(Handle(), kTableFullMessage);
         // Selecting the row scrolls the list to it.

@@ -32,21 +32,23 @@ std::string cell(HWND list, int row, int column) {
     return text;
 }
 
-Shown Read(const TfrmExplorerView& view) {
+Shown Read(HWND view) {
+    const auto control = [view](int id) { return ControlOf(view, id); };
+    const HWND picker = control(TfrmExplorerView::IDC_CBEXT);
+    const HWND steps = control(TfrmExplorerView::IDC_LVSTEPS);
     Shown s;
-    s.caption = TextOf(view.Handle());
-    s.warnings = TextOf(view.memWarnings);
-    s.picker = IsWindowVisible(view.cbExt) != FALSE;
-    for (int i = 0; i < SendMessageA(view.cbExt, CB_GETCOUNT, 0, 0); ++i) {
+    s.caption = TextOf(view);
+    s.warnings = TextOf(control(TfrmExplorerView::IDC_MEMWARNINGS));
+    s.picker = IsWindowVisible(picker) != FALSE;
+    for (int i = 0; i < SendMessageA(picker, CB_GETCOUNT, 0, 0); ++i) {
         char text[256] = {};
-        SendMessageA(view.cbExt, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        SendMessageA(picker, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
         s.extensions.push_back(text);
     }
-    for (int row = 0; row < SendMessageA(view.lvSteps, LVM_GETITEMCOUNT, 0, 0); ++row)
-        s.steps.push_back(
-            {cell(view.lvSteps, row, 0), cell(view.lvSteps, row, 1), cell(view.lvSteps, row, 2)});
-    s.icon = SendMessageA(view.imgIcon, STM_GETICON, 0, 0) != 0;
-    s.shellIcon = SendMessageA(view.imgShellIcon, STM_GETICON, 0, 0) != 0;
+    for (int row = 0; row < SendMessageA(steps, LVM_GETITEMCOUNT, 0, 0); ++row)
+        s.steps.push_back({cell(steps, row, 0), cell(steps, row, 1), cell(steps, row, 2)});
+    s.icon = SendMessageA(control(TfrmExplorerView::IDC_IMGICON), STM_GETICON, 0, 0) != 0;
+    s.shellIcon = SendMessageA(control(TfrmExplorerView::IDC_IMGSHELLICON), STM_GETICON, 0, 0) != 0;
     return s;
 }
 
@@ -81,23 +83,26 @@ protected:
 
     // Opens the view and reads it, then picks the extension at pick (when given) and reads
     // it again, then presses Escape.
-    std::vector<Shown> Open(TfrmMain::ViewOf of, int pick = -1) {
+    // The view of the type (IDM_EXPLORERVIEWTYPE) or of the selected extension
+    // (IDM_EXPLORERVIEWEXT), as its menu item opens it.
+    std::vector<Shown> Open(int command, int pick = -1) {
         std::vector<Shown> shown;
         ModalDriver modal;
         modal.AnswerNextModal(
             [&](HWND w) {
-                const TfrmExplorerView& view = *form->FExplorerView;
-                shown.push_back(Read(view));
+                shown.push_back(Read(w));
                 if (pick >= 0) {
-                    SendMessageA(view.cbExt, CB_SETCURSEL, pick, 0);
-                    SendMessageA(w, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(view.cbExt), CBN_SELCHANGE),
-                                 reinterpret_cast<LPARAM>(view.cbExt));
-                    shown.push_back(Read(view));
+                    const HWND picker = ControlOf(w, TfrmExplorerView::IDC_CBEXT);
+                    SendMessageA(picker, CB_SETCURSEL, pick, 0);
+                    SendMessageA(w, WM_COMMAND,
+                                 MAKEWPARAM(TfrmExplorerView::IDC_CBEXT, CBN_SELCHANGE),
+                                 reinterpret_cast<LPARAM>(picker));
+                    shown.push_back(Read(w));
                 }
-                PostMessageA(view.lvSteps, WM_KEYDOWN, VK_ESCAPE, 1);
+                PostMessageA(ControlOf(w, TfrmExplorerView::IDC_LVSTEPS), WM_KEYDOWN, VK_ESCAPE, 1);
             },
-            [this](HWND w) { return form->FExplorerView && w == form->FExplorerView->Handle(); });
-        form->ExplorerViewClick(of);
+            [](HWND w) { return ClassOf(w) == "TfrmExplorerView"; });
+        SendMessageA(form->Handle(), WM_COMMAND, command, 0);
         PumpMessages();
         EXPECT_EQ(modal.Pending(), 0u);
         return shown;
@@ -105,7 +110,7 @@ protected:
 };
 
 TEST_F(ExplorerViewWindow, ShowsEachStepOfATypesExtensionsWithAPicker) {
-    const std::vector<Shown> shown = Open(TfrmMain::ViewOf::Type, 1);
+    const std::vector<Shown> shown = Open(IDM_EXPLORERVIEWTYPE, 1);
     ASSERT_EQ(shown.size(), 2u);
     const Shown& first = shown[0];
     EXPECT_EQ(first.caption, "Explorer's view of .kst");
@@ -129,12 +134,12 @@ TEST_F(ExplorerViewWindow, ShowsEachStepOfATypesExtensionsWithAPicker) {
     EXPECT_TRUE(HasStep(second, {"Description shown", "\"Kst files\"", ""}));
     EXPECT_EQ(second.warnings, "Nothing keeps Explorer from showing what Kestrune edits.");
     EXPECT_TRUE(second.icon);
-    EXPECT_FALSE(IsWindowVisible(form->FExplorerView->Handle()));
+    EXPECT_FALSE(IsWindowVisible(ThreadWindowOfClass("TfrmExplorerView")));
 }
 
 TEST_F(ExplorerViewWindow, ShowsAnExtensionAloneWithoutPicker) {
-    selectRow(form->lbExt, 1);
-    const std::vector<Shown> shown = Open(TfrmMain::ViewOf::Extension);
+    selectRow(lbExt(), 1);
+    const std::vector<Shown> shown = Open(IDM_EXPLORERVIEWEXT);
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].caption, "Explorer's view of .kst2");
     EXPECT_FALSE(shown[0].picker);

@@ -16,16 +16,17 @@ protected:
     PropertiesDialog() { dialog.Create(); }
 
     // Shows the dialog filled with these values and answered as answer says; the result
-    // lands in result.
+    // lands in result, and the fields it hands back on OK in handed.
     SeenProperties Show(const std::string& description, const std::string& typeName,
                         const std::string& iconFile, std::int32_t index,
                         PropertiesAnswer answer = {}) {
-        dialog.SetFields(description, typeName, iconFile);
-        SelectedIconIndex = index;
         ModalDriver modal;
         PropertiesUser user(modal, dialog);
         user.Answer(std::move(answer));
-        result = dialog.ShowModal();
+        const std::optional<TypeFields> edited =
+            dialog.Edit({description, typeName, iconFile, index});
+        result = edited ? mrOk : mrCancel;
+        handed = edited.value_or(TypeFields{});
         PumpMessages();
         EXPECT_TRUE(user.Seen().shown);
         return user.Seen();
@@ -34,8 +35,15 @@ protected:
     // The dialog's child control rectangle in the dialog's client coordinates.
     RECT PlaceOf(HWND control) const { return PlaceIn(control, dialog.Handle()); }
 
+    // The icon index handed back by the last Show.
+    std::int32_t HandedIndex() const {
+        EXPECT_EQ(result, mrOk) << "nothing was handed back";
+        return handed.iconIndex;
+    }
+
     TfrmProperties dialog;
     int result = mrNone;
+    TypeFields handed;
 };
 
 std::string folderOf(const std::string& path) {
@@ -68,72 +76,89 @@ TEST_F(PropertiesDialog, ClientAreaHasTheDesignedSizeAndTheDialogIsCentred) {
 }
 
 TEST_F(PropertiesDialog, PanelsLieAlongTopAndBottomWithTheGridBetween) {
-    EXPECT_EQ(PlaceOf(dialog.Panel1), RectAt(0, 0, 369, 89));
-    EXPECT_EQ(PlaceOf(dialog.lb), RectAt(0, 89, 369, 148));
-    EXPECT_EQ(PlaceOf(dialog.Panel2), RectAt(0, 237, 369, 33));
+    EXPECT_EQ(PlaceOf(ControlOf(dialog.Handle(), TfrmProperties::IDC_PANEL1)),
+              RectAt(0, 0, 369, 89));
+    EXPECT_EQ(PlaceOf(ControlOf(dialog.Handle(), TfrmProperties::IDC_LB)), RectAt(0, 89, 369, 148));
+    EXPECT_EQ(PlaceOf(ControlOf(dialog.Handle(), TfrmProperties::IDC_PANEL2)),
+              RectAt(0, 237, 369, 33));
 }
 
 TEST_F(PropertiesDialog, FieldsSitInTheTopPanelWithTheirLabels) {
-    EXPECT_EQ(GetParent(dialog.Edit2), dialog.Panel1);
-    EXPECT_EQ(PlaceInParent(dialog.Edit2), RectAt(64, 4, 300, 21));
-    EXPECT_EQ(PlaceInParent(dialog.Edit3), RectAt(64, 32, 300, 21));
-    EXPECT_EQ(PlaceInParent(dialog.Edit4), RectAt(64, 60, 300, 21));
-    EXPECT_EQ(TextOf(dialog.Label2), "Description");
-    EXPECT_EQ(TextOf(dialog.Label4), "File Type");
-    EXPECT_EQ(TextOf(dialog.Label3), "Icon");
-    EXPECT_EQ(PlaceInParent(dialog.Label2).left, 4);
-    EXPECT_EQ(PlaceInParent(dialog.Label2).top, 8);
-    EXPECT_EQ(PlaceInParent(dialog.Label4).top, 36);
-    EXPECT_EQ(PlaceInParent(dialog.Label3).top, 64);
+    EXPECT_EQ(GetParent(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT2)),
+              ControlOf(dialog.Handle(), TfrmProperties::IDC_PANEL1));
+    EXPECT_EQ(PlaceInParent(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT2)),
+              RectAt(64, 4, 300, 21));
+    EXPECT_EQ(PlaceInParent(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT3)),
+              RectAt(64, 32, 300, 21));
+    EXPECT_EQ(PlaceInParent(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT4)),
+              RectAt(64, 60, 300, 21));
+    EXPECT_EQ(TextOf(ControlOf(dialog.Handle(), TfrmProperties::IDC_LABEL2)), "Description");
+    EXPECT_EQ(TextOf(ControlOf(dialog.Handle(), TfrmProperties::IDC_LABEL4)), "File Type");
+    EXPECT_EQ(TextOf(ControlOf(dialog.Handle(), TfrmProperties::IDC_LABEL3)), "Icon");
+    EXPECT_EQ(PlaceInParent(ControlOf(dialog.Handle(), TfrmProperties::IDC_LABEL2)).left, 4);
+    EXPECT_EQ(PlaceInParent(ControlOf(dialog.Handle(), TfrmProperties::IDC_LABEL2)).top, 8);
+    EXPECT_EQ(PlaceInParent(ControlOf(dialog.Handle(), TfrmProperties::IDC_LABEL4)).top, 36);
+    EXPECT_EQ(PlaceInParent(ControlOf(dialog.Handle(), TfrmProperties::IDC_LABEL3)).top, 64);
 }
 
 TEST_F(PropertiesDialog, ButtonsSitInTheBottomPanel) {
-    EXPECT_EQ(GetParent(dialog.btnOk), dialog.Panel2);
-    EXPECT_EQ(PlaceInParent(dialog.btnOk), RectAt(6, 4, 75, 25));
-    EXPECT_EQ(PlaceInParent(dialog.btnCancel), RectAt(88, 4, 75, 25));
-    EXPECT_EQ(PlaceInParent(dialog.btnBrowse), RectAt(271, 4, 93, 25));
-    EXPECT_EQ(TextOf(dialog.btnOk), "OK");
-    EXPECT_EQ(TextOf(dialog.btnCancel), "Cancel");
-    EXPECT_EQ(TextOf(dialog.btnBrowse), "&Browse for Icon");
+    EXPECT_EQ(GetParent(ControlOf(dialog.Handle(), IDOK)),
+              ControlOf(dialog.Handle(), TfrmProperties::IDC_PANEL2));
+    EXPECT_EQ(PlaceInParent(ControlOf(dialog.Handle(), IDOK)), RectAt(6, 4, 75, 25));
+    EXPECT_EQ(PlaceInParent(ControlOf(dialog.Handle(), IDCANCEL)), RectAt(88, 4, 75, 25));
+    EXPECT_EQ(PlaceInParent(ControlOf(dialog.Handle(), TfrmProperties::IDC_BTNBROWSE)),
+              RectAt(271, 4, 93, 25));
+    EXPECT_EQ(TextOf(ControlOf(dialog.Handle(), IDOK)), "OK");
+    EXPECT_EQ(TextOf(ControlOf(dialog.Handle(), IDCANCEL)), "Cancel");
+    EXPECT_EQ(TextOf(ControlOf(dialog.Handle(), TfrmProperties::IDC_BTNBROWSE)),
+              "&Browse for Icon");
 }
 
 TEST_F(PropertiesDialog, TabOrderRunsThroughTheFieldsTheGridAndTheButtons) {
     std::vector<HWND> order;
-    HWND w = dialog.Edit2;
+    HWND w = ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT2);
     for (int i = 0; i < 7; ++i) {
         order.push_back(w);
         w = GetNextDlgTabItem(dialog.Handle(), w, FALSE);
     }
-    EXPECT_EQ(order, (std::vector<HWND>{dialog.Edit2, dialog.Edit3, dialog.Edit4, dialog.lb,
-                                        dialog.btnOk, dialog.btnCancel, dialog.btnBrowse}));
+    EXPECT_EQ(order, (std::vector<HWND>{
+                         ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT2),
+                         ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT3),
+                         ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT4),
+                         ControlOf(dialog.Handle(), TfrmProperties::IDC_LB),
+                         ControlOf(dialog.Handle(), IDOK), ControlOf(dialog.Handle(), IDCANCEL),
+                         ControlOf(dialog.Handle(), TfrmProperties::IDC_BTNBROWSE)}));
 }
 
 TEST_F(PropertiesDialog, IconFieldIsReadOnly) {
-    EXPECT_TRUE(GetWindowLongA(dialog.Edit4, GWL_STYLE) & ES_READONLY);
-    SetWindowTextA(dialog.Edit4, "C:\\x.dll");
-    props_test::TypeInto(dialog.Edit4, "abc");
-    EXPECT_EQ(dialog.IconFile(), "C:\\x.dll");
+    EXPECT_TRUE(GetWindowLongA(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT4), GWL_STYLE) &
+                ES_READONLY);
+    SetWindowTextA(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT4), "C:\\x.dll");
+    props_test::TypeInto(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT4), "abc");
+    EXPECT_EQ(TextOf(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT4)), "C:\\x.dll");
 }
 
 // --- Field lengths ------------------------------------------------------------------------
 
 TEST_F(PropertiesDialog, DescriptionTakesAtMostFortyTypedCharacters) {
-    SetWindowTextA(dialog.Edit2, "");
-    props_test::TypeInto(dialog.Edit2, std::string(45, 'd'));
-    EXPECT_EQ(dialog.Description(), std::string(40, 'd'));
+    SetWindowTextA(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT2), "");
+    props_test::TypeInto(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT2),
+                         std::string(45, 'd'));
+    EXPECT_EQ(TextOf(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT2)), std::string(40, 'd'));
 }
 
 TEST_F(PropertiesDialog, LongerDescriptionFromTheCallerIsShownWhole) {
     const std::string longText(60, 'L');
     const SeenProperties seen = Show(longText, "T", TestDataPath("icons10.dll"), 0);
     EXPECT_EQ(seen.opened.description, longText);
-    EXPECT_EQ(dialog.Description(), longText);
+    EXPECT_EQ(TextOf(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT2)), longText);
 }
 
 TEST_F(PropertiesDialog, FileTypeTakesAtMost255TypedCharacters) {
-    SetWindowTextA(dialog.Edit3, "");
-    props_test::TypeInto(dialog.Edit3, std::string(300, 't'));
-    EXPECT_EQ(dialog.TypeName(), std::string(255, 't'));
+    SetWindowTextA(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT3), "");
+    props_test::TypeInto(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT3),
+                         std::string(300, 't'));
+    EXPECT_EQ(TextOf(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT3)), std::string(255, 't'));
 }
 
 // --- Icons of the icon file ---------------------------------------------------------------
@@ -153,7 +178,8 @@ TEST_F(PropertiesDialog, EveryCellTextIsASingleBlank) {
     PropertiesAnswer answer;
     std::vector<std::string> texts;
     answer.onOpen = [&](TfrmProperties& d) {
-        for (int i = 0; i < d.GridCount(); ++i) texts.push_back(rowText(d.lb, i));
+        for (int i = 0; i < rowCount(ControlOf(d.Handle(), TfrmProperties::IDC_LB)); ++i)
+            texts.push_back(rowText(ControlOf(d.Handle(), TfrmProperties::IDC_LB), i));
     };
     Show("D", "T", TestDataPath("icons10.dll"), 0, answer);
     EXPECT_EQ(texts, std::vector<std::string>(10, " "));
@@ -167,8 +193,8 @@ TEST_F(PropertiesDialog, NoIconMarkerOpensOnTheProgramsOwnIcons) {
     EXPECT_EQ(seen.opened.selectedCell, 0);
     EXPECT_EQ(seen.opened.selectedIconIndex, 0);
     EXPECT_EQ(result, mrOk);
-    EXPECT_EQ(dialog.IconFile(), OwnExecutablePath());
-    EXPECT_EQ(SelectedIconIndex, 0);
+    EXPECT_EQ(TextOf(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT4)), OwnExecutablePath());
+    EXPECT_EQ(HandedIndex(), 0);
 }
 
 TEST_F(PropertiesDialog, EmptyIconFieldOpensOnTheProgramsOwnIcons) {
@@ -195,20 +221,21 @@ TEST_F(PropertiesDialog, IndexBeyondTheIconsSelectsNothingAndIsHandedBackUnchang
     const SeenProperties seen = Show("D", "T", TestDataPath("icons10.dll"), 50);
     EXPECT_EQ(seen.opened.selectedCell, -1);
     EXPECT_EQ(result, mrOk);
-    EXPECT_EQ(SelectedIconIndex, 50);
-    EXPECT_EQ(dialog.IconFile(), TestDataPath("icons10.dll"));
+    EXPECT_EQ(HandedIndex(), 50);
+    EXPECT_EQ(TextOf(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT4)),
+              TestDataPath("icons10.dll"));
 }
 
 TEST_F(PropertiesDialog, IndexEqualToTheNumberOfIconsSelectsNothing) {
     const SeenProperties seen = Show("D", "T", TestDataPath("icons10.dll"), 10);
     EXPECT_EQ(seen.opened.selectedCell, -1);
-    EXPECT_EQ(SelectedIconIndex, 10);
+    EXPECT_EQ(HandedIndex(), 10);
 }
 
 TEST_F(PropertiesDialog, NegativeIndexSelectsNothingAndIsHandedBackUnchanged) {
     const SeenProperties seen = Show("D", "T", TestDataPath("icons10.dll"), -3);
     EXPECT_EQ(seen.opened.selectedCell, -1);
-    EXPECT_EQ(SelectedIconIndex, -3);
+    EXPECT_EQ(HandedIndex(), -3);
 }
 
 TEST_F(PropertiesDialog, FileOfFifteenHundredIconsShowsItsFirst256) {
@@ -217,11 +244,11 @@ TEST_F(PropertiesDialog, FileOfFifteenHundredIconsShowsItsFirst256) {
     answer.onOpen = [&](TfrmProperties& d) {
         // Cell 255 holds icon 255 of the file: its colour, drawn by the dialog.
         Pixels s(37, 36, kUnpainted);
-        DrawListRow(d.lb, 255, s);
+        DrawListRow(ControlOf(d.Handle(), TfrmProperties::IDC_LB), 255, s);
         last = s.at(2 + 16, 2 + 16);
     };
     const SeenProperties seen = Show("D", "T", TestDataPath("icons1500.dll"), 0, answer);
-    EXPECT_EQ(dialog.IconCount, 1500u);
+    EXPECT_EQ(dialog.IconsInFile(), 1500u);
     EXPECT_EQ(seen.opened.gridCount, 256);
     EXPECT_EQ(last, library_test::ColourOfIcon(255));
     for (HICON icon : seen.opened.icons) EXPECT_NE(icon, nullptr);
@@ -230,7 +257,7 @@ TEST_F(PropertiesDialog, FileOfFifteenHundredIconsShowsItsFirst256) {
 TEST_F(PropertiesDialog, IndexAbove255OfALargeFileSelectsNothingAndIsKept) {
     const SeenProperties seen = Show("D", "T", TestDataPath("icons1500.dll"), 300);
     EXPECT_EQ(seen.opened.selectedCell, -1);
-    EXPECT_EQ(SelectedIconIndex, 300);
+    EXPECT_EQ(HandedIndex(), 300);
 }
 
 TEST_F(PropertiesDialog, IconFileWithEnvironmentReferenceListsThatFilesIconsAndKeepsTheText) {
@@ -240,7 +267,7 @@ TEST_F(PropertiesDialog, IconFileWithEnvironmentReferenceListsThatFilesIconsAndK
     EXPECT_EQ(seen.opened.iconFile, file);
     EXPECT_EQ(seen.opened.gridCount, static_cast<int>(std::min(CountIcons(file), 256u)));
     EXPECT_EQ(seen.opened.selectedCell, 3);
-    EXPECT_EQ(dialog.IconFile(), file);
+    EXPECT_EQ(TextOf(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT4)), file);
 }
 
 TEST_F(PropertiesDialog, QuotedIconFileListsThatFilesIconsAndKeepsTheQuotes) {
@@ -248,16 +275,16 @@ TEST_F(PropertiesDialog, QuotedIconFileListsThatFilesIconsAndKeepsTheQuotes) {
     const SeenProperties seen = Show("D", "T", file, 1);
     EXPECT_EQ(seen.opened.iconFile, file);
     EXPECT_EQ(seen.opened.gridCount, 10);
-    EXPECT_EQ(dialog.IconFile(), file);
+    EXPECT_EQ(TextOf(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT4)), file);
 }
 
 TEST_F(PropertiesDialog, HidingTheDialogEmptiesTheGridAndReleasesEveryIcon) {
     const SeenProperties seen = Show("D", "T", TestDataPath("icons10.dll"), 0);
     ASSERT_EQ(seen.opened.icons.size(), 10u);
     for (HICON icon : seen.opened.icons) EXPECT_FALSE(IconAlive(icon));
-    EXPECT_EQ(dialog.GridCount(), 0);
-    for (size_t i = 0; i < dialog.FIcons.Capacity(); ++i)
-        EXPECT_TRUE(dialog.FIcons.Held(i).empty()) << i;
+    EXPECT_EQ(rowCount(ControlOf(dialog.Handle(), TfrmProperties::IDC_LB)), 0);
+    for (size_t i = 0; i < dialog.GridIcons().Capacity(); ++i)
+        EXPECT_TRUE(dialog.GridIcons().Held(i).empty()) << i;
     EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
 }
 
@@ -275,17 +302,17 @@ TEST_F(PropertiesDialog, ClickOnACellChoosesItsIcon) {
     const SeenProperties seen = Show("D", "T", TestDataPath("icons10.dll"), 1, answer);
     EXPECT_EQ(seen.beforeClose.selectedCell, 6);
     EXPECT_EQ(result, mrOk);
-    EXPECT_EQ(SelectedIconIndex, 6);
+    EXPECT_EQ(HandedIndex(), 6);
 }
 
 TEST_F(PropertiesDialog, ArrowKeyInTheGridChoosesTheNextIcon) {
     PropertiesAnswer answer;
     answer.onOpen = [](TfrmProperties& d) {
-        SetFocus(d.lb);
-        SendMessageA(d.lb, WM_KEYDOWN, VK_DOWN, 0);
+        SetFocus(ControlOf(d.Handle(), TfrmProperties::IDC_LB));
+        SendMessageA(ControlOf(d.Handle(), TfrmProperties::IDC_LB), WM_KEYDOWN, VK_DOWN, 0);
     };
     Show("D", "T", TestDataPath("icons10.dll"), 1, answer);
-    EXPECT_EQ(SelectedIconIndex, 2);
+    EXPECT_EQ(HandedIndex(), 2);
 }
 
 TEST_F(PropertiesDialog, DoubleClickOnACellChoosesItAndEndsAsOk) {
@@ -294,7 +321,7 @@ TEST_F(PropertiesDialog, DoubleClickOnACellChoosesItAndEndsAsOk) {
     answer.doubleClickCell = true;
     Show("D", "T", TestDataPath("icons10.dll"), 0, answer);
     EXPECT_EQ(result, mrOk);
-    EXPECT_EQ(SelectedIconIndex, 4);
+    EXPECT_EQ(HandedIndex(), 4);
 }
 
 TEST_F(PropertiesDialog, OkHandsBackTheFieldsAsTheyStand) {
@@ -303,10 +330,11 @@ TEST_F(PropertiesDialog, OkHandsBackTheFieldsAsTheyStand) {
     answer.typeName = "NewType";
     Show("Old", "OldType", TestDataPath("icons10.dll"), 2, answer);
     EXPECT_EQ(result, mrOk);
-    EXPECT_EQ(dialog.Description(), "New description");
-    EXPECT_EQ(dialog.TypeName(), "NewType");
-    EXPECT_EQ(dialog.IconFile(), TestDataPath("icons10.dll"));
-    EXPECT_EQ(SelectedIconIndex, 2);
+    EXPECT_EQ(TextOf(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT2)), "New description");
+    EXPECT_EQ(TextOf(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT3)), "NewType");
+    EXPECT_EQ(TextOf(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT4)),
+              TestDataPath("icons10.dll"));
+    EXPECT_EQ(HandedIndex(), 2);
 }
 
 TEST_F(PropertiesDialog, CancelButtonEndsWithCancel) {
@@ -319,8 +347,8 @@ TEST_F(PropertiesDialog, CancelButtonEndsWithCancel) {
 TEST_F(PropertiesDialog, EnterEndsWithOk) {
     PropertiesAnswer answer;
     answer.onOpen = [](TfrmProperties& d) {
-        PostMessageA(d.Edit2, WM_KEYDOWN, VK_RETURN, 0);
-        PostMessageA(d.Edit2, WM_KEYUP, VK_RETURN, 0);
+        PostMessageA(ControlOf(d.Handle(), TfrmProperties::IDC_EDIT2), WM_KEYDOWN, VK_RETURN, 0);
+        PostMessageA(ControlOf(d.Handle(), TfrmProperties::IDC_EDIT2), WM_KEYUP, VK_RETURN, 0);
     };
     answer.button = IDCANCEL;  // posted after Enter, which ends the dialog first
     Show("D", "T", TestDataPath("icons10.dll"), 0, answer);
@@ -330,8 +358,8 @@ TEST_F(PropertiesDialog, EnterEndsWithOk) {
 TEST_F(PropertiesDialog, EscapeEndsWithCancel) {
     PropertiesAnswer answer;
     answer.onOpen = [](TfrmProperties& d) {
-        PostMessageA(d.Edit3, WM_KEYDOWN, VK_ESCAPE, 0);
-        PostMessageA(d.Edit3, WM_KEYUP, VK_ESCAPE, 0);
+        PostMessageA(ControlOf(d.Handle(), TfrmProperties::IDC_EDIT3), WM_KEYDOWN, VK_ESCAPE, 0);
+        PostMessageA(ControlOf(d.Handle(), TfrmProperties::IDC_EDIT3), WM_KEYUP, VK_ESCAPE, 0);
     };
     answer.button = IDOK;  // posted after Escape, which ends the dialog first
     Show("D", "T", TestDataPath("icons10.dll"), 0, answer);
@@ -343,7 +371,7 @@ TEST_F(PropertiesDialog, DescriptionFieldHasTheFocusWhenTheDialogOpens) {
     HWND focus = nullptr;
     answer.onOpen = [&](TfrmProperties&) { focus = GetFocus(); };
     Show("D", "T", TestDataPath("icons10.dll"), 0, answer);
-    EXPECT_EQ(focus, dialog.Edit2);
+    EXPECT_EQ(focus, ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT2));
 }
 
 // --- Browse for Icon -----------------------------------------------------------------------
@@ -371,8 +399,9 @@ TEST_F(PropertiesDialog, BrowsingToAFileListsItsIconsWithTheFirstSelected) {
     EXPECT_EQ(seen.beforeClose.gridCount, 10);
     EXPECT_EQ(seen.beforeClose.selectedCell, 0);
     EXPECT_EQ(result, mrOk);
-    EXPECT_EQ(SelectedIconIndex, 0);
-    EXPECT_EQ(dialog.IconFile(), TestDataPath("icons10.dll"));
+    EXPECT_EQ(HandedIndex(), 0);
+    EXPECT_EQ(TextOf(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT4)),
+              TestDataPath("icons10.dll"));
 }
 
 TEST_F(PropertiesDialog, BrowsingReleasesTheIconsOfThePreviousFile) {
@@ -389,8 +418,9 @@ TEST_F(PropertiesDialog, BrowsingThenClickingACellChoosesThatIconOfTheNewFile) {
     answer.browseTo = TestDataPath("icons10.dll");
     answer.cell = 8;
     Show("D", "T", TestDataPath("icons1500.dll"), 100, answer);
-    EXPECT_EQ(SelectedIconIndex, 8);
-    EXPECT_EQ(dialog.IconFile(), TestDataPath("icons10.dll"));
+    EXPECT_EQ(HandedIndex(), 8);
+    EXPECT_EQ(TextOf(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT4)),
+              TestDataPath("icons10.dll"));
 }
 
 TEST_F(PropertiesDialog, BrowsingToAFileWithoutIconsFallsBackToTheProgramsOwnIcons) {
@@ -400,7 +430,7 @@ TEST_F(PropertiesDialog, BrowsingToAFileWithoutIconsFallsBackToTheProgramsOwnIco
     EXPECT_EQ(seen.beforeClose.iconFile, OwnExecutablePath());
     EXPECT_EQ(seen.beforeClose.gridCount, 2);
     EXPECT_EQ(seen.beforeClose.selectedCell, 0);
-    EXPECT_EQ(SelectedIconIndex, 0);
+    EXPECT_EQ(HandedIndex(), 0);
 }
 
 TEST_F(PropertiesDialog, CancelledBrowseChangesNothing) {
@@ -411,14 +441,14 @@ TEST_F(PropertiesDialog, CancelledBrowseChangesNothing) {
     EXPECT_EQ(seen.beforeClose.gridCount, 10);
     EXPECT_EQ(seen.beforeClose.selectedCell, 5);
     EXPECT_EQ(seen.beforeClose.icons, seen.opened.icons);
-    EXPECT_EQ(SelectedIconIndex, 5);
+    EXPECT_EQ(HandedIndex(), 5);
 }
 
 TEST_F(PropertiesDialog, FolderOfTheChosenFileIsKeptForTheNextBrowse) {
     PropertiesAnswer answer;
     answer.browseTo = TestDataPath("icons10.dll");
     Show("D", "T", "<no icon>", -1, answer);
-    EXPECT_EQ(dialog.OpenDialog.InitialDir, folderOf(TestDataPath("icons10.dll")) + "\\");
+    EXPECT_EQ(dialog.BrowseFolder(), folderOf(TestDataPath("icons10.dll")) + "\\");
 
     // The next browse opens on the file of the Icon field, whose folder that is as well.
     PropertiesAnswer again;
@@ -428,7 +458,7 @@ TEST_F(PropertiesDialog, FolderOfTheChosenFileIsKeptForTheNextBrowse) {
     EXPECT_EQ(
         _stricmp(seen.fileDialog->folder.c_str(), folderOf(TestDataPath("icons10.dll")).c_str()),
         0);
-    EXPECT_EQ(dialog.OpenDialog.InitialDir, folderOf(TestDataPath("icons10.dll")) + "\\");
+    EXPECT_EQ(dialog.BrowseFolder(), folderOf(TestDataPath("icons10.dll")) + "\\");
 }
 
 TEST_F(PropertiesDialog, BrowseStartsFromAnIconFieldTheDialogCannotTake) {
@@ -436,5 +466,6 @@ TEST_F(PropertiesDialog, BrowseStartsFromAnIconFieldTheDialogCannotTake) {
     PropertiesAnswer answer;
     answer.browseTo = TestDataPath("icons10.dll");
     Show("D", "T", "%SystemRoot%\\system32\\shell32.dll", 0, answer);
-    EXPECT_EQ(dialog.IconFile(), TestDataPath("icons10.dll"));
+    EXPECT_EQ(TextOf(ControlOf(dialog.Handle(), TfrmProperties::IDC_EDIT4)),
+              TestDataPath("icons10.dll"));
 }

@@ -15,23 +15,23 @@ protected:
     // Shows the dialog on file and runs look while it is open, then cancels it.
     void WhileShown(const std::string& file, std::int32_t index,
                     const std::function<void(TfrmProperties&)>& look) {
-        dialog.SetFields("D", "T", file);
-        SelectedIconIndex = index;
         ModalDriver modal;
         PropertiesUser user(modal, dialog);
         PropertiesAnswer answer;
         answer.onOpen = look;
         answer.button = IDCANCEL;
         user.Answer(answer);
-        dialog.ShowModal();
+        dialog.Edit({"D", "T", file, index});
         PumpMessages();
         EXPECT_TRUE(user.Seen().shown);
     }
 
-    static RECT CellRect(const TfrmProperties& d, int cell) { return RowRect(d.lb, cell); }
+    static RECT CellRect(const TfrmProperties& d, int cell) {
+        return RowRect(ControlOf(d.Handle(), TfrmProperties::IDC_LB), cell);
+    }
     static int GridWidth(const TfrmProperties& d) {
         RECT r;
-        GetWindowRect(d.lb, &r);
+        GetWindowRect(ControlOf(d.Handle(), TfrmProperties::IDC_LB), &r);
         return r.right - r.left;
     }
 
@@ -39,7 +39,7 @@ protected:
     static COLORREF CellPixel(TfrmProperties& d, int cell, int width, int x, int y,
                               UINT state = 0) {
         Pixels s(width, kIconCellHeight, kUnpainted);
-        DrawListRow(d.lb, cell, s, state);
+        DrawListRow(ControlOf(d.Handle(), TfrmProperties::IDC_LB), cell, s, state);
         return s.at(x, y);
     }
 
@@ -87,7 +87,8 @@ TEST_F(PropertiesGrid, CellsRunDownAColumnThenOnToTheNext) {
     RECT second{}, nextColumn{};
     int perColumn = 0;
     WhileShown(TestDataPath("icons1500.dll"), 0, [&](TfrmProperties& d) {
-        perColumn = ClientRectOf(d.lb).bottom / kIconCellHeight;
+        perColumn =
+            ClientRectOf(ControlOf(d.Handle(), TfrmProperties::IDC_LB)).bottom / kIconCellHeight;
         second = CellRect(d, 1);
         nextColumn = CellRect(d, perColumn);
     });
@@ -105,8 +106,10 @@ TEST_F(PropertiesGrid, GridScrollsSidewaysWhenTheColumnsDoNotFit) {
         SCROLLINFO info{};
         info.cbSize = sizeof info;
         info.fMask = SIF_RANGE;
-        hasRange = GetScrollInfo(d.lb, SB_HORZ, &info) && info.nMax > 0;
-        top = static_cast<int>(SendMessageA(d.lb, LB_GETTOPINDEX, 0, 0));
+        hasRange = GetScrollInfo(ControlOf(d.Handle(), TfrmProperties::IDC_LB), SB_HORZ, &info) &&
+                   info.nMax > 0;
+        top = static_cast<int>(
+            SendMessageA(ControlOf(d.Handle(), TfrmProperties::IDC_LB), LB_GETTOPINDEX, 0, 0));
     });
     EXPECT_TRUE(hasRange);
     EXPECT_GT(top, 0) << "the selected last cell is scrolled into view";
@@ -120,8 +123,8 @@ TEST_F(PropertiesGrid, ResizingRecomputesTheColumnWidthFromTheNewGridWidth) {
         gridWidth = GridWidth(d);
         const RECT cell = CellRect(d, 0);
         width = cell.right - cell.left;
-        grid = PlaceIn(d.lb, d.Handle());
-        panel2 = PlaceIn(d.Panel2, d.Handle());
+        grid = PlaceIn(ControlOf(d.Handle(), TfrmProperties::IDC_LB), d.Handle());
+        panel2 = PlaceIn(ControlOf(d.Handle(), TfrmProperties::IDC_PANEL2), d.Handle());
     });
     EXPECT_EQ(gridWidth, 500);
     EXPECT_EQ(width, 50);
@@ -200,13 +203,14 @@ TEST_F(PropertiesGrid, FocusedCellGetsAFocusRectangle) {
 TEST_F(PropertiesGrid, OnScreenTheGridShowsTheIconsOfTheFileInColumns) {
     std::vector<std::pair<int, COLORREF>> seen;
     WhileShown(TestDataPath("icons10.dll"), 9, [&](TfrmProperties& d) {
-        RedrawWindow(d.lb, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        HDC dc = GetDC(d.lb);
+        RedrawWindow(ControlOf(d.Handle(), TfrmProperties::IDC_LB), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        HDC dc = GetDC(ControlOf(d.Handle(), TfrmProperties::IDC_LB));
         for (int cell : {0, 1, 2, 3, 4}) {
             const RECT r = CellRect(d, cell);
             seen.emplace_back(cell, GetPixel(dc, r.left + 2 + 16, r.top + 2 + 16));
         }
-        ReleaseDC(d.lb, dc);
+        ReleaseDC(ControlOf(d.Handle(), TfrmProperties::IDC_LB), dc);
     });
     for (const auto& [cell, colour] : seen) EXPECT_EQ(colour, ColourOfIcon(cell)) << cell;
 }

@@ -64,12 +64,12 @@ protected:
         SetCursor(systemCursor(IDC_ARROW));
     }
 
-    POINT OverType(int row) const { return RowPoint(form->lb, row); }
+    POINT OverType(int row) const { return RowPoint(lb(), row); }
 
     // The colour row of lb shows at (x, y) of the row, as the window draws it.
     COLORREF TypePixel(int row, int x, int y) {
         Pixels s(305, kRowHeight, kUnpainted);
-        DrawListRow(form->lb, row, s);
+        DrawListRow(lb(), row, s);
         return s.at(x, y);
     }
 
@@ -106,18 +106,18 @@ protected:
     void SetUp() override {
         DragDrop::SetUp();
         OpenLibrary(TestDataPath("icons10.dll"));
-        ASSERT_FALSE(form->FLibEmpty);
+        ASSERT_FALSE(form->Inspect().libraryEmpty);
     }
 };
 
 TEST_F(LibraryDrop, CellDroppedOnATypeNotSelectedGivesItTheIconAndLeavesTheSelectionAlone) {
     SelectRow(doc);
-    selectRow(form->lbExt, 1);
+    selectRow(lbExt(), 1);
     rawreg::PutText(HKEY_CLASSES_ROOT, kTextType, "", "stale description");
-    const std::vector<std::string> exts = Rows(form->lbExt);
-    const std::string iconName = Caption(form->lblIconName);
+    const std::vector<std::string> exts = Rows(lbExt());
+    const std::string iconName = Caption(lblIconName());
 
-    Drag(form->lbLib, 7, OverType(txt));
+    Drag(lbLib(), 7, OverType(txt));
 
     const std::string dll = TestDataPath("icons10.dll");
     EXPECT_TRUE(rawreg::HasValue(HKEY_CLASSES_ROOT, "TXTFile\\DefaultIcon", "", REG_SZ));
@@ -126,12 +126,12 @@ TEST_F(LibraryDrop, CellDroppedOnATypeNotSelectedGivesItTheIconAndLeavesTheSelec
     EXPECT_EQ(Catalogue().Entry(txt)->IconFile, dll);
     EXPECT_EQ(Catalogue().Entry(txt)->IconIndex, 7);
     EXPECT_EQ(TypePixel(txt, 2 + 16, 2 + 16), ColourOfIcon(7));
-    EXPECT_EQ(selectedRow(form->lbLib), 7);
-    EXPECT_EQ(selectedRow(form->lb), doc);
-    EXPECT_EQ(Rows(form->lbExt), exts);
-    EXPECT_EQ(selectedRow(form->lbExt), 1);
-    EXPECT_EQ(Caption(form->lblIconName), iconName);
-    EXPECT_EQ(Caption(form->lblIconOffset), "-3");
+    EXPECT_EQ(selectedRow(lbLib()), 7);
+    EXPECT_EQ(selectedRow(lb()), doc);
+    EXPECT_EQ(Rows(lbExt()), exts);
+    EXPECT_EQ(selectedRow(lbExt()), 1);
+    EXPECT_EQ(Caption(lblIconName()), iconName);
+    EXPECT_EQ(Caption(lblIconOffset()), "-3");
     EXPECT_EQ(text("Kestrune.Document.1\\DefaultIcon"),
               "\"C:\\Program Files\\Doc Tool\\doc.exe\",-3");
     EXPECT_EQ(GetCapture(), nullptr);
@@ -139,22 +139,22 @@ TEST_F(LibraryDrop, CellDroppedOnATypeNotSelectedGivesItTheIconAndLeavesTheSelec
 
 TEST_F(LibraryDrop, CellDroppedOnTheSelectedTypeShowsItsNewLocationAtOnce) {
     SelectRow(txt);
-    Drag(form->lbLib, 7, OverType(txt));
-    EXPECT_EQ(Caption(form->lblIconName), TestDataPath("icons10.dll"));
-    EXPECT_EQ(Caption(form->lblIconOffset), "7");
-    EXPECT_EQ(Rows(form->lbExt), std::vector<std::string>{".TxT"});
-    EXPECT_EQ(selectedRow(form->lb), txt);
+    Drag(lbLib(), 7, OverType(txt));
+    EXPECT_EQ(Caption(lblIconName()), TestDataPath("icons10.dll"));
+    EXPECT_EQ(Caption(lblIconOffset()), "7");
+    EXPECT_EQ(Rows(lbExt()), std::vector<std::string>{".TxT"});
+    EXPECT_EQ(selectedRow(lb()), txt);
 }
 
 TEST_F(DragDrop, CellNeverDrawnBeforeItIsPressedGivesItsIndexToTheType) {
     const std::string dll = TestDataPath("icons1500.dll");
     OpenLibrary(dll);
-    ASSERT_EQ(form->FLibIconCount, 1024);
+    ASSERT_EQ(form->Inspect().libraryIconCount, 1024);
     // The grid scrolls to cell 700 without painting it: nothing has drawn it before the press.
-    SendMessageA(form->lbLib, LB_SETTOPINDEX, 700, 0);
-    ASSERT_FALSE(form->FLibIcons.WasExtracted(700));
+    SendMessageA(lbLib(), LB_SETTOPINDEX, 700, 0);
+    ASSERT_FALSE(form->LibraryIcons().WasExtracted(700));
 
-    Drag(form->lbLib, 700, OverType(txt));
+    Drag(lbLib(), 700, OverType(txt));
 
     EXPECT_EQ(text("TXTFile\\DefaultIcon"), dll + ",700");
     EXPECT_EQ(Catalogue().Entry(txt)->IconIndex, 700);
@@ -162,14 +162,14 @@ TEST_F(DragDrop, CellNeverDrawnBeforeItIsPressedGivesItsIndexToTheType) {
 }
 
 TEST_F(LibraryDrop, MovementUnderFivePixelsDoesNotShowTheDrag) {
-    const POINT cell = RowPoint(form->lbLib, 3);
-    Press(form->lbLib, cell);
-    EXPECT_EQ(selectedRow(form->lbLib), 3);
-    EXPECT_EQ(GetCapture(), form->lbLib);
-    EXPECT_TRUE(form->FDragFromLib);
+    const POINT cell = RowPoint(lbLib(), 3);
+    Press(lbLib(), cell);
+    EXPECT_EQ(selectedRow(lbLib()), 3);
+    EXPECT_EQ(GetCapture(), lbLib());
+    EXPECT_TRUE(form->Inspect().dragFromLibrary);
     for (const POINT d : {POINT{4, 0}, POINT{0, 4}, POINT{4, 4}, POINT{-4, -4}, POINT{0, 0}}) {
         MoveTo(POINT{cell.x + d.x, cell.y + d.y});
-        EXPECT_FALSE(form->FDragTracker.Visible()) << d.x << "," << d.y;
+        EXPECT_FALSE(form->Inspect().dragVisible) << d.x << "," << d.y;
         EXPECT_EQ(GetCursor(), systemCursor(IDC_ARROW)) << d.x << "," << d.y;
     }
     Release();
@@ -177,9 +177,9 @@ TEST_F(LibraryDrop, MovementUnderFivePixelsDoesNotShowTheDrag) {
 
     // Five pixels across or down shows it; the grid itself takes no drop.
     for (const POINT d : {POINT{5, 0}, POINT{0, -5}}) {
-        Press(form->lbLib, cell);
+        Press(lbLib(), cell);
         MoveTo(POINT{cell.x + d.x, cell.y + d.y});
-        EXPECT_TRUE(form->FDragTracker.Visible()) << d.x << "," << d.y;
+        EXPECT_TRUE(form->Inspect().dragVisible) << d.x << "," << d.y;
         EXPECT_TRUE(Refusing());
         Release();
     }
@@ -187,12 +187,12 @@ TEST_F(LibraryDrop, MovementUnderFivePixelsDoesNotShowTheDrag) {
 
 TEST_F(LibraryDrop, EscapeEndsTheDragWithNothingDropped) {
     const Snapshot before = snapshot();
-    Press(form->lbLib, RowPoint(form->lbLib, 7));
+    Press(lbLib(), RowPoint(lbLib(), 7));
     MoveTo(OverType(txt));
     ASSERT_TRUE(Accepting());
     SendMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_FALSE(form->FDragTracker.Visible());
+    EXPECT_FALSE(form->Inspect().dragVisible);
     EXPECT_EQ(GetCursor(), systemCursor(IDC_ARROW));
     Release();
     EXPECT_EQ(snapshot(), before);
@@ -201,13 +201,13 @@ TEST_F(LibraryDrop, EscapeEndsTheDragWithNothingDropped) {
 
 TEST_F(LibraryDrop, ReleaseOutsideTheTypeListDropsNothing) {
     const Snapshot before = snapshot();
-    const RECT ext = PlaceOf(form->lbExt);
-    const RECT types = PlaceOf(form->lb);
+    const RECT ext = PlaceOf(lbExt());
+    const RECT types = PlaceOf(lb());
     // Over the extension list, and over the window between the two lists.
-    const POINT places[] = {RowPoint(form->lbExt, 0),
+    const POINT places[] = {RowPoint(lbExt(), 0),
                             OnScreen(form->Handle(), POINT{(types.right + ext.left) / 2, 100})};
     for (const POINT place : places) {
-        Press(form->lbLib, RowPoint(form->lbLib, 7));
+        Press(lbLib(), RowPoint(lbLib(), 7));
         MoveTo(OverType(txt));
         EXPECT_TRUE(Accepting());
         MoveTo(place);
@@ -221,21 +221,21 @@ TEST_F(LibraryDrop, ReleaseOutsideTheTypeListDropsNothing) {
 TEST_F(LibraryDrop, ReleaseBelowTheLastTypeDropsNothingThoughTheListAccepted) {
     SelectRow(doc);
     const Snapshot before = snapshot();
-    const RECT client = ClientRectOf(form->lb);
-    const POINT below = OnScreen(form->lb, POINT{100, client.bottom - 10});
-    ASSERT_GT(client.bottom - 10, rowCount(form->lb) * kRowHeight);
+    const RECT client = ClientRectOf(lb());
+    const POINT below = OnScreen(lb(), POINT{100, client.bottom - 10});
+    ASSERT_GT(client.bottom - 10, rowCount(lb()) * kRowHeight);
 
-    Press(form->lbLib, RowPoint(form->lbLib, 7));
+    Press(lbLib(), RowPoint(lbLib(), 7));
     MoveTo(below);
     EXPECT_TRUE(Accepting());
     Release();
-    Press(form->lbExt, RowPoint(form->lbExt, 0));
+    Press(lbExt(), RowPoint(lbExt(), 0));
     MoveTo(below);
     EXPECT_TRUE(Accepting());
     Release();
 
     EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(Rows(form->lbExt), (std::vector<std::string>{".AbC", ".doc"}));
+    EXPECT_EQ(Rows(lbExt()), (std::vector<std::string>{".AbC", ".doc"}));
 }
 
 TEST_F(DragDrop, GridWithoutIconsRefusesEveryDrag) {
@@ -246,9 +246,9 @@ TEST_F(DragDrop, GridWithoutIconsRefusesEveryDrag) {
             OpenLibrary(TestDataPath("icons10.dll"));
             OpenLibrary(TestDataPath("noicons.dll"));
         }
-        ASSERT_TRUE(form->FLibEmpty);
-        Press(form->lbLib, OnScreen(form->lbLib, POINT{20, 20}));
-        EXPECT_TRUE(form->FDragFromLib);
+        ASSERT_TRUE(form->Inspect().libraryEmpty);
+        Press(lbLib(), OnScreen(lbLib(), POINT{20, 20}));
+        EXPECT_TRUE(form->Inspect().dragFromLibrary);
         MoveTo(OverType(txt));
         EXPECT_TRUE(Refusing()) << replaced;
         Release();
@@ -259,10 +259,10 @@ TEST_F(DragDrop, GridWithoutIconsRefusesEveryDrag) {
 
 TEST_F(DragDrop, ExtensionMovesToTheTypeItIsDroppedOn) {
     SelectRow(doc);
-    ASSERT_EQ(Rows(form->lbExt), (std::vector<std::string>{".AbC", ".doc"}));
-    const int rows = rowCount(form->lb);
+    ASSERT_EQ(Rows(lbExt()), (std::vector<std::string>{".AbC", ".doc"}));
+    const int rows = rowCount(lb());
 
-    Drag(form->lbExt, 1, OverType(txt));
+    Drag(lbExt(), 1, OverType(txt));
 
     EXPECT_EQ(text(".doc"), kTextType);
     EXPECT_EQ(rawreg::GetText(HKEY_CLASSES_ROOT, ".doc", "Content Type"), "application/msword");
@@ -279,13 +279,13 @@ TEST_F(DragDrop, ExtensionMovesToTheTypeItIsDroppedOn) {
     EXPECT_EQ(std::count(all.begin(), all.end(), ".doc"), 1);
     EXPECT_EQ(Catalogue().FindExt(".DOC"), txt);
 
-    EXPECT_EQ(selectedRow(form->lb), doc);
-    EXPECT_EQ(Rows(form->lbExt), std::vector<std::string>{".AbC"});
-    EXPECT_EQ(selectedRow(form->lbExt), 0);
-    EXPECT_EQ(Caption(form->lblIconOffset), "-3");
-    EXPECT_EQ(rowCount(form->lb), rows);
+    EXPECT_EQ(selectedRow(lb()), doc);
+    EXPECT_EQ(Rows(lbExt()), std::vector<std::string>{".AbC"});
+    EXPECT_EQ(selectedRow(lbExt()), 0);
+    EXPECT_EQ(Caption(lblIconOffset()), "-3");
+    EXPECT_EQ(rowCount(lb()), rows);
     SelectRow(txt);
-    EXPECT_EQ(Rows(form->lbExt), (std::vector<std::string>{".TxT", ".doc"}));
+    EXPECT_EQ(Rows(lbExt()), (std::vector<std::string>{".TxT", ".doc"}));
 }
 
 TEST_F(DragDrop, ExtensionDroppedOnItsOwnTypeIsRefusedWithAMessage) {
@@ -293,30 +293,30 @@ TEST_F(DragDrop, ExtensionDroppedOnItsOwnTypeIsRefusedWithAMessage) {
     const Snapshot before = snapshot();
     ModalDriver modal;
     modal.ExpectMessageBox("This extension already belongs to this file type!");
-    Drag(form->lbExt, 0, OverType(doc));
+    Drag(lbExt(), 0, OverType(doc));
     EXPECT_EQ(modal.Pending(), 0u);
     ASSERT_EQ(modal.MessageBoxes().size(), 1u);
     EXPECT_EQ(modal.MessageBoxes()[0].caption, "Kestrune");
     EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(Rows(form->lbExt), (std::vector<std::string>{".AbC", ".doc"}));
+    EXPECT_EQ(Rows(lbExt()), (std::vector<std::string>{".AbC", ".doc"}));
 }
 
 TEST_F(DragDrop, TypeLeftWithoutExtensionsStaysAndItsEmptyListRefusesToDrag) {
     SelectRow(lone);
-    const std::string label = rowText(form->lb, lone);
-    Drag(form->lbExt, 0, OverType(doc));
+    const std::string label = rowText(lb(), lone);
+    Drag(lbExt(), 0, OverType(doc));
     EXPECT_EQ(text(".one"), kDocType);
-    EXPECT_EQ(rowText(form->lb, lone), label);
-    EXPECT_EQ(selectedRow(form->lb), lone);
-    EXPECT_EQ(rowCount(form->lbExt), 0);
-    EXPECT_EQ(Caption(form->lblIconName), "C:\\Icons\\lone.ico");
+    EXPECT_EQ(rowText(lb(), lone), label);
+    EXPECT_EQ(selectedRow(lb()), lone);
+    EXPECT_EQ(rowCount(lbExt()), 0);
+    EXPECT_EQ(Caption(lblIconName()), "C:\\Icons\\lone.ico");
 
     // Nothing to drag now: refused over another type and over its own (no message either).
     const Snapshot before = snapshot();
     ModalDriver modal;
     for (const int target : {txt, lone}) {
-        Press(form->lbExt, OnScreen(form->lbExt, POINT{20, 5}));
-        EXPECT_FALSE(form->FDragFromLib);
+        Press(lbExt(), OnScreen(lbExt(), POINT{20, 5}));
+        EXPECT_FALSE(form->Inspect().dragFromLibrary);
         MoveTo(OverType(target));
         EXPECT_TRUE(Refusing());
         Release();
@@ -338,11 +338,11 @@ protected:
 TEST_F(ScriptsDragDrop, CjkExtensionMovesToTheTypeItIsDroppedOn) {
     const std::string ext = widereg::Utf8(scripts::kCjkExtension);
     SelectRow(doc);
-    const std::vector<std::string> exts = Rows(form->lbExt);
+    const std::vector<std::string> exts = Rows(lbExt());
     const auto at = std::find(exts.begin(), exts.end(), ext);
     ASSERT_NE(at, exts.end());
 
-    Drag(form->lbExt, static_cast<int>(at - exts.begin()), OverType(txt));
+    Drag(lbExt(), static_cast<int>(at - exts.begin()), OverType(txt));
 
     EXPECT_EQ(widereg::GetText(HKEY_CLASSES_ROOT, scripts::kCjkExtension, L""),
               widereg::Wide(kTextType));
@@ -353,11 +353,11 @@ TEST_F(ScriptsDragDrop, LibraryInACjkFolderOpensAndItsIconsAndFolderKeepTheName)
     std::string folder;
     const std::string library = scripts::LibraryInCjkFolder(&folder);
     OpenLibrary(library);
-    ASSERT_EQ(form->FLibIconCount, 10);
+    ASSERT_EQ(form->Inspect().libraryIconCount, 10);
     for (const int cell : {0, 7, 9}) EXPECT_EQ(CellPixel(cell, 18, 18), ColourOfIcon(cell)) << cell;
-    EXPECT_EQ(form->FDefaultDir, folder);
+    EXPECT_EQ(form->Inspect().defaultDir, folder);
 
-    Drag(form->lbLib, 7, OverType(txt));
+    Drag(lbLib(), 7, OverType(txt));
     EXPECT_EQ(widereg::GetText(HKEY_CLASSES_ROOT, L"TXTFile\\DefaultIcon", L""),
               widereg::Wide(library) + L",7");
     EXPECT_EQ(TypePixel(txt, 2 + 16, 2 + 16), ColourOfIcon(7));
@@ -368,6 +368,6 @@ TEST_F(ScriptsDragDrop, LibraryInACjkFolderOpensAndItsIconsAndFolderKeepTheName)
                                L"DefaultDir"),
               widereg::Wide(folder));
     Start();
-    EXPECT_EQ(form->FDefaultDir, folder);
+    EXPECT_EQ(form->Inspect().defaultDir, folder);
     EXPECT_EQ(CancelLibrary().folder, folder.substr(0, folder.size() - 1));
 }

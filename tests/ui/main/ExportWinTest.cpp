@@ -101,7 +101,7 @@ protected:
 };
 
 TEST_F(ExportCommand, ATypeWithItsExtensionsGoesBackWholeThroughTheRegistryEditor) {
-    EXPECT_EQ(Export(form->lb, 0, true), kType + ".reg");
+    EXPECT_EQ(Export(lb(), 0, true), kType + ".reg");
     const std::vector<std::uint8_t> bytes = FileBytes(file);
     const std::u16string header = u"\xFEFFWindows Registry Editor Version 5.00\r\n";
     ASSERT_GE(bytes.size(), header.size() * 2);
@@ -120,10 +120,10 @@ TEST_F(ExportCommand, ATypeWithItsExtensionsGoesBackWholeThroughTheRegistryEdito
 
 TEST_F(ExportCommand, AnExtensionAloneAndACancelWritesNothing) {
     SelectRow(0);
-    EXPECT_EQ(Export(form->lbExt, 1, false), ".кей.reg");
+    EXPECT_EQ(Export(lbExt(), 1, false), ".кей.reg");
     EXPECT_EQ(GetFileAttributesA(file.c_str()), INVALID_FILE_ATTRIBUTES);
 
-    EXPECT_EQ(Export(form->lbExt, 0, true), ".kst.reg");
+    EXPECT_EQ(Export(lbExt(), 0, true), ".kst.reg");
     Import();
     EXPECT_EQ(Imported(u".kst"), ReadKeySnapshot(HKEY_CLASSES_ROOT, u".kst"));
     EXPECT_EQ(Imported(kTypeU), std::nullopt);

@@ -61,8 +61,7 @@ protected:
         rawreg::PutText(HKEY_CLASSES_ROOT, ".txt", "Content Type", "text/plain");
         rawreg::MakeKey(HKEY_CLASSES_ROOT, ".txt\\ShellNew");
         Start();
-        ASSERT_EQ(Rows(form->lb),
-                  (std::vector<std::string>{"Ay files (TypeA)", "Bee files (TypeB)"}));
+        ASSERT_EQ(Rows(lb()), (std::vector<std::string>{"Ay files (TypeA)", "Bee files (TypeB)"}));
     }
 
     // The next showing of the dialog: typed (when given) is typed over the selection, an empty
@@ -74,24 +73,29 @@ protected:
                 if (CameInstead(w, true)) return;
                 seen.shown = true;
                 seen.caption = Caption(w);
-                seen.label = Caption(dialog->Label1);
-                seen.text = dialog->EditText();
-                std::tie(seen.selStart, seen.selEnd) = SelectionOf(dialog->Edit1);
-                seen.editFocused = GetFocus() == dialog->Edit1;
-                if (typed && typed->empty()) SendMessageA(dialog->Edit1, WM_CHAR, VK_BACK, 1);
-                if (typed) props_test::TypeInto(dialog->Edit1, *typed);
+                seen.label = Caption(FindWindowExA(dialog->Handle(), nullptr, "Static", nullptr));
+                seen.text = TextOf(ControlOf(dialog->Handle(), TfrmAddExt::IDC_EDIT1));
+                std::tie(seen.selStart, seen.selEnd) =
+                    SelectionOf(ControlOf(dialog->Handle(), TfrmAddExt::IDC_EDIT1));
+                seen.editFocused = GetFocus() == ControlOf(dialog->Handle(), TfrmAddExt::IDC_EDIT1);
+                if (typed && typed->empty())
+                    SendMessageA(ControlOf(dialog->Handle(), TfrmAddExt::IDC_EDIT1), WM_CHAR,
+                                 VK_BACK, 1);
+                if (typed)
+                    props_test::TypeInto(ControlOf(dialog->Handle(), TfrmAddExt::IDC_EDIT1),
+                                         *typed);
                 switch (close) {
                     case Close::Ok:
-                        PostMessageA(dialog->BitBtn1, BM_CLICK, 0, 0);
+                        PostMessageA(ControlOf(dialog->Handle(), IDOK), BM_CLICK, 0, 0);
                         break;
                     case Close::Cancel:
-                        PostMessageA(dialog->BitBtn2, BM_CLICK, 0, 0);
+                        PostMessageA(ControlOf(dialog->Handle(), IDCANCEL), BM_CLICK, 0, 0);
                         break;
                     case Close::Enter:
-                        PressKey(dialog->Edit1, VK_RETURN);
+                        PressKey(ControlOf(dialog->Handle(), TfrmAddExt::IDC_EDIT1), VK_RETURN);
                         break;
                     case Close::Escape:
-                        PressKey(dialog->Edit1, VK_ESCAPE);
+                        PressKey(ControlOf(dialog->Handle(), TfrmAddExt::IDC_EDIT1), VK_ESCAPE);
                         break;
                 }
             },
@@ -122,7 +126,7 @@ protected:
             PressDialogButton(w, IDOK);
         } else {
             ADD_FAILURE() << "the dialog was shown instead of a message box";
-            PostMessageA(dialog->BitBtn2, BM_CLICK, 0, 0);
+            PostMessageA(ControlOf(dialog->Handle(), IDCANCEL), BM_CLICK, 0, 0);
         }
         return true;
     }
@@ -151,8 +155,7 @@ protected:
     }
 
     Screen Now() const {
-        return {Snapshot(), Rows(form->lb), Rows(form->lbExt), selectedRow(form->lb),
-                selectedRow(form->lbExt)};
+        return {Snapshot(), Rows(lb()), Rows(lbExt()), selectedRow(lb()), selectedRow(lbExt())};
     }
     void ExpectUnchanged(const Screen& before) const {
         const Screen now = Now();
@@ -186,10 +189,10 @@ TEST_F(ExtCommands, AddPutsTheDotInFrontWritesTextAndListsTheExtensionLast) {
     EXPECT_EQ(DefaultOf(".txt"), Text("TypeA"));
     EXPECT_EQ(rawreg::GetText(HKEY_CLASSES_ROOT, ".txt", "Content Type"), "text/plain");
     EXPECT_TRUE(rawreg::KeyExists(HKEY_CLASSES_ROOT, ".txt\\ShellNew"));
-    EXPECT_EQ(Rows(form->lbExt), (std::vector<std::string>{".aaa", ".Abc", ".txt"}));
-    EXPECT_EQ(selectedRow(form->lbExt), 0);
-    EXPECT_EQ(selectedRow(form->lb), 0);
-    EXPECT_EQ(Rows(form->lb), (std::vector<std::string>{"Ay files (TypeA)", "Bee files (TypeB)"}));
+    EXPECT_EQ(Rows(lbExt()), (std::vector<std::string>{".aaa", ".Abc", ".txt"}));
+    EXPECT_EQ(selectedRow(lbExt()), 0);
+    EXPECT_EQ(selectedRow(lb()), 0);
+    EXPECT_EQ(Rows(lb()), (std::vector<std::string>{"Ay files (TypeA)", "Bee files (TypeB)"}));
     EXPECT_EQ(Catalogue().FindExt(".TXT"), 0);
 }
 
@@ -197,8 +200,7 @@ TEST_F(ExtCommands, AddTakesTheDotTheBlankAndTheDoubleDotAsTyped) {
     SelectRow(1);
     for (const char* typed : {".", " txt", "..txt"}) Add(typed, Close::Ok);
 
-    EXPECT_EQ(Rows(form->lbExt),
-              (std::vector<std::string>{".bbb", kUmlauts, ".", ". txt", "..txt"}));
+    EXPECT_EQ(Rows(lbExt()), (std::vector<std::string>{".bbb", kUmlauts, ".", ". txt", "..txt"}));
     for (const char* key : {".", ". txt", "..txt"}) EXPECT_EQ(DefaultOf(key), Text("TypeB")) << key;
 }
 
@@ -251,18 +253,18 @@ TEST_F(ExtCommands, AddAndDeleteNeedTheirSelection) {
     ExpectMessage(modal, "Select an Extension first!");
     Click(IDC_BTNDELEXT);
     SelectRow(0);
-    selectRow(form->lbExt, -1);
+    selectRow(lbExt(), -1);
     ExpectMessage(modal, "Select an Extension first!");
     Click(IDC_BTNDELEXT);
     EXPECT_EQ(modal.Pending(), 0u);
     EXPECT_EQ(boxes.size(), 3u);
-    EXPECT_EQ(Rows(form->lbExt), (std::vector<std::string>{".aaa", ".Abc"}));
+    EXPECT_EQ(Rows(lbExt()), (std::vector<std::string>{".aaa", ".Abc"}));
     EXPECT_TRUE(rawreg::KeyExists(HKEY_CLASSES_ROOT, ".aaa"));
 }
 
 TEST_F(ExtCommands, DeleteAsksAndOnlyYesRemovesTheKeyWithItsSubkeys) {
     SelectRow(0);
-    selectRow(form->lbExt, 1);
+    selectRow(lbExt(), 1);
     const Screen before = Now();
     std::vector<SeenMessageBox> asked;
     bool yesIsDefault = false;
@@ -302,21 +304,21 @@ TEST_F(ExtCommands, DeleteAsksAndOnlyYesRemovesTheKeyWithItsSubkeys) {
     EXPECT_FALSE(rawreg::KeyExists(HKEY_CLASSES_ROOT, ".Abc"));
     EXPECT_TRUE(rawreg::KeyExists(HKEY_CLASSES_ROOT, ".aaa"));
     EXPECT_EQ(DefaultOf("TypeA"), Text("Ay files"));
-    EXPECT_EQ(Rows(form->lbExt), std::vector<std::string>{".aaa"});
-    EXPECT_EQ(selectedRow(form->lbExt), 0);
+    EXPECT_EQ(Rows(lbExt()), std::vector<std::string>{".aaa"});
+    EXPECT_EQ(selectedRow(lbExt()), 0);
     EXPECT_EQ(Catalogue().FindExt(".abc"), -1);
 }
 
 TEST_F(ExtCommands, FindOfAnEmptyTextSearchesForTheDot) {
     Find("", Close::Ok, "Cannot find extension \".\"");
-    EXPECT_EQ(selectedRow(form->lb), -1);
+    EXPECT_EQ(selectedRow(lb()), -1);
 
     SelectRow(1);
     Add(".");
     SelectRow(0);
     Find("");
-    EXPECT_EQ(selectedRow(form->lb), 1);
-    EXPECT_EQ(rowText(form->lbExt, selectedRow(form->lbExt)), ".");
+    EXPECT_EQ(selectedRow(lb()), 1);
+    EXPECT_EQ(rowText(lbExt(), selectedRow(lbExt())), ".");
 }
 
 // The catalogue ignores the case of ASCII letters only; the extension list picks its row
@@ -324,11 +326,11 @@ TEST_F(ExtCommands, FindOfAnEmptyTextSearchesForTheDot) {
 TEST_F(ExtCommands, FindIgnoresTheCaseOfAsciiLettersOnly) {
     Find(kSmallUmlauts, Close::Enter,
          "Cannot find extension \"" + std::string(kSmallUmlauts) + "\"");
-    EXPECT_EQ(selectedRow(form->lb), -1);
+    EXPECT_EQ(selectedRow(lb()), -1);
 
     Find(kUmlauts + 1);
-    EXPECT_EQ(selectedRow(form->lb), 1);
-    EXPECT_EQ(selectedRow(form->lbExt), 1);
+    EXPECT_EQ(selectedRow(lb()), 1);
+    EXPECT_EQ(selectedRow(lbExt()), 1);
 }
 
 // The registry keeps one key for .ÄÖÜ and .äöü: adding the second, to either type, would
@@ -353,9 +355,9 @@ TEST_F(ExtCommands, AddTakesANameThatDiffersFromAListedExtensionOnlyByAnIgnorabl
                         "aa"),
               Text("TypeB"));
     EXPECT_EQ(DefaultOf(".aaa"), Text("TypeA"));
-    EXPECT_EQ(Rows(form->lbExt), (std::vector<std::string>{".bbb", kUmlauts,
-                                                           ".A\xC2\xAD"
-                                                           "aa"}));
+    EXPECT_EQ(Rows(lbExt()), (std::vector<std::string>{".bbb", kUmlauts,
+                                                       ".A\xC2\xAD"
+                                                       "aa"}));
 }
 
 // The extension list picks the first row that the locale takes for the found extension, and
@@ -368,11 +370,11 @@ TEST_F(ExtCommands, FindSelectsTheFirstRowTheLocaleTakesForTheExtension) {
     Find(
         ".A\xC2\xAD"
         "aa");
-    EXPECT_EQ(selectedRow(form->lb), 0);
-    EXPECT_EQ(Rows(form->lbExt), (std::vector<std::string>{".aaa", ".Abc",
-                                                           ".A\xC2\xAD"
-                                                           "aa"}));
-    EXPECT_EQ(selectedRow(form->lbExt), 0);
+    EXPECT_EQ(selectedRow(lb()), 0);
+    EXPECT_EQ(Rows(lbExt()), (std::vector<std::string>{".aaa", ".Abc",
+                                                       ".A\xC2\xAD"
+                                                       "aa"}));
+    EXPECT_EQ(selectedRow(lbExt()), 0);
 }
 
 TEST_F(ExtCommands, AddOnARowSharingItsNameWithAHigherRowJoinsTheHigherRow) {
@@ -381,11 +383,11 @@ TEST_F(ExtCommands, AddOnARowSharingItsNameWithAHigherRowJoinsTheHigherRow) {
     Add("new");
 
     EXPECT_EQ(DefaultOf(".new"), Text("TypeA"));
-    EXPECT_TRUE(Rows(form->lbExt).empty());
-    EXPECT_EQ(selectedRow(form->lb), 2);
+    EXPECT_TRUE(Rows(lbExt()).empty());
+    EXPECT_EQ(selectedRow(lb()), 2);
     EXPECT_EQ(Catalogue().FindExt(".new"), 0);
     SelectRow(0);
-    EXPECT_EQ(Rows(form->lbExt), (std::vector<std::string>{".aaa", ".Abc", ".new"}));
+    EXPECT_EQ(Rows(lbExt()), (std::vector<std::string>{".aaa", ".Abc", ".new"}));
 }
 
 namespace {
@@ -402,11 +404,11 @@ protected:
         }
         RegisterType(".txt", "T299", "Files T299");
         Start();
-        ASSERT_EQ(rowCount(form->lb), 300);
+        ASSERT_EQ(rowCount(lb()), 300);
     }
 
     bool RowVisible(int row) const {
-        const RECT client = ClientRectOf(form->lb), item = RowRect(form->lb, row);
+        const RECT client = ClientRectOf(lb()), item = RowRect(lb(), row);
         return item.top >= client.top && item.bottom <= client.bottom;
     }
 };
@@ -418,20 +420,20 @@ TEST_F(ManyTypes, FindSelectsATypeFarDownAndScrollsItIntoView) {
     ASSERT_FALSE(RowVisible(299));
     Find(".TXT");
 
-    EXPECT_EQ(selectedRow(form->lb), 299);
+    EXPECT_EQ(selectedRow(lb()), 299);
     EXPECT_TRUE(RowVisible(299));
-    EXPECT_EQ(Rows(form->lbExt), (std::vector<std::string>{".e299", ".txt"}));
-    EXPECT_EQ(selectedRow(form->lbExt), 1);
+    EXPECT_EQ(Rows(lbExt()), (std::vector<std::string>{".e299", ".txt"}));
+    EXPECT_EQ(selectedRow(lbExt()), 1);
 }
 
 TEST_F(ManyTypes, FindInTheSelectedTypeRebuildsTheExtensionsAndLeavesTheTypeListAlone) {
     SelectRow(299);
-    SendMessageA(form->lb, LB_SETTOPINDEX, 0, 0);
-    addRow(form->lbExt, "stale");
+    SendMessageA(lb(), LB_SETTOPINDEX, 0, 0);
+    addRow(lbExt(), "stale");
     Find("txt");
 
-    EXPECT_EQ(selectedRow(form->lb), 299);
-    EXPECT_EQ(SendMessageA(form->lb, LB_GETTOPINDEX, 0, 0), 0);
-    EXPECT_EQ(Rows(form->lbExt), (std::vector<std::string>{".e299", ".txt"}));
-    EXPECT_EQ(selectedRow(form->lbExt), 1);
+    EXPECT_EQ(selectedRow(lb()), 299);
+    EXPECT_EQ(SendMessageA(lb(), LB_GETTOPINDEX, 0, 0), 0);
+    EXPECT_EQ(Rows(lbExt()), (std::vector<std::string>{".e299", ".txt"}));
+    EXPECT_EQ(selectedRow(lbExt()), 1);
 }

@@ -138,7 +138,7 @@ TEST_F(History, ConfirmationIsTheDesignedBoxAndNoOrEscapeUndoNothing) {
     EXPECT_EQ(asked[0].buttons, (std::vector<std::string>{"&Yes", "&No"}));
     EXPECT_EQ(asked[0].icon, LoadIcon(nullptr, IDI_QUESTION));
     EXPECT_EQ(history.Files().size(), 1u) << "an undo answered No leaves no record";
-    EXPECT_TRUE(form->FHistory.CanUndo());
+    EXPECT_TRUE(form->Inspect().canUndo);
 }
 
 TEST_F(History, NothingToUndoOrRedoAsksNothing) {
@@ -161,22 +161,22 @@ TEST_F(History, AChangeByAnotherProgramIsNamedInTheQuestion) {
 }
 
 TEST_F(History, UndoRebuildsTheListsKeepingTheSelectedTypeAndF5ShowsOtherProgramsChanges) {
-    const std::vector<std::string> rows = Rows(form->lb);
+    const std::vector<std::string> rows = Rows(lb());
     DeleteExtension(RowOfType(kAlpha), 1);
     SelectRow(RowOfType(kCharlie));
     Undo("Undo Delete Extension \".aab\"?");
-    EXPECT_EQ(Rows(form->lb), rows);
-    EXPECT_EQ(selectedRow(form->lb), RowOfType(kCharlie));
-    EXPECT_EQ(Rows(form->lbExt), std::vector<std::string>{".ccc"});
+    EXPECT_EQ(Rows(lb()), rows);
+    EXPECT_EQ(selectedRow(lb()), RowOfType(kCharlie));
+    EXPECT_EQ(Rows(lbExt()), std::vector<std::string>{".ccc"});
     SelectRow(RowOfType(kAlpha));
-    EXPECT_EQ(Rows(form->lbExt), (std::vector<std::string>{".aaa", ".aab"}));
+    EXPECT_EQ(Rows(lbExt()), (std::vector<std::string>{".aaa", ".aab"}));
 
     rawreg::PutText(HKEY_CLASSES_ROOT, ".zzz", "", kCharlie);
     rawreg::PutText(HKEY_CLASSES_ROOT, kCharlie, "", "Charlie by another program");
     SelectRow(RowOfType(kCharlie));
     EXPECT_TRUE(PressKey(VK_F5, false));
-    EXPECT_EQ(rowText(form->lb, selectedRow(form->lb)), "Charlie by another program (Charlie)");
-    EXPECT_EQ(Rows(form->lbExt), (std::vector<std::string>{".ccc", ".zzz"}));
+    EXPECT_EQ(rowText(lb(), selectedRow(lb())), "Charlie by another program (Charlie)");
+    EXPECT_EQ(Rows(lbExt()), (std::vector<std::string>{".ccc", ".zzz"}));
     EXPECT_EQ(history.Files().size(), 2u) << "F5 records nothing";
 }
 
@@ -193,9 +193,9 @@ TEST_F(History, ACommandThatCannotBeRecordedChangesNothing) {
     int selected = -1;
     const HistoryTest::Then errorBox = [&](ModalDriver& modal) {
         before = Root();
-        rows = Rows(form->lb);
-        exts = Rows(form->lbExt);
-        selected = selectedRow(form->lb);
+        rows = Rows(lb());
+        exts = Rows(lbExt());
+        selected = selectedRow(lb());
         modal.AnswerNextModal([&](HWND box) {
             boxes.push_back(ReadMessageBox(box));
             PressDialogButton(box, IDOK);
@@ -216,11 +216,11 @@ TEST_F(History, ACommandThatCannotBeRecordedChangesNothing) {
             << boxes[0].text;
         EXPECT_EQ(boxes[0].icon, LoadIcon(nullptr, IDI_HAND));
         EXPECT_EQ(Root(), before);
-        EXPECT_EQ(Rows(form->lb), rows);
-        EXPECT_EQ(selectedRow(form->lb), selected);
-        EXPECT_EQ(Rows(form->lbExt), exts);
+        EXPECT_EQ(Rows(lb()), rows);
+        EXPECT_EQ(selectedRow(lb()), selected);
+        EXPECT_EQ(Rows(lbExt()), exts);
     }
-    EXPECT_FALSE(form->FHistory.CanUndo());
+    EXPECT_FALSE(form->Inspect().canUndo);
     MoveHistoryFolder(history.Folder());
     EXPECT_EQ(history.Files(), std::vector<std::wstring>{L"in the way"});
 }

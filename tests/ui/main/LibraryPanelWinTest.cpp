@@ -14,8 +14,8 @@ namespace {
 
 std::vector<HICON> handlesOf(TfrmMain& form) {
     std::vector<HICON> handles;
-    for (int i = 0; i < form.FLibIconCount; ++i)
-        handles.push_back(library_test::SlotIcon(form.FLibIcons, static_cast<size_t>(i)));
+    for (int i = 0; i < form.Inspect().libraryIconCount; ++i)
+        handles.push_back(form.LibraryIcon(static_cast<size_t>(i)));
     return handles;
 }
 
@@ -32,39 +32,39 @@ protected:
 
 TEST_F(LibraryOpening, TenIconsOfADllFillTenCellsInFileOrder) {
     OpenLibrary(TestDataPath("icons10.dll"));
-    ASSERT_EQ(rowCount(form->lbLib), 10);
-    EXPECT_EQ(form->FLibIconCount, 10);
-    EXPECT_FALSE(form->FLibEmpty);
+    ASSERT_EQ(rowCount(lbLib()), 10);
+    EXPECT_EQ(form->Inspect().libraryIconCount, 10);
+    EXPECT_FALSE(form->Inspect().libraryEmpty);
     for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(rowText(form->lbLib, i), " ") << i;
+        EXPECT_EQ(rowText(lbLib(), i), " ") << i;
         EXPECT_EQ(CellPixel(i, 2 + 16, 2 + 16), ColourOfIcon(i)) << "cell " << i;
     }
 }
 
 TEST_F(LibraryOpening, SixteenBitIconLibraryShowsItsIconsInOrder) {
     OpenLibrary(TestDataPath("icons10.icl"));
-    ASSERT_EQ(rowCount(form->lbLib), 10);
-    EXPECT_FALSE(form->FLibEmpty);
+    ASSERT_EQ(rowCount(lbLib()), 10);
+    EXPECT_FALSE(form->Inspect().libraryEmpty);
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(CellPixel(i, 2 + 16, 2 + 16), ColourOfIcon(i)) << "cell " << i;
 }
 
 TEST_F(LibraryOpening, SingleIconFileGivesOneCell) {
     OpenLibrary(TestDataPath("single.ico"));
-    ASSERT_EQ(rowCount(form->lbLib), 1);
-    EXPECT_EQ(form->FLibIconCount, 1);
+    ASSERT_EQ(rowCount(lbLib()), 1);
+    EXPECT_EQ(form->Inspect().libraryIconCount, 1);
     EXPECT_EQ(CellPixel(0, 10, 10), RGB(0x20, 0xA0, 0x40));
 }
 
 TEST_F(LibraryOpening, FirstCellIsSelectedAfterOpening) {
     OpenLibrary(TestDataPath("icons10.dll"));
-    EXPECT_EQ(selectedRow(form->lbLib), 0);
+    EXPECT_EQ(selectedRow(lbLib()), 0);
 }
 
 TEST_F(LibraryOpening, LibraryOfFifteenHundredIconsFillsExactly1024Cells) {
     OpenLibrary(TestDataPath("icons1500.dll"));
-    ASSERT_EQ(rowCount(form->lbLib), 1024);
-    EXPECT_EQ(form->FLibIconCount, 1024);
+    ASSERT_EQ(rowCount(lbLib()), 1024);
+    EXPECT_EQ(form->Inspect().libraryIconCount, 1024);
     EXPECT_NE(LibIcon(1023), nullptr);
     EXPECT_EQ(CellPixel(1023, 18, 18), ColourOfIcon(1023));
     EXPECT_EQ(CellPixel(512, 18, 18), ColourOfIcon(512));
@@ -73,8 +73,8 @@ TEST_F(LibraryOpening, LibraryOfFifteenHundredIconsFillsExactly1024Cells) {
 TEST_F(LibraryOpening, FolderOfTheLibraryBecomesTheDefaultFolder) {
     const std::string dll = TestDataPath("icons10.dll");
     OpenLibrary(dll);
-    EXPECT_EQ(form->FDefaultDir, FolderPart(dll));
-    EXPECT_EQ(form->FDefaultDir.back(), '\\');
+    EXPECT_EQ(form->Inspect().defaultDir, FolderPart(dll));
+    EXPECT_EQ(form->Inspect().defaultDir.back(), '\\');
 }
 
 TEST_F(LibraryOpening, NextOpeningStartsInTheDefaultFolderWithTheLastName) {
@@ -100,52 +100,57 @@ TEST_F(LibraryOpening, DialogStartsInTheDefaultFolderEvenAfterAFileElsewhere) {
 
 TEST_F(LibraryOpening, CancelKeepsGridSelectionAndDefaultFolder) {
     OpenLibrary(TestDataPath("icons10.dll"));
-    selectRow(form->lbLib, 4);
-    const std::string folder = form->FDefaultDir;
+    selectRow(lbLib(), 4);
+    const std::string folder = form->Inspect().defaultDir;
     const std::vector<HICON> before = handlesOf(*form);
 
     CancelLibrary();
 
-    EXPECT_EQ(rowCount(form->lbLib), 10);
-    EXPECT_EQ(selectedRow(form->lbLib), 4);
-    EXPECT_EQ(form->FDefaultDir, folder);
-    EXPECT_FALSE(form->FLibEmpty);
+    EXPECT_EQ(rowCount(lbLib()), 10);
+    EXPECT_EQ(selectedRow(lbLib()), 4);
+    EXPECT_EQ(form->Inspect().defaultDir, folder);
+    EXPECT_FALSE(form->Inspect().libraryEmpty);
     EXPECT_EQ(handlesOf(*form), before);
     for (HICON h : before) EXPECT_TRUE(IconAlive(h));
 }
 
 TEST_F(LibraryOpening, CancelWithNoLibraryLeavesThePanelEmpty) {
-    form->FDefaultDir = "C:\\Icons\\";
+    StoreDefaultDir("C:\\Icons\\");
+    Start();
     CancelLibrary();
-    EXPECT_TRUE(form->FLibEmpty);
-    EXPECT_EQ(rowCount(form->lbLib), 0);
-    EXPECT_EQ(form->FDefaultDir, "C:\\Icons\\");
+    EXPECT_TRUE(form->Inspect().libraryEmpty);
+    EXPECT_EQ(rowCount(lbLib()), 0);
+    EXPECT_EQ(form->Inspect().defaultDir, "C:\\Icons\\");
 }
 
 TEST_F(LibraryOpening, FileWithoutIconsEmptiesTheGridAndKeepsTheDefaultFolder) {
     OpenLibrary(TestDataPath("icons10.dll"));
     const std::vector<HICON> old = handlesOf(*form);
-    form->FDefaultDir = "C:\\Kept\\";
+    // In another folder than the library before it.
+    const std::string noIcons = TempFilePath("noicons", ".dll");
+    ASSERT_TRUE(CopyFileA(TestDataPath("noicons.dll").c_str(), noIcons.c_str(), FALSE));
 
-    OpenLibrary(TestDataPath("noicons.dll"));
+    OpenLibrary(noIcons);
+    DeleteFileA(noIcons.c_str());
 
-    EXPECT_EQ(rowCount(form->lbLib), 0);
-    EXPECT_EQ(form->FLibIconCount, 0);
-    EXPECT_TRUE(form->FLibEmpty);
-    EXPECT_EQ(form->FDefaultDir, "C:\\Kept\\");
+    EXPECT_EQ(rowCount(lbLib()), 0);
+    EXPECT_EQ(form->Inspect().libraryIconCount, 0);
+    EXPECT_TRUE(form->Inspect().libraryEmpty);
+    EXPECT_EQ(form->Inspect().defaultDir, FolderPart(TestDataPath("icons10.dll")));
     for (HICON h : old) EXPECT_FALSE(IconAlive(h)) << "the old library's icons stay loaded";
 }
 
 TEST_F(LibraryOpening, NameThatDoesNotExistEmptiesTheGridAndKeepsTheDefaultFolder) {
     OpenLibrary(TestDataPath("icons10.icl"));
-    form->FDefaultDir = "C:\\Kept\\";
+    // In another folder than the library before it.
+    const std::string missing = TempFilePath("not-there", ".icl");
 
-    OpenLibrary(TestDataPath("not-there.icl"));
+    OpenLibrary(missing);
 
-    EXPECT_EQ(rowCount(form->lbLib), 0);
-    EXPECT_TRUE(form->FLibEmpty);
-    EXPECT_EQ(form->FDefaultDir, "C:\\Kept\\");
-    EXPECT_EQ(form->OpenLibDlg.FileName, TestDataPath("not-there.icl"));
+    EXPECT_EQ(rowCount(lbLib()), 0);
+    EXPECT_TRUE(form->Inspect().libraryEmpty);
+    EXPECT_EQ(form->Inspect().defaultDir, FolderPart(TestDataPath("icons10.icl")));
+    EXPECT_EQ(form->Inspect().libraryFile, missing);
 }
 
 TEST_F(LibraryOpening, SecondOpeningReleasesEveryIconOfTheFirst) {
@@ -158,16 +163,16 @@ TEST_F(LibraryOpening, SecondOpeningReleasesEveryIconOfTheFirst) {
 
     for (HICON h : first) EXPECT_FALSE(IconAlive(h));
     for (HICON h : handlesOf(*form)) EXPECT_TRUE(IconAlive(h));
-    EXPECT_EQ(rowCount(form->lbLib), 10);
+    EXPECT_EQ(rowCount(lbLib()), 10);
 }
 
 TEST_F(LibraryOpening, SmallerSecondLibraryLeavesNoCellsOfTheFirst) {
     OpenLibrary(TestDataPath("icons10.dll"));
     OpenLibrary(TestDataPath("single.ico"));
-    EXPECT_EQ(rowCount(form->lbLib), 1);
-    EXPECT_EQ(form->FLibIconCount, 1);
-    for (size_t i = 1; i < form->FLibIcons.Capacity(); ++i)
-        ASSERT_TRUE(form->FLibIcons.Held(i).empty()) << "slot " << i;
+    EXPECT_EQ(rowCount(lbLib()), 1);
+    EXPECT_EQ(form->Inspect().libraryIconCount, 1);
+    for (size_t i = 1; i < form->LibraryIcons().Capacity(); ++i)
+        ASSERT_TRUE(form->LibraryIcons().Held(i).empty()) << "slot " << i;
 }
 
 TEST_F(LibraryOpening, MissingLibraryTypedWithoutExtensionLeavesTheGridEmpty) {
@@ -176,17 +181,17 @@ TEST_F(LibraryOpening, MissingLibraryTypedWithoutExtensionLeavesTheGridEmpty) {
     OpenLibrary(TestDataPath("icons10.dll"));
     const std::string typed = TestDataPath("fresh-library");
     OpenLibrary(typed);
-    EXPECT_EQ(form->OpenLibDlg.FileName.rfind(typed, 0), 0u) << form->OpenLibDlg.FileName;
-    EXPECT_TRUE(form->FLibEmpty);
-    EXPECT_EQ(rowCount(form->lbLib), 0);
+    EXPECT_EQ(form->Inspect().libraryFile.rfind(typed, 0), 0u) << form->Inspect().libraryFile;
+    EXPECT_TRUE(form->Inspect().libraryEmpty);
+    EXPECT_EQ(rowCount(lbLib()), 0);
 }
 
 TEST_F(LibraryOpening, ExistingLibraryIsFoundFromItsNameWithoutExtension) {
     const std::string icl = TestDataPath("icons10.icl");
     OpenLibrary(icl.substr(0, icl.size() - 4));
-    EXPECT_EQ(_stricmp(form->OpenLibDlg.FileName.c_str(), icl.c_str()), 0)
-        << form->OpenLibDlg.FileName;
-    EXPECT_EQ(rowCount(form->lbLib), 10);
+    EXPECT_EQ(_stricmp(form->Inspect().libraryFile.c_str(), icl.c_str()), 0)
+        << form->Inspect().libraryFile;
+    EXPECT_EQ(rowCount(lbLib()), 10);
 }
 
 class OpenLibraryDialog : public LibraryPanelTest {
@@ -215,7 +220,8 @@ TEST_F(OpenLibraryDialog, ShowsTitleFilterAndNoReadOnlyBoxAtTheFirstOpening) {
 
 TEST_F(OpenLibraryDialog, StartsInTheDefaultFolderWithoutItsTrailingBackslash) {
     const std::string dll = TestDataPath("icons10.dll");
-    form->FDefaultDir = FolderPart(dll);
+    StoreDefaultDir(FolderPart(dll));
+    Start();
     const SeenFileDialog seen = CancelLibrary();
     EXPECT_EQ(seen.folder, withoutTrailingBackslash(FolderPart(dll)));
 }
@@ -226,7 +232,7 @@ TEST_F(OpenLibraryDialog, KeepsTheFilterChosenInTheLastConfirmedOpening) {
         SetWindowTextA(library_test::FileNameEdit(dialog), TestDataPath("icons10.dll").c_str());
         PressDialogButton(dialog, IDOK);
     });
-    EXPECT_EQ(form->OpenLibDlg.FilterIndex, 2u);
+    EXPECT_EQ(form->Inspect().libraryFilterIndex, 2u);
     EXPECT_EQ(CancelLibrary().filter, 1);
 }
 
@@ -244,8 +250,8 @@ protected:
         Start();
         OpenLibrary(TestDataPath("icons1500.dll"));
     }
-    RECT CellRect(int cell) { return RowRect(form->lbLib, cell); }
-    int CellsPerColumn() { return ClientRectOf(form->lbLib).bottom / kRowHeight; }
+    RECT CellRect(int cell) { return RowRect(lbLib(), cell); }
+    int CellsPerColumn() { return ClientRectOf(lbLib()).bottom / kRowHeight; }
 };
 
 TEST_F(LibraryGrid, CellsAre35PixelsWideAnd36High) {
@@ -267,14 +273,14 @@ TEST_F(LibraryGrid, GridScrollsSidewaysToCellsBeyondTheSeventhColumn) {
     SCROLLINFO info{};
     info.cbSize = sizeof info;
     info.fMask = SIF_RANGE | SIF_PAGE;
-    ASSERT_TRUE(GetScrollInfo(form->lbLib, SB_HORZ, &info));
+    ASSERT_TRUE(GetScrollInfo(lbLib(), SB_HORZ, &info));
     EXPECT_GT(info.nMax, 0);
-    selectRow(form->lbLib, 1023);
+    selectRow(lbLib(), 1023);
     PumpMessages();
     const RECT last = CellRect(1023);
     EXPECT_GE(last.left, 0);
-    EXPECT_LE(last.right, ClientRectOf(form->lbLib).right);
-    EXPECT_GT(static_cast<int>(SendMessageA(form->lbLib, LB_GETTOPINDEX, 0, 0)), 7 * perColumn - 1);
+    EXPECT_LE(last.right, ClientRectOf(lbLib()).right);
+    EXPECT_GT(static_cast<int>(SendMessageA(lbLib(), LB_GETTOPINDEX, 0, 0)), 7 * perColumn - 1);
 }
 
 TEST_F(LibraryGrid, IconSitsTwoPixelsInFromTheCellCorner) {
@@ -303,12 +309,12 @@ TEST_F(LibraryGrid, FocusedCellGetsAFocusRectangle) {
 
 TEST_F(LibraryGrid, OnScreenTheCellsShowTheirIconsInColumns) {
     // Read back what the list painted in the window, cell by cell, for the first two columns.
-    RedrawWindow(form->lbLib, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RedrawWindow(lbLib(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     PumpMessages();
     const int perColumn = CellsPerColumn();
     // The seventh column is cut by the list's border: its far corner lies past the client edge.
-    const RECT client = ClientRectOf(form->lbLib);
-    HDC dc = GetDC(form->lbLib);
+    const RECT client = ClientRectOf(lbLib());
+    HDC dc = GetDC(lbLib());
     for (int cell : {1, 2, perColumn, perColumn + 1, 6 * perColumn}) {
         const RECT r = CellRect(cell);
         const int farX = std::min<int>(r.left + 33, client.right - 1);
@@ -316,31 +322,31 @@ TEST_F(LibraryGrid, OnScreenTheCellsShowTheirIconsInColumns) {
         EXPECT_EQ(GetPixel(dc, farX, r.top + 33), ColourOfIcon(cell)) << "cell " << cell;
         EXPECT_EQ(GetPixel(dc, r.left + 1, r.top + 1), GetSysColor(COLOR_WINDOW)) << cell;
     }
-    ReleaseDC(form->lbLib, dc);
+    ReleaseDC(lbLib(), dc);
 }
 
 TEST_F(LibraryGrid, FirstAndLastCellsShowTheirIconsOnScreenWithOnlyTheCellsDrawnExtracted) {
     // The on-screen colour at the middle of a cell, once the grid has painted.
     auto onScreen = [&](int cell) {
-        UpdateWindow(form->lbLib);
+        UpdateWindow(lbLib());
         const RECT r = CellRect(cell);
-        HDC dc = GetDC(form->lbLib);
+        HDC dc = GetDC(lbLib());
         const COLORREF c = GetPixel(dc, r.left + 18, r.top + 18);
-        ReleaseDC(form->lbLib, dc);
+        ReleaseDC(lbLib(), dc);
         return c;
     };
     EXPECT_EQ(onScreen(0), ColourOfIcon(0));
-    const std::size_t firstScreen = form->FLibIcons.ExtractedCount();
+    const std::size_t firstScreen = form->LibraryIcons().ExtractedCount();
     EXPECT_GT(firstScreen, 0u);
-    EXPECT_LE(firstScreen, static_cast<std::size_t>(visibleRowsEnd(form->lbLib)));
+    EXPECT_LE(firstScreen, static_cast<std::size_t>(visibleRowsEnd(lbLib())));
 
-    SendMessageA(form->lbLib, WM_HSCROLL, MAKEWPARAM(SB_RIGHT, 0), 0);
+    SendMessageA(lbLib(), WM_HSCROLL, MAKEWPARAM(SB_RIGHT, 0), 0);
     EXPECT_EQ(onScreen(1023), ColourOfIcon(1023));
-    EXPECT_TRUE(form->FLibIcons.WasExtracted(1023));
-    EXPECT_FALSE(form->FLibIcons.WasExtracted(512)) << "a cell never in sight was extracted";
-    EXPECT_LE(form->FLibIcons.ExtractedCount(), 2 * firstScreen);
+    EXPECT_TRUE(form->LibraryIcons().WasExtracted(1023));
+    EXPECT_FALSE(form->LibraryIcons().WasExtracted(512)) << "a cell never in sight was extracted";
+    EXPECT_LE(form->LibraryIcons().ExtractedCount(), 2 * firstScreen);
 
-    SendMessageA(form->lbLib, WM_HSCROLL, MAKEWPARAM(SB_LEFT, 0), 0);
+    SendMessageA(lbLib(), WM_HSCROLL, MAKEWPARAM(SB_LEFT, 0), 0);
     EXPECT_EQ(onScreen(0), ColourOfIcon(0));
     EXPECT_EQ(onScreen(firstScreen - 1), ColourOfIcon(static_cast<int>(firstScreen) - 1));
 }

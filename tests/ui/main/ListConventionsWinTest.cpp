@@ -138,8 +138,7 @@ protected:
         RegisterType(kNamed, "TypeA", "Ay files");
         RegisterType(".bbb", "TypeB", "Bee files");
         Start();
-        ASSERT_EQ(Rows(form->lb),
-                  (std::vector<std::string>{"Ay files (TypeA)", "Bee files (TypeB)"}));
+        ASSERT_EQ(Rows(lb()), (std::vector<std::string>{"Ay files (TypeA)", "Bee files (TypeB)"}));
     }
     void TearDown() override {
         frmAddExt = nullptr;
@@ -147,7 +146,7 @@ protected:
         frmHelp = nullptr;
     }
 
-    HWND ListOf(On list) const { return list == On::Types ? form->lb : form->lbExt; }
+    HWND ListOf(On list) const { return list == On::Types ? lb() : lbExt(); }
 
     // Messages as the program's loop handles them, keys first.
     void PumpWithKeys() {
@@ -188,7 +187,7 @@ protected:
 TEST_P(ListConventions, RunTheButtonsCommand) {
     const Case& c = GetParam();
     SelectRow(c.typeRow);
-    selectRow(form->lbExt, c.extRow);
+    selectRow(lbExt(), c.extRow);
     SetClipboardText("before");
     ModalDriver modal;
     Script script(modal);
@@ -214,10 +213,10 @@ TEST_F(ListConventions, RightClickSelectsTheRowAndRefreshesTheExtensions) {
     script.Then({""});
     Give(RightClick(On::Types, 1));
     EXPECT_EQ(script.Log(), std::vector<std::string>{kTypeMenu});
-    EXPECT_EQ(selectedRow(form->lb), 1);
-    EXPECT_EQ(Rows(form->lbExt), std::vector<std::string>{".bbb"});
-    EXPECT_EQ(selectedRow(form->lbExt), 0);
-    EXPECT_EQ(GetFocus(), form->lb);
+    EXPECT_EQ(selectedRow(lb()), 1);
+    EXPECT_EQ(Rows(lbExt()), std::vector<std::string>{".bbb"});
+    EXPECT_EQ(selectedRow(lbExt()), 0);
+    EXPECT_EQ(GetFocus(), lb());
 }
 
 // Delete Extension from the menu answered Yes deletes the key the row names, as the button
@@ -235,7 +234,7 @@ TEST_F(ListConventions, DeleteExtensionItemAnsweredYesDeletesAndTheMenusUndoAndR
     }
     Give(RightClick(On::Exts, 1));
     EXPECT_FALSE(rawreg::KeyExists(HKEY_CLASSES_ROOT, kNamed));
-    EXPECT_EQ(Rows(form->lbExt), std::vector<std::string>{".aaa"});
+    EXPECT_EQ(Rows(lbExt()), std::vector<std::string>{".aaa"});
     Give(RightClick(On::Types, 0));
     EXPECT_EQ(rawreg::GetText(HKEY_CLASSES_ROOT, kNamed + "\\ShellNew", ""), "x");
     Give(RightClick(On::Exts, 0));

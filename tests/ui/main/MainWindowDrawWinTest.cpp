@@ -39,10 +39,10 @@ protected:
         RegisterType(".aaa", "BlueType", "Blue files", (icons_ + ",2").c_str());
         RegisterType(".bbb", "BlankType", "Blank files", "C:\\Missing\\nothing.dll,0");
         Start();
-        font_ = reinterpret_cast<HFONT>(SendMessageA(form->lb, WM_GETFONT, 0, 0));
+        font_ = reinterpret_cast<HFONT>(SendMessageA(lb(), WM_GETFONT, 0, 0));
     }
 
-    void Draw(const RowSurface& s, int row, UINT state) { DrawListRow(form->lb, row, s, state); }
+    void Draw(const RowSurface& s, int row, UINT state) { DrawListRow(lb(), row, s, state); }
 
     // Where the row's text would appear drawn alone at (x, y) in the list's font.
     RECT TextAlone(const std::string& text, int x, int y) {
@@ -149,7 +149,7 @@ TEST_F(RowDrawing, TypeWhoseIconHasNoImageShowsOnlyItsText) {
 }
 
 TEST_F(RowDrawing, RowTextIsTheTextStoredInTheList) {
-    setRowText(form->lb, 1, "Changed (Row)");
+    setRowText(lb(), 1, "Changed (Row)");
     RowSurface s;
     Draw(s, 1, 0);
     const RECT drawn = inkBox(s, GetSysColor(COLOR_WINDOW), 36, kWidth);

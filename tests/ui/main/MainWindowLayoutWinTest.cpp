@@ -11,8 +11,8 @@ using Layout = MainWindowTest;
 
 struct Place {
     const char* name;
-    HWND TfrmMain::*control;
-    RECT rect;  // left, top, right, bottom
+    int control;  // its id
+    RECT rect;    // left, top, right, bottom
 };
 
 RECT at(int left, int top, int width, int height) {
@@ -20,52 +20,49 @@ RECT at(int left, int top, int width, int height) {
 }
 
 const Place kPlaces[] = {
-    {"lb", &TfrmMain::lb, at(4, 20, 305, 436)},
-    {"lbExt", &TfrmMain::lbExt, at(316, 19, 120, 238)},
-    {"lbLib", &TfrmMain::lbLib, at(442, 18, 243, 439)},
-    {"btnAddExt", &TfrmMain::btnAddExt, at(316, 264, 40, 40)},
-    {"btnDelExt", &TfrmMain::btnDelExt, at(356, 264, 40, 40)},
-    {"btnFindExt", &TfrmMain::btnFindExt, at(396, 264, 40, 40)},
-    {"btnAddFileType", &TfrmMain::btnAddFileType, at(316, 312, 40, 40)},
-    {"btnDelFileType", &TfrmMain::btnDelFileType, at(356, 312, 40, 40)},
-    {"btnChangeIcon", &TfrmMain::btnChangeIcon, at(396, 312, 40, 40)},
-    {"btnHelp", &TfrmMain::btnHelp, at(316, 360, 40, 40)},
-    {"btnInfo", &TfrmMain::btnInfo, at(356, 360, 40, 40)},
-    {"btnOpenLibrary", &TfrmMain::btnOpenLibrary, at(396, 360, 40, 40)},
-    {"Image1", &TfrmMain::Image1, at(316, 408, 120, 48)},
+    {"lb", IDC_LB, at(4, 20, 305, 436)},
+    {"lbExt", IDC_LBEXT, at(316, 19, 120, 238)},
+    {"lbLib", IDC_LBLIB, at(442, 18, 243, 439)},
+    {"btnAddExt", IDC_BTNADDEXT, at(316, 264, 40, 40)},
+    {"btnDelExt", IDC_BTNDELEXT, at(356, 264, 40, 40)},
+    {"btnFindExt", IDC_BTNFINDEXT, at(396, 264, 40, 40)},
+    {"btnAddFileType", IDC_BTNADDFILETYPE, at(316, 312, 40, 40)},
+    {"btnDelFileType", IDC_BTNDELFILETYPE, at(356, 312, 40, 40)},
+    {"btnChangeIcon", IDC_BTNCHANGEICON, at(396, 312, 40, 40)},
+    {"btnHelp", IDC_BTNHELP, at(316, 360, 40, 40)},
+    {"btnInfo", IDC_BTNINFO, at(356, 360, 40, 40)},
+    {"btnOpenLibrary", IDC_BTNOPENLIBRARY, at(396, 360, 40, 40)},
+    {"Image1", IDC_IMAGE1, at(316, 408, 120, 48)},
 };
 
 struct LabelPlace {
-    HWND TfrmMain::*control;
+    int control;  // its id
     int left, top;
     const char* text;
 };
 
 const LabelPlace kLabels[] = {
-    {&TfrmMain::Label2, 4, 4, "Registered File Types:"},
-    {&TfrmMain::Label1, 316, 4, "Extensions:"},
-    {&TfrmMain::Label5, 444, 4, "Icon Library:"},
-    {&TfrmMain::Label3, 4, 460, "Icon Filename:"},
-    {&TfrmMain::Label4, 4, 476, "Icon Offset:"},
-    {&TfrmMain::lblIconName, 76, 460, "..."},
-    {&TfrmMain::lblIconOffset, 76, 476, "..."},
+    {IDC_LABEL2, 4, 4, "Registered File Types:"}, {IDC_LABEL1, 316, 4, "Extensions:"},
+    {IDC_LABEL5, 444, 4, "Icon Library:"},        {IDC_LABEL3, 4, 460, "Icon Filename:"},
+    {IDC_LABEL4, 4, 476, "Icon Offset:"},         {IDC_LBLICONNAME, 76, 460, "..."},
+    {IDC_LBLICONOFFSET, 76, 476, "..."},
 };
 
 struct Hint {
-    HWND TfrmMain::*button;
+    int button;  // its id
     const char* text;
 };
 
 const Hint kHints[] = {
-    {&TfrmMain::btnAddExt, "Add Extension"},
-    {&TfrmMain::btnDelExt, "Delete Extension"},
-    {&TfrmMain::btnFindExt, "Find Extension"},
-    {&TfrmMain::btnAddFileType, "Add File Type"},
-    {&TfrmMain::btnDelFileType, "Delete File Type"},
-    {&TfrmMain::btnChangeIcon, "File Type Properties"},
-    {&TfrmMain::btnHelp, "Quick Help"},
-    {&TfrmMain::btnInfo, "About"},
-    {&TfrmMain::btnOpenLibrary, "Open Library"},
+    {IDC_BTNADDEXT, "Add Extension"},
+    {IDC_BTNDELEXT, "Delete Extension"},
+    {IDC_BTNFINDEXT, "Find Extension"},
+    {IDC_BTNADDFILETYPE, "Add File Type"},
+    {IDC_BTNDELFILETYPE, "Delete File Type"},
+    {IDC_BTNCHANGEICON, "File Type Properties"},
+    {IDC_BTNHELP, "Quick Help"},
+    {IDC_BTNINFO, "About"},
+    {IDC_BTNOPENLIBRARY, "Open Library"},
 };
 
 TEST_F(Layout, ClientAreaIs690By492) {
@@ -100,7 +97,7 @@ TEST_F(Layout, WindowIconIsTheMainIcon) {
 TEST_F(Layout, ControlsSitAtTheirRectangles) {
     TfrmMain& main = Start();
     for (const Place& p : kPlaces) {
-        const RECT r = PlaceOf(main.*p.control);
+        const RECT r = PlaceOf(ControlOf(main.Handle(), p.control));
         EXPECT_EQ(r.left, p.rect.left) << p.name;
         EXPECT_EQ(r.top, p.rect.top) << p.name;
         EXPECT_EQ(r.right, p.rect.right) << p.name;
@@ -111,7 +108,7 @@ TEST_F(Layout, ControlsSitAtTheirRectangles) {
 TEST_F(Layout, LabelsSitAtTheirPlacesOneLineHighAndAsWideAsTheirText) {
     TfrmMain& main = Start();
     for (const LabelPlace& l : kLabels) {
-        HWND label = main.*l.control;
+        HWND label = ControlOf(main.Handle(), l.control);
         EXPECT_EQ(Caption(label), l.text);
         const RECT r = PlaceOf(label);
         EXPECT_EQ(r.left, l.left) << l.text;
@@ -123,7 +120,8 @@ TEST_F(Layout, LabelsSitAtTheirPlacesOneLineHighAndAsWideAsTheirText) {
 
 TEST_F(Layout, FontIsEightPointSansSerif) {
     TfrmMain& main = Start();
-    const auto font = reinterpret_cast<HFONT>(SendMessageA(main.lb, WM_GETFONT, 0, 0));
+    const auto font =
+        reinterpret_cast<HFONT>(SendMessageA(ControlOf(main.Handle(), IDC_LB), WM_GETFONT, 0, 0));
     LOGFONTA lf{};
     ASSERT_TRUE(GetObjectA(font, sizeof lf, &lf));
     EXPECT_STREQ(lf.lfFaceName, "MS Sans Serif");
@@ -135,19 +133,19 @@ TEST_F(Layout, FileTypeListShowsTwelveWholeRows) {
     for (int i = 0; i < 13; ++i)
         RegisterType(".e" + std::to_string(i), "Type" + std::to_string(i), "Files");
     TfrmMain& main = Start();
-    ASSERT_EQ(rowCount(main.lb), 13);
+    ASSERT_EQ(rowCount(ControlOf(main.Handle(), IDC_LB)), 13);
 
-    const RECT client = ClientRectOf(main.lb);
-    EXPECT_EQ(SendMessageA(main.lb, LB_GETITEMHEIGHT, 0, 0), 36);
+    const RECT client = ClientRectOf(ControlOf(main.Handle(), IDC_LB));
+    EXPECT_EQ(SendMessageA(ControlOf(main.Handle(), IDC_LB), LB_GETITEMHEIGHT, 0, 0), 36);
     EXPECT_EQ(client.bottom % 36, 0);
     EXPECT_EQ(client.bottom / 36, 12);
     // The thirteenth row lies below the visible ones until the list scrolls.
-    EXPECT_EQ(RowRect(main.lb, 12).top, client.bottom);
+    EXPECT_EQ(RowRect(ControlOf(main.Handle(), IDC_LB), 12).top, client.bottom);
 }
 
 TEST_F(Layout, FileTypeListIsOwnerDrawnWithStoredTextsUnsortedSingleSelection) {
     TfrmMain& main = Start();
-    const LONG style = GetWindowLongA(main.lb, GWL_STYLE);
+    const LONG style = GetWindowLongA(ControlOf(main.Handle(), IDC_LB), GWL_STYLE);
     EXPECT_TRUE(style & LBS_OWNERDRAWFIXED);
     EXPECT_TRUE(style & LBS_HASSTRINGS);
     EXPECT_TRUE(style & LBS_NOTIFY);
@@ -158,18 +156,19 @@ TEST_F(Layout, FileTypeListIsOwnerDrawnWithStoredTextsUnsortedSingleSelection) {
 
 TEST_F(Layout, ExtensionListHasPlainRowsOfThirteenPixels) {
     TfrmMain& main = Start();
-    const LONG style = GetWindowLongA(main.lbExt, GWL_STYLE);
+    const LONG style = GetWindowLongA(ControlOf(main.Handle(), IDC_LBEXT), GWL_STYLE);
     EXPECT_FALSE(style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE | LBS_SORT));
-    EXPECT_EQ(SendMessageA(main.lbExt, LB_GETITEMHEIGHT, 0, 0), 13);
+    EXPECT_EQ(SendMessageA(ControlOf(main.Handle(), IDC_LBEXT), LB_GETITEMHEIGHT, 0, 0), 13);
 }
 
 TEST_F(Layout, LibraryGridHasSevenColumnsOf35PixelsAndRowsOf36) {
     TfrmMain& main = Start();
-    EXPECT_TRUE(GetWindowLongA(main.lbLib, GWL_STYLE) & LBS_MULTICOLUMN);
-    for (int i = 0; i < 30; ++i) addRow(main.lbLib, " ");
-    const int perColumn = ClientRectOf(main.lbLib).bottom / 36;
+    EXPECT_TRUE(GetWindowLongA(ControlOf(main.Handle(), IDC_LBLIB), GWL_STYLE) & LBS_MULTICOLUMN);
+    for (int i = 0; i < 30; ++i) addRow(ControlOf(main.Handle(), IDC_LBLIB), " ");
+    const int perColumn = ClientRectOf(ControlOf(main.Handle(), IDC_LBLIB)).bottom / 36;
     ASSERT_GT(perColumn, 0);
-    const RECT first = RowRect(main.lbLib, 0), nextColumn = RowRect(main.lbLib, perColumn);
+    const RECT first = RowRect(ControlOf(main.Handle(), IDC_LBLIB), 0),
+               nextColumn = RowRect(ControlOf(main.Handle(), IDC_LBLIB), perColumn);
     EXPECT_EQ(first.right - first.left, 35);
     EXPECT_EQ(first.bottom - first.top, 36);
     EXPECT_EQ(nextColumn.left, 35);
@@ -179,24 +178,29 @@ TEST_F(Layout, LibraryGridHasSevenColumnsOf35PixelsAndRowsOf36) {
 TEST_F(Layout, TabOrderRunsThroughTheThreeLists) {
     TfrmMain& main = Start();
     HWND first = GetNextDlgTabItem(main.Handle(), nullptr, FALSE);
-    EXPECT_EQ(first, main.lb);
-    EXPECT_EQ(GetNextDlgTabItem(main.Handle(), main.lb, FALSE), main.lbExt);
-    EXPECT_EQ(GetNextDlgTabItem(main.Handle(), main.lbExt, FALSE), main.lbLib);
-    EXPECT_EQ(GetNextDlgTabItem(main.Handle(), main.lbLib, FALSE), main.lb);
+    EXPECT_EQ(first, ControlOf(main.Handle(), IDC_LB));
+    EXPECT_EQ(GetNextDlgTabItem(main.Handle(), ControlOf(main.Handle(), IDC_LB), FALSE),
+              ControlOf(main.Handle(), IDC_LBEXT));
+    EXPECT_EQ(GetNextDlgTabItem(main.Handle(), ControlOf(main.Handle(), IDC_LBEXT), FALSE),
+              ControlOf(main.Handle(), IDC_LBLIB));
+    EXPECT_EQ(GetNextDlgTabItem(main.Handle(), ControlOf(main.Handle(), IDC_LBLIB), FALSE),
+              ControlOf(main.Handle(), IDC_LB));
 }
 
 TEST_F(Layout, EveryToolButtonShowsItsHint) {
     TfrmMain& main = Start();
-    ASSERT_NE(main.Hints, nullptr);
-    EXPECT_EQ(SendMessageA(main.Hints, TTM_GETTOOLCOUNT, 0, 0), 9);
+    // The tooltip window that shows the hints.
+    const HWND hints = ThreadWindowOfClass(TOOLTIPS_CLASSA);
+    ASSERT_NE(hints, nullptr);
+    EXPECT_EQ(SendMessageA(hints, TTM_GETTOOLCOUNT, 0, 0), 9);
     for (const Hint& h : kHints) {
         char text[80] = {};
         TTTOOLINFOA tool{};
         tool.cbSize = TTTOOLINFOA_V2_SIZE;
         tool.hwnd = main.Handle();
-        tool.uId = reinterpret_cast<UINT_PTR>(main.*h.button);
+        tool.uId = reinterpret_cast<UINT_PTR>(ControlOf(main.Handle(), h.button));
         tool.lpszText = text;
-        SendMessageA(main.Hints, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+        SendMessageA(hints, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
         EXPECT_STREQ(text, h.text);
     }
 }
@@ -204,7 +208,7 @@ TEST_F(Layout, EveryToolButtonShowsItsHint) {
 TEST_F(Layout, EveryToolButtonHasA32By32GlyphAndNoCaption) {
     TfrmMain& main = Start();
     for (const Hint& h : kHints) {
-        HWND button = main.*h.button;
+        HWND button = ControlOf(main.Handle(), h.button);
         EXPECT_EQ(Caption(button), h.text);  // its name for screen readers, not drawn
         EXPECT_FALSE(GetWindowLongA(button, GWL_STYLE) & WS_TABSTOP) << h.text;
         BITMAP glyph{};
@@ -220,21 +224,22 @@ TEST_F(Layout, EveryToolButtonHasA32By32GlyphAndNoCaption) {
 TEST_F(Layout, IconLabelsAreDarkGreenAndTheOthersWindowText) {
     TfrmMain& main = Start();
     HDC dc = CreateCompatibleDC(nullptr);
-    for (HWND label : {main.lblIconName, main.lblIconOffset}) {
+    for (HWND label :
+         {ControlOf(main.Handle(), IDC_LBLICONNAME), ControlOf(main.Handle(), IDC_LBLICONOFFSET)}) {
         SendMessageA(main.Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                      reinterpret_cast<LPARAM>(label));
         EXPECT_EQ(GetTextColor(dc), RGB(0, 64, 0));
     }
     SendMessageA(main.Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                 reinterpret_cast<LPARAM>(main.Label3));
+                 reinterpret_cast<LPARAM>(ControlOf(main.Handle(), IDC_LABEL3)));
     EXPECT_EQ(GetTextColor(dc), GetSysColor(COLOR_WINDOWTEXT));
     DeleteDC(dc);
 }
 
 TEST_F(Layout, PictureShowsTheButtonFaceWhereItIsTransparent) {
     TfrmMain& main = Start();
-    const auto picture =
-        reinterpret_cast<HBITMAP>(SendMessageA(main.Image1, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    const auto picture = reinterpret_cast<HBITMAP>(
+        SendMessageA(ControlOf(main.Handle(), IDC_IMAGE1), STM_GETIMAGE, IMAGE_BITMAP, 0));
     ASSERT_NE(picture, nullptr);
     BITMAP info{};
     ASSERT_TRUE(GetObjectA(picture, sizeof info, &info));

@@ -14,34 +14,33 @@ protected:
         RegisterType(".bbb", "TypeB", "Bee files", "C:\\Icons\\set.icl,5");
         RegisterType(".ccc", "TypeA", "Ay files");
         Start();
-        ASSERT_EQ(Rows(form->lb),
-                  (std::vector<std::string>{"Ay files (TypeA)", "Bee files (TypeB)"}));
+        ASSERT_EQ(Rows(lb()), (std::vector<std::string>{"Ay files (TypeA)", "Bee files (TypeB)"}));
     }
 };
 
 TEST_F(TwoTypes, SelectingATypeListsItsExtensionsInChainOrderWithTheFirstSelected) {
     SelectRow(0);
-    EXPECT_EQ(Rows(form->lbExt), (std::vector<std::string>{".aaa", ".ccc"}));
-    EXPECT_EQ(selectedRow(form->lbExt), 0);
+    EXPECT_EQ(Rows(lbExt()), (std::vector<std::string>{".aaa", ".ccc"}));
+    EXPECT_EQ(selectedRow(lbExt()), 0);
 }
 
 TEST_F(TwoTypes, TypeWithoutIconLocationShowsTheMarkerAndMinusOne) {
     SelectRow(0);
-    EXPECT_EQ(Caption(form->lblIconName), "<no icon>");
-    EXPECT_EQ(Caption(form->lblIconOffset), "-1");
+    EXPECT_EQ(Caption(lblIconName()), "<no icon>");
+    EXPECT_EQ(Caption(lblIconOffset()), "-1");
 }
 
 TEST_F(TwoTypes, TypeWithIconLocationShowsItsFileAndIndex) {
     SelectRow(1);
-    EXPECT_EQ(Rows(form->lbExt), std::vector<std::string>{".bbb"});
-    EXPECT_EQ(Caption(form->lblIconName), "C:\\Icons\\set.icl");
-    EXPECT_EQ(Caption(form->lblIconOffset), "5");
+    EXPECT_EQ(Rows(lbExt()), std::vector<std::string>{".bbb"});
+    EXPECT_EQ(Caption(lblIconName()), "C:\\Icons\\set.icl");
+    EXPECT_EQ(Caption(lblIconOffset()), "5");
 }
 
 TEST_F(TwoTypes, LabelsAreSizedToTheirNewText) {
     SelectRow(1);
-    const RECT name = PlaceOf(form->lblIconName);
-    const RECT offset = PlaceOf(form->lblIconOffset);
+    const RECT name = PlaceOf(lblIconName());
+    const RECT offset = PlaceOf(lblIconOffset());
     EXPECT_EQ(name.left, 76);
     EXPECT_EQ(name.right - name.left, TextWidth("C:\\Icons\\set.icl"));
     EXPECT_EQ(offset.right - offset.left, TextWidth("5"));
@@ -51,53 +50,51 @@ TEST_F(TwoTypes, LabelsAreSizedToTheirNewText) {
 TEST_F(TwoTypes, SelectingAnotherTypeReplacesTheExtensions) {
     SelectRow(0);
     SelectRow(1);
-    EXPECT_EQ(Rows(form->lbExt), std::vector<std::string>{".bbb"});
+    EXPECT_EQ(Rows(lbExt()), std::vector<std::string>{".bbb"});
 }
 
 TEST_F(TwoTypes, ClickOnARowSelectsItAndFillsTheExtensions) {
-    const RECT row = RowRect(form->lb, 1);
+    const RECT row = RowRect(lb(), 1);
     const LPARAM point = MAKELPARAM(row.left + 60, (row.top + row.bottom) / 2);
-    SendMessageA(form->lb, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    SendMessageA(form->lb, WM_LBUTTONUP, 0, point);
+    SendMessageA(lb(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageA(lb(), WM_LBUTTONUP, 0, point);
     PumpMessages();
 
-    EXPECT_EQ(selectedRow(form->lb), 1);
-    EXPECT_EQ(Rows(form->lbExt), std::vector<std::string>{".bbb"});
-    EXPECT_EQ(Caption(form->lblIconOffset), "5");
+    EXPECT_EQ(selectedRow(lb()), 1);
+    EXPECT_EQ(Rows(lbExt()), std::vector<std::string>{".bbb"});
+    EXPECT_EQ(Caption(lblIconOffset()), "5");
 }
 
 TEST_F(TwoTypes, ArrowKeySelectsTheNextRowAndFillsTheExtensions) {
     SelectRow(0);
-    SetFocus(form->lb);
-    SendMessageA(form->lb, WM_KEYDOWN, VK_DOWN, 0);
+    SetFocus(lb());
+    SendMessageA(lb(), WM_KEYDOWN, VK_DOWN, 0);
     PumpMessages();
 
-    EXPECT_EQ(selectedRow(form->lb), 1);
-    EXPECT_EQ(Rows(form->lbExt), std::vector<std::string>{".bbb"});
+    EXPECT_EQ(selectedRow(lb()), 1);
+    EXPECT_EQ(Rows(lbExt()), std::vector<std::string>{".bbb"});
 }
 
 TEST_F(TwoTypes, RefreshWithNoSelectionEmptiesTheExtensionsAndShowsDots) {
     SelectRow(1);
-    selectRow(form->lb, -1);
+    SelectRow(-1);
 
-    form->lbClick();
-
-    EXPECT_EQ(rowCount(form->lbExt), 0);
-    EXPECT_EQ(Caption(form->lblIconName), "...");
-    EXPECT_EQ(Caption(form->lblIconOffset), "...");
+    EXPECT_EQ(rowCount(lbExt()), 0);
+    EXPECT_EQ(Caption(lblIconName()), "...");
+    EXPECT_EQ(Caption(lblIconOffset()), "...");
 }
 
 TEST_F(TwoTypes, TypeWithoutExtensionsLeftShowsNoneButKeepsItsLabels) {
     SelectRow(1);
     Catalogue().RemoveExt(1, ".bbb");
 
-    form->lbClick();
+    SelectRow(1);
 
-    EXPECT_EQ(rowCount(form->lbExt), 0);
-    EXPECT_EQ(selectedRow(form->lbExt), -1);
-    EXPECT_EQ(Caption(form->lblIconName), "C:\\Icons\\set.icl");
-    EXPECT_EQ(Caption(form->lblIconOffset), "5");
-    EXPECT_EQ(rowText(form->lb, 1), "Bee files (TypeB)");
+    EXPECT_EQ(rowCount(lbExt()), 0);
+    EXPECT_EQ(selectedRow(lbExt()), -1);
+    EXPECT_EQ(Caption(lblIconName()), "C:\\Icons\\set.icl");
+    EXPECT_EQ(Caption(lblIconOffset()), "5");
+    EXPECT_EQ(rowText(lb(), 1), "Bee files (TypeB)");
 }
 
 TEST_F(TwoTypes, DoubleClickWithNoSelectionAsksForAFileType) {
@@ -105,7 +102,7 @@ TEST_F(TwoTypes, DoubleClickWithNoSelectionAsksForAFileType) {
     modal.ExpectMessageBox("Select a File Type first!");
 
     SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(IDC_LB, LBN_DBLCLK),
-                 reinterpret_cast<LPARAM>(form->lb));
+                 reinterpret_cast<LPARAM>(lb()));
 
     ASSERT_EQ(modal.MessageBoxes().size(), 1u);
     EXPECT_EQ(modal.MessageBoxes()[0].caption, "Kestrune");
@@ -118,24 +115,24 @@ TEST_F(TwoTypes, PropertiesButtonWithNoSelectionAsksForAFileType) {
     modal.ExpectMessageBox("Select a File Type first!");
 
     SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(IDC_BTNCHANGEICON, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(form->btnChangeIcon));
+                 reinterpret_cast<LPARAM>(Control(IDC_BTNCHANGEICON)));
 
     EXPECT_EQ(modal.Pending(), 0u);
 }
 
 TEST_F(TwoTypes, ToolButtonPressLeavesTheFocusOnTheList) {
     SelectRow(0);
-    SetFocus(form->lb);
+    SetFocus(lb());
     ModalDriver modal;
     modal.AnswerMessageBox();
-    selectRow(form->lb, -1);  // so the properties button answers with its message
+    selectRow(lb(), -1);  // so the properties button answers with its message
 
-    SendMessageA(form->btnChangeIcon, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
-    SendMessageA(form->btnChangeIcon, WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+    SendMessageA(Control(IDC_BTNCHANGEICON), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    SendMessageA(Control(IDC_BTNCHANGEICON), WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
     PumpMessages();
 
     EXPECT_EQ(modal.MessageBoxes().size(), 1u);
-    EXPECT_EQ(GetFocus(), form->lb);
+    EXPECT_EQ(GetFocus(), lb());
 }
 
 }  // namespace

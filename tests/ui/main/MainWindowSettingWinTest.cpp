@@ -5,6 +5,9 @@
 
 #include "ui/MainWindowHarness.h"
 
+#include "base/FileDialogRules.h"
+#include "support/TestData.h"
+
 namespace {
 
 constexpr const char* kKestruneKey = "Software\\Morvane\\Kestrune";
@@ -14,7 +17,7 @@ using Setting = MainWindowTest;
 
 TEST_F(Setting, FirstStartReadsEmptyText) {
     TfrmMain& main = Create();
-    EXPECT_EQ(main.FDefaultDir, "");
+    EXPECT_EQ(main.Inspect().defaultDir, "");
 }
 
 TEST_F(Setting, ReadingCreatesTheKeysOnTheWayButNotSettings) {
@@ -26,7 +29,7 @@ TEST_F(Setting, ReadingCreatesTheKeysOnTheWayButNotSettings) {
 TEST_F(Setting, StoredFolderIsReadAtCreation) {
     rawreg::PutText(HKEY_CURRENT_USER, kSettingsKey, "DefaultDir", "C:\\Icons\\");
     TfrmMain& main = Create();
-    EXPECT_EQ(main.FDefaultDir, "C:\\Icons\\");
+    EXPECT_EQ(main.Inspect().defaultDir, "C:\\Icons\\");
 }
 
 TEST_F(Setting, FirstCloseWritesAnEmptyTextValue) {
@@ -43,28 +46,28 @@ TEST_F(Setting, FirstCloseWritesAnEmptyTextValue) {
 TEST_F(Setting, CloseWritesTheCurrentFolder) {
     rawreg::PutText(HKEY_CURRENT_USER, kSettingsKey, "DefaultDir", "C:\\Icons\\");
     TfrmMain& main = Start();
-    main.FDefaultDir = "D:\\Libraries\\Old Set\\";
+    main.OpenLibraryFile(TestDataPath("icons10.dll"));
 
     SendMessageA(main.Handle(), WM_CLOSE, 0, 0);
 
     EXPECT_EQ(rawreg::GetText(HKEY_CURRENT_USER, kSettingsKey, "DefaultDir"),
-              "D:\\Libraries\\Old Set\\");
+              FolderPart(TestDataPath("icons10.dll")));
 }
 
 TEST_F(Setting, FolderSurvivesARoundTrip) {
     {
         TfrmMain& first = Start();
-        first.FDefaultDir = "E:\\Icons\\";
+        first.OpenLibraryFile(TestDataPath("icons10.dll"));
         SendMessageA(first.Handle(), WM_CLOSE, 0, 0);
     }
     TfrmMain& second = Create();
-    EXPECT_EQ(second.FDefaultDir, "E:\\Icons\\");
+    EXPECT_EQ(second.Inspect().defaultDir, FolderPart(TestDataPath("icons10.dll")));
 }
 
 TEST_F(Setting, ClosingWithAnEmptyFolderOverwritesAStoredOne) {
-    rawreg::PutText(HKEY_CURRENT_USER, kSettingsKey, "DefaultDir", "C:\\Icons\\");
     TfrmMain& main = Start();
-    main.FDefaultDir.clear();
+    // Stored by another run while this one, which read no folder, was open.
+    rawreg::PutText(HKEY_CURRENT_USER, kSettingsKey, "DefaultDir", "C:\\Icons\\");
 
     SendMessageA(main.Handle(), WM_CLOSE, 0, 0);
 
@@ -89,9 +92,9 @@ TEST_F(Setting, NonTextValueShowsTheErrorBoxAndTheWindowIsCreatedAllTheSame) {
     ASSERT_EQ(modal.MessageBoxes().size(), 1u);
     EXPECT_EQ(modal.MessageBoxes()[0].icon, LoadIcon(nullptr, IDI_HAND));
     EXPECT_NE(main.Handle(), nullptr);
-    EXPECT_TRUE(IsWindow(main.lb));
-    EXPECT_EQ(main.FDefaultDir, "");
-    EXPECT_EQ(Caption(main.lblIconName), "...");
+    EXPECT_TRUE(IsWindow(ControlOf(main.Handle(), IDC_LB)));
+    EXPECT_EQ(main.Inspect().defaultDir, "");
+    EXPECT_EQ(Caption(ControlOf(main.Handle(), IDC_LBLICONNAME)), "...");
 }
 
 TEST_F(Setting, FailedSaveShowsTheErrorAndKeepsTheWindowOpen) {

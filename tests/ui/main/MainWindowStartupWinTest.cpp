@@ -20,7 +20,8 @@ TEST_F(StartUp, RowsComeInTheOrderTheirTypesAreFirstNamed) {
 
     TfrmMain& main = Start();
 
-    EXPECT_EQ(Rows(main.lb), (std::vector<std::string>{"Bee files (TypeB)", "Ay files (TypeA)"}));
+    EXPECT_EQ(Rows(ControlOf(main.Handle(), IDC_LB)),
+              (std::vector<std::string>{"Bee files (TypeB)", "Ay files (TypeA)"}));
     EXPECT_EQ(Catalogue().EntryCount, 2);
 }
 
@@ -30,7 +31,7 @@ TEST_F(StartUp, KeyNamesHoldEverySubkeyOfTheRoot) {
 
     TfrmMain& main = Start();
 
-    std::vector<std::string> names = main.FKeyNames;
+    std::vector<std::string> names = main.Inspect().keyNames;
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{".aaa", "TypeA", "Unrelated"}));
 }
@@ -41,9 +42,9 @@ TEST_F(StartUp, NothingIsSelectedAndTheExtensionListIsEmpty) {
 
     TfrmMain& main = Start();
 
-    EXPECT_EQ(selectedRow(main.lb), -1);
-    EXPECT_EQ(rowCount(main.lbExt), 0);
-    EXPECT_EQ(rowCount(main.lbLib), 0);
+    EXPECT_EQ(selectedRow(ControlOf(main.Handle(), IDC_LB)), -1);
+    EXPECT_EQ(rowCount(ControlOf(main.Handle(), IDC_LBEXT)), 0);
+    EXPECT_EQ(rowCount(ControlOf(main.Handle(), IDC_LBLIB)), 0);
 }
 
 TEST_F(StartUp, IconLabelsShowDotsSizedToThem) {
@@ -51,7 +52,8 @@ TEST_F(StartUp, IconLabelsShowDotsSizedToThem) {
 
     TfrmMain& main = Start();
 
-    for (HWND label : {main.lblIconName, main.lblIconOffset}) {
+    for (HWND label :
+         {ControlOf(main.Handle(), IDC_LBLICONNAME), ControlOf(main.Handle(), IDC_LBLICONOFFSET)}) {
         EXPECT_EQ(Caption(label), "...");
         const RECT r = PlaceOf(label);
         EXPECT_EQ(r.right - r.left, TextWidth("..."));
@@ -61,9 +63,9 @@ TEST_F(StartUp, IconLabelsShowDotsSizedToThem) {
 TEST_F(StartUp, LibraryStartsEmpty) {
     TfrmMain& main = Start();
 
-    EXPECT_TRUE(main.FLibEmpty);
-    EXPECT_EQ(main.FLibIconCount, 0);
-    EXPECT_FALSE(main.FDragFromLib);
+    EXPECT_TRUE(main.Inspect().libraryEmpty);
+    EXPECT_EQ(main.Inspect().libraryIconCount, 0);
+    EXPECT_FALSE(main.Inspect().dragFromLibrary);
 }
 
 TEST_F(StartUp, ScanErrorIsShownAndEarlierRowsStay) {
@@ -76,7 +78,7 @@ TEST_F(StartUp, ScanErrorIsShownAndEarlierRowsStay) {
     TfrmMain& main = Start();
 
     EXPECT_EQ(modal.Pending(), 0u);
-    EXPECT_EQ(Rows(main.lb), std::vector<std::string>{"Ay files (TypeA)"});
+    EXPECT_EQ(Rows(ControlOf(main.Handle(), IDC_LB)), std::vector<std::string>{"Ay files (TypeA)"});
     EXPECT_TRUE(IsWindowVisible(main.Handle()));
 }
 
@@ -97,7 +99,7 @@ TEST_F(StartUp, ErrorBoxHasTheStopIconTheTitleAndOneOkButton) {
 TEST_F(StartUp, EmptyRegistryGivesAnEmptyList) {
     TfrmMain& main = Start();
 
-    EXPECT_EQ(rowCount(main.lb), 0);
+    EXPECT_EQ(rowCount(ControlOf(main.Handle(), IDC_LB)), 0);
     EXPECT_EQ(Catalogue().EntryCount, 0);
 }
 

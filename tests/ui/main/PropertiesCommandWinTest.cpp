@@ -24,7 +24,7 @@ protected:
         rawreg::PutText(HKEY_CLASSES_ROOT, "txtfile\\shell\\open\\command", "", "notepad \"%1\"");
         rawreg::PutDword(HKEY_CLASSES_ROOT, "txtfile", "EditFlags", 0x10000);
         Start();
-        ASSERT_EQ(Rows(form->lb),
+        ASSERT_EQ(Rows(lb()),
                   (std::vector<std::string>{"Text files (txtfile)", "Bee files (TypeB)"}));
     }
 
@@ -48,7 +48,7 @@ TEST_F(PropertiesCommand, DoubleClickWithoutASelectedTypeShowsTheSameMessage) {
     ModalDriver modal;
     modal.ExpectMessageBox("Select a File Type first!");
     SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(IDC_LB, LBN_DBLCLK),
-                 reinterpret_cast<LPARAM>(form->lb));
+                 reinterpret_cast<LPARAM>(lb()));
     PumpMessages();
     EXPECT_EQ(modal.MessageBoxes().size(), 1u);
 }
@@ -73,7 +73,7 @@ TEST_F(PropertiesCommand, DoubleClickOnARowOpensTheDialogForThatType) {
     answer.button = IDCANCEL;
     user.Answer(answer);
     SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(IDC_LB, LBN_DBLCLK),
-                 reinterpret_cast<LPARAM>(form->lb));
+                 reinterpret_cast<LPARAM>(lb()));
     PumpMessages();
     ASSERT_TRUE(user.Seen().shown);
     EXPECT_EQ(user.Seen().opened.typeName, "TypeB");
@@ -88,8 +88,8 @@ TEST_F(PropertiesCommand, NoIconTypeConfirmedAtOnceGetsTheProgramsFirstIcon) {
     EXPECT_EQ(EntryAt(1).IconFile, OwnExecutablePath());
     EXPECT_EQ(EntryAt(1).IconIndex, 0);
     EXPECT_FALSE(EntryAt(1).Icon.empty());
-    EXPECT_EQ(Caption(form->lblIconName), OwnExecutablePath());
-    EXPECT_EQ(Caption(form->lblIconOffset), "0");
+    EXPECT_EQ(Caption(lblIconName()), OwnExecutablePath());
+    EXPECT_EQ(Caption(lblIconOffset()), "0");
 }
 
 TEST_F(PropertiesCommand, PickedIconBecomesTheTypesIconAndLocation) {
@@ -99,19 +99,19 @@ TEST_F(PropertiesCommand, PickedIconBecomesTheTypesIconAndLocation) {
     EXPECT_EQ(Text("txtfile\\DefaultIcon"), TestDataPath("icons10.dll") + ",7");
     EXPECT_EQ(EntryAt(0).IconIndex, 7);
     EXPECT_FALSE(EntryAt(0).Icon.empty());
-    EXPECT_EQ(Caption(form->lblIconOffset), "7");
-    EXPECT_EQ(selectedRow(form->lb), 0);
+    EXPECT_EQ(Caption(lblIconOffset()), "7");
+    EXPECT_EQ(selectedRow(lb()), 0);
 }
 
 TEST_F(PropertiesCommand, NewDescriptionShowsInTheRowAndTheRegistry) {
     PropertiesAnswer answer;
     answer.description = "Plain text";
     Properties(0, answer);
-    EXPECT_EQ(rowText(form->lb, 0), "Plain text (txtfile)");
-    EXPECT_EQ(selectedRow(form->lb), 0);
+    EXPECT_EQ(rowText(lb(), 0), "Plain text (txtfile)");
+    EXPECT_EQ(selectedRow(lb()), 0);
     EXPECT_EQ(EntryAt(0).Description, "Plain text");
     EXPECT_EQ(Text("txtfile"), "Plain text");
-    EXPECT_EQ(Rows(form->lbExt), (std::vector<std::string>{".log", ".txt"}));
+    EXPECT_EQ(Rows(lbExt()), (std::vector<std::string>{".log", ".txt"}));
 }
 
 TEST_F(PropertiesCommand, CancelAfterBrowsingChangesNothing) {
@@ -125,7 +125,7 @@ TEST_F(PropertiesCommand, CancelAfterBrowsingChangesNothing) {
     const SeenProperties seen = Properties(0, answer);
     EXPECT_EQ(seen.beforeClose.gridCount, 256);
     EXPECT_EQ(Snapshot(), before);
-    EXPECT_EQ(rowText(form->lb, 0), "Text files (txtfile)");
+    EXPECT_EQ(rowText(lb(), 0), "Text files (txtfile)");
     EXPECT_EQ(EntryAt(0).Name, "txtfile");
     EXPECT_EQ(EntryAt(0).Description, "Text files");
     EXPECT_EQ(EntryAt(0).IconFile, TestDataPath("icons10.dll"));
@@ -138,7 +138,7 @@ TEST_F(PropertiesCommand, BrowsedFileAndPickedIconAreWrittenOnOk) {
     answer.cell = 12;
     Properties(1, answer);
     EXPECT_EQ(Text("TypeB\\DefaultIcon"), TestDataPath("icons1500.dll") + ",12");
-    EXPECT_EQ(Caption(form->lblIconName), TestDataPath("icons1500.dll"));
+    EXPECT_EQ(Caption(lblIconName()), TestDataPath("icons1500.dll"));
 }
 
 TEST_F(PropertiesCommand, OkWithoutChangeRewritesEveryExtensionKey) {
@@ -187,7 +187,7 @@ TEST_F(PropertiesCommand, RenameMovesTheWholeKeyAndRepointsEveryExtension) {
     EXPECT_EQ(Text(".txt"), "Kestrune.Text");
     EXPECT_EQ(Text(".log"), "Kestrune.Text");
     EXPECT_EQ(Text(".vvv"), "TypeB");
-    EXPECT_EQ(rowText(form->lb, 0), "Text files (Kestrune.Text)");
+    EXPECT_EQ(rowText(lb(), 0), "Text files (Kestrune.Text)");
     EXPECT_EQ(EntryAt(0).Name, "Kestrune.Text");
 }
 
@@ -212,7 +212,7 @@ TEST_F(PropertiesCommand, LetterCaseOnlyRenameMovesNothingAndWritesIntoTheSameKe
     EXPECT_EQ(Text("txtfile\\shell\\open\\command"), "notepad \"%1\"");
     EXPECT_EQ(Text(".txt"), "TXTFILE");
     EXPECT_EQ(Text(".log"), "TXTFILE");
-    EXPECT_EQ(rowText(form->lb, 0), "Upper (TXTFILE)");
+    EXPECT_EQ(rowText(lb(), 0), "Upper (TXTFILE)");
     EXPECT_EQ(EntryAt(0).Name, "TXTFILE");
 }
 
@@ -234,7 +234,7 @@ protected:
         EXPECT_EQ(rawreg::Subkeys(HKEY_CLASSES_ROOT, ""), rootKeys);
         EXPECT_EQ(rawreg::Get(HKEY_CLASSES_ROOT, "", ""), rootDefault);
         EXPECT_EQ(Snapshot(), before);
-        EXPECT_EQ(rowText(form->lb, 0), "Text files (txtfile)");
+        EXPECT_EQ(rowText(lb(), 0), "Text files (txtfile)");
         EXPECT_EQ(EntryAt(0).Name, "txtfile");
         EXPECT_EQ(EntryAt(0).Description, "Text files");
         EXPECT_EQ(EntryAt(0).IconIndex, 3);
@@ -314,7 +314,7 @@ TEST_F(UnusualTypeNames, IconFileWithEnvironmentReferenceIsWrittenBackAsRead) {
 TEST_F(UnusualTypeNames, TypeReadFromANestedKeyKeepsItsNameOnOk) {
     RegisterType(".nest", "Outer\\Inner", "Nested");
     Start();
-    ASSERT_EQ(Rows(form->lb), std::vector<std::string>{"Nested (Outer\\Inner)"});
+    ASSERT_EQ(Rows(lb()), std::vector<std::string>{"Nested (Outer\\Inner)"});
     SelectRow(0);
     PropertiesAnswer answer;
     answer.description = "Still nested";
@@ -347,7 +347,7 @@ protected:
         rawreg::PutText(HKEY_CLASSES_ROOT, ".empty", "", "");
         RegisterType(".other", "OtherType", "Other");
         Start();
-        ASSERT_EQ(Rows(form->lb),
+        ASSERT_EQ(Rows(lb()),
                   (std::vector<std::string>{"Root description ()", "Other (OtherType)"}));
     }
 };

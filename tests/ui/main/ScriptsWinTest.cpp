@@ -48,8 +48,8 @@ protected:
     void TypeExtension(ModalDriver& modal, const std::string& typed) {
         modal.AnswerNextModal(
             [this, typed](HWND) {
-                props_test::PostTyping(addExt->Edit1, typed);
-                PostMessageA(addExt->BitBtn1, BM_CLICK, 0, 0);
+                props_test::PostTyping(ControlOf(addExt->Handle(), TfrmAddExt::IDC_EDIT1), typed);
+                PostMessageA(ControlOf(addExt->Handle(), IDOK), BM_CLICK, 0, 0);
             },
             [this](HWND w) { return w == addExt->Handle(); });
     }
@@ -64,10 +64,10 @@ protected:
 TEST_F(Scripts, RowLabelShowsTheDescriptionAndTheKeyNameDrawnInTheirOwnScripts) {
     // The row as the window draws it, and the label drawn alone through the wide call where
     // the row's text goes: right of the icon, every pixel the same.
-    EXPECT_EQ(rowText(form->lb, row), RowLabel(kDescription, kTypeName));
+    EXPECT_EQ(rowText(lb(), row), RowLabel(kDescription, kTypeName));
     Pixels drawn(305, kRowHeight, kUnpainted), alone(305, kRowHeight, kUnpainted);
-    DrawListRow(form->lb, row, drawn);
-    SelectGuard font(alone.dc(), reinterpret_cast<HFONT>(SendMessageA(form->lb, WM_GETFONT, 0, 0)));
+    DrawListRow(lb(), row, drawn);
+    SelectGuard font(alone.dc(), reinterpret_cast<HFONT>(SendMessageA(lb(), WM_GETFONT, 0, 0)));
     RECT all{0, 0, alone.width(), alone.height()};
     FillRect(alone.dc(), &all, GetSysColorBrush(COLOR_WINDOW));
     SetTextColor(alone.dc(), GetSysColor(COLOR_WINDOWTEXT));
@@ -88,12 +88,12 @@ TEST_F(Scripts, RowLabelShowsTheDescriptionAndTheKeyNameDrawnInTheirOwnScripts) 
 
     // The icon file's label shows the path in the CJK folder, as wide as the path draws.
     SelectRow(row);
-    EXPECT_EQ(Caption(form->lblIconName), library);
+    EXPECT_EQ(Caption(lblIconName()), library);
     RECT extent{0, 0, 0, 0};
     const std::wstring path = Wide(library);
     DrawTextW(alone.dc(), path.c_str(), static_cast<int>(path.size()), &extent,
               DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
-    EXPECT_EQ(PlaceOf(form->lblIconName).right - PlaceOf(form->lblIconName).left, extent.right);
+    EXPECT_EQ(PlaceOf(lblIconName()).right - PlaceOf(lblIconName()).left, extent.right);
 }
 
 TEST_F(Scripts, PropertiesOkWithoutChangeWritesEveryTextBackUnchanged) {
@@ -107,7 +107,7 @@ TEST_F(Scripts, PropertiesOkWithoutChangeWritesEveryTextBackUnchanged) {
     EXPECT_EQ(seen.opened.selectedCell, 3);
     EXPECT_TRUE(widereg::Snapshot(HKEY_CLASSES_ROOT, L"") == before) << "a text changed";
     EXPECT_EQ(widereg::GetText(HKEY_CLASSES_ROOT, kTypeName, L""), kDescription);
-    EXPECT_EQ(rowText(form->lb, row), RowLabel(kDescription, kTypeName));
+    EXPECT_EQ(rowText(lb(), row), RowLabel(kDescription, kTypeName));
 }
 
 // Typed through the dialog's message loop: 41 Cyrillic letters (82 bytes in UTF-8) leave 40.
@@ -116,8 +116,8 @@ TEST_F(Scripts, DescriptionTakesFortyCyrillicLettersAndNotAFortyFirst) {
     for (int i = 0; i < 41; ++i) typed += kLetterZhe;
     PropertiesAnswer answer;
     answer.onOpen = [&](TfrmProperties& d) {
-        SetWindowTextA(d.Edit2, "");
-        props_test::PostTyping(d.Edit2, Utf8(typed));
+        SetWindowTextA(ControlOf(d.Handle(), TfrmProperties::IDC_EDIT2), "");
+        props_test::PostTyping(ControlOf(d.Handle(), TfrmProperties::IDC_EDIT2), Utf8(typed));
     };
     SelectRow(row);
     RunDialog(IDC_BTNCHANGEICON, answer);
@@ -130,7 +130,8 @@ TEST_F(Scripts, TypedLimitsCountLettersNotBytes) {
     const struct {
         HWND edit;
         size_t limit;
-    } fields[] = {{dialog->Edit2, 40}, {dialog->Edit3, 255}};
+    } fields[] = {{ControlOf(dialog->Handle(), TfrmProperties::IDC_EDIT2), 40},
+                  {ControlOf(dialog->Handle(), TfrmProperties::IDC_EDIT3), 255}};
     for (const auto& field : fields) {
         EXPECT_TRUE(IsWindowUnicode(field.edit));
         std::wstring letters;
@@ -139,8 +140,8 @@ TEST_F(Scripts, TypedLimitsCountLettersNotBytes) {
         props_test::TypeInto(field.edit, Utf8(letters));
         EXPECT_EQ(WindowText(field.edit), Utf8(letters.substr(0, field.limit))) << field.limit;
     }
-    EXPECT_TRUE(IsWindowUnicode(dialog->Edit4));
-    EXPECT_TRUE(IsWindowUnicode(addExt->Edit1));
+    EXPECT_TRUE(IsWindowUnicode(ControlOf(dialog->Handle(), TfrmProperties::IDC_EDIT4)));
+    EXPECT_TRUE(IsWindowUnicode(ControlOf(addExt->Handle(), TfrmAddExt::IDC_EDIT1)));
 }
 
 TEST_F(Scripts, RenamedCyrillicTypeKeepsItsTreeAndItsExtensionsFollow) {
@@ -155,7 +156,7 @@ TEST_F(Scripts, RenamedCyrillicTypeKeepsItsTreeAndItsExtensionsFollow) {
         << "the renamed key differs from the old one";
     EXPECT_FALSE(widereg::KeyExists(HKEY_CLASSES_ROOT, kTypeName));
     EXPECT_EQ(widereg::GetText(HKEY_CLASSES_ROOT, L".doku", L""), kNewTypeName);
-    EXPECT_EQ(rowText(form->lb, row), RowLabel(kDescription, kNewTypeName));
+    EXPECT_EQ(rowText(lb(), row), RowLabel(kDescription, kNewTypeName));
 }
 
 TEST_F(Scripts, CjkExtensionIsAddedFoundAndDeletedByItsExactName) {
@@ -167,7 +168,7 @@ TEST_F(Scripts, CjkExtensionIsAddedFoundAndDeletedByItsExactName) {
         Click(IDC_BTNADDEXT);
     }
     EXPECT_EQ(widereg::GetText(HKEY_CLASSES_ROOT, kCjkExtension, L""), kTypeName);
-    EXPECT_EQ(Rows(form->lbExt), (std::vector<std::string>{".doku", ext}));
+    EXPECT_EQ(Rows(lbExt()), (std::vector<std::string>{".doku", ext}));
 
     SelectRow(plain);
     {
@@ -175,8 +176,8 @@ TEST_F(Scripts, CjkExtensionIsAddedFoundAndDeletedByItsExactName) {
         TypeExtension(modal, ext);
         Click(IDC_BTNFINDEXT);
     }
-    EXPECT_EQ(selectedRow(form->lb), row);
-    EXPECT_EQ(rowText(form->lbExt, selectedRow(form->lbExt)), ext);
+    EXPECT_EQ(selectedRow(lb()), row);
+    EXPECT_EQ(rowText(lbExt(), selectedRow(lbExt())), ext);
 
     {
         ModalDriver modal;
@@ -186,5 +187,5 @@ TEST_F(Scripts, CjkExtensionIsAddedFoundAndDeletedByItsExactName) {
     }
     EXPECT_FALSE(widereg::KeyExists(HKEY_CLASSES_ROOT, kCjkExtension));
     EXPECT_TRUE(widereg::KeyExists(HKEY_CLASSES_ROOT, L".doku"));
-    EXPECT_EQ(Rows(form->lbExt), std::vector<std::string>{".doku"});
+    EXPECT_EQ(Rows(lbExt()), std::vector<std::string>{".doku"});
 }

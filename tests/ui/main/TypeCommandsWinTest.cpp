@@ -28,7 +28,7 @@ protected:
         rawreg::PutDword(HKEY_CLASSES_ROOT, "Bravo.Type", "EditFlags", 0x10000);
         RegisterType(".CcC", "charlie", "Charlie", "%SystemRoot%\\system32\\shell32.dll,3");
         Start();
-        ASSERT_EQ(Rows(form->lb),
+        ASSERT_EQ(Rows(lb()),
                   (std::vector<std::string>{"Alpha files (AlphaType)", "Bravo (Bravo.Type)",
                                             "Charlie (charlie)"}));
     }
@@ -56,16 +56,16 @@ protected:
     // extension list stay as they were.
     void ExpectDeleteRefused(const std::string& text) {
         const RegTree before = Snapshot();
-        const std::vector<std::string> rows = Rows(form->lb), exts = Rows(form->lbExt);
-        const int selected = selectedRow(form->lb), count = Catalogue().EntryCount;
+        const std::vector<std::string> rows = Rows(lb()), exts = Rows(lbExt());
+        const int selected = selectedRow(lb()), count = Catalogue().EntryCount;
         ModalDriver modal;
         modal.ExpectMessageBox(text);
         Click(IDC_BTNDELFILETYPE);
         EXPECT_EQ(modal.MessageBoxes().size(), 1u);
         EXPECT_EQ(Snapshot(), before);
-        EXPECT_EQ(Rows(form->lb), rows);
-        EXPECT_EQ(Rows(form->lbExt), exts);
-        EXPECT_EQ(selectedRow(form->lb), selected);
+        EXPECT_EQ(Rows(lb()), rows);
+        EXPECT_EQ(Rows(lbExt()), exts);
+        EXPECT_EQ(selectedRow(lb()), selected);
         EXPECT_EQ(Catalogue().EntryCount, count);
     }
 
@@ -75,16 +75,16 @@ protected:
     void ExpectAddRefused(PropertiesAnswer answer, const std::string& text) {
         const RegTree before = Snapshot();
         const std::vector<std::string> rootKeys = rawreg::Subkeys(HKEY_CLASSES_ROOT, "");
-        const std::vector<std::string> rows = Rows(form->lb);
+        const std::vector<std::string> rows = Rows(lb());
         const int count = Catalogue().EntryCount;
         SelectRow(1);
         RunDialogExpectingMessage(IDC_BTNADDFILETYPE, std::move(answer), text);
         EXPECT_EQ(rawreg::Subkeys(HKEY_CLASSES_ROOT, ""), rootKeys);
         EXPECT_FALSE(rawreg::Get(HKEY_CLASSES_ROOT, "", ""));
         EXPECT_EQ(Snapshot(), before);
-        EXPECT_EQ(Rows(form->lb), rows);
+        EXPECT_EQ(Rows(lb()), rows);
         EXPECT_EQ(Catalogue().EntryCount, count);
-        EXPECT_EQ(selectedRow(form->lb), 1);
+        EXPECT_EQ(selectedRow(lb()), 1);
     }
 
     // The registry without the key at path and everything below it.
@@ -125,12 +125,12 @@ TEST_F(TypeCommands, AddConfirmedWithoutBrowsingWritesTheTypeKeyWithTheProgramsF
     EXPECT_EQ(Without(Snapshot(), kAddName), before);
 
     const int last = 43;
-    ASSERT_EQ(rowCount(form->lb), last + 1);
+    ASSERT_EQ(rowCount(lb()), last + 1);
     EXPECT_EQ(Catalogue().EntryCount, last + 1);
-    EXPECT_EQ(rowText(form->lb, last), "New files (Kestrune.NewType)");
-    EXPECT_EQ(selectedRow(form->lb), last);
-    const RECT row = RowRect(form->lb, last), client = ClientRectOf(form->lb);
-    EXPECT_GT(SendMessageA(form->lb, LB_GETTOPINDEX, 0, 0), 0);
+    EXPECT_EQ(rowText(lb(), last), "New files (Kestrune.NewType)");
+    EXPECT_EQ(selectedRow(lb()), last);
+    const RECT row = RowRect(lb(), last), client = ClientRectOf(lb());
+    EXPECT_GT(SendMessageA(lb(), LB_GETTOPINDEX, 0, 0), 0);
     EXPECT_GE(row.top, client.top);
     EXPECT_LE(row.bottom, client.bottom);
 
@@ -141,9 +141,9 @@ TEST_F(TypeCommands, AddConfirmedWithoutBrowsingWritesTheTypeKeyWithTheProgramsF
     EXPECT_EQ(added.IconIndex, 0);
     EXPECT_FALSE(added.Icon.empty());
     EXPECT_EQ(added.FirstExt, nullptr);
-    EXPECT_EQ(rowCount(form->lbExt), 0);
-    EXPECT_EQ(Caption(form->lblIconName), OwnExecutablePath());
-    EXPECT_EQ(Caption(form->lblIconOffset), "0");
+    EXPECT_EQ(rowCount(lbExt()), 0);
+    EXPECT_EQ(Caption(lblIconName()), OwnExecutablePath());
+    EXPECT_EQ(Caption(lblIconOffset()), "0");
 }
 
 TEST_F(TypeCommands, AddUnderANameARowShowsGivesASecondRowAndRewritesThatKey) {
@@ -152,10 +152,10 @@ TEST_F(TypeCommands, AddUnderANameARowShowsGivesASecondRowAndRewritesThatKey) {
     answer.typeName = "ALPHATYPE";
     answer.cell = 1;
     RunDialog(IDC_BTNADDFILETYPE, answer);
-    EXPECT_EQ(Rows(form->lb),
+    EXPECT_EQ(Rows(lb()),
               (std::vector<std::string>{"Alpha files (AlphaType)", "Bravo (Bravo.Type)",
                                         "Charlie (charlie)", "Alpha again (ALPHATYPE)"}));
-    EXPECT_EQ(selectedRow(form->lb), 3);
+    EXPECT_EQ(selectedRow(lb()), 3);
     // The key keeps its spelling and takes the new description and icon location.
     const std::vector<std::string> keys = rawreg::Subkeys(HKEY_CLASSES_ROOT, "");
     EXPECT_EQ(std::count(keys.begin(), keys.end(), "AlphaType"), 1);
@@ -164,7 +164,7 @@ TEST_F(TypeCommands, AddUnderANameARowShowsGivesASecondRowAndRewritesThatKey) {
     EXPECT_EQ(Text("AlphaType\\DefaultIcon"), OwnExecutablePath() + ",1");
     EXPECT_EQ(Text(".aaa"), "AlphaType");
     EXPECT_EQ(EntryAt(0).Description, "Alpha files");
-    EXPECT_EQ(Caption(form->lblIconOffset), "1");
+    EXPECT_EQ(Caption(lblIconOffset()), "1");
 }
 
 TEST_F(TypeCommands, AddCancelledChangesNothing) {
@@ -177,20 +177,20 @@ TEST_F(TypeCommands, AddCancelledChangesNothing) {
     answer.button = IDCANCEL;
     RunDialog(IDC_BTNADDFILETYPE, answer);
     EXPECT_EQ(Snapshot(), before);
-    EXPECT_EQ(rowCount(form->lb), 3);
+    EXPECT_EQ(rowCount(lb()), 3);
     EXPECT_EQ(Catalogue().EntryCount, 3);
-    EXPECT_EQ(selectedRow(form->lb), 2);
-    EXPECT_EQ(Rows(form->lbExt), std::vector<std::string>{".CcC"});
-    EXPECT_EQ(Caption(form->lblIconName), "%SystemRoot%\\system32\\shell32.dll");
+    EXPECT_EQ(selectedRow(lb()), 2);
+    EXPECT_EQ(Rows(lbExt()), std::vector<std::string>{".CcC"});
+    EXPECT_EQ(Caption(lblIconName()), "%SystemRoot%\\system32\\shell32.dll");
 }
 
 TEST_F(TypeCommands, AddWithTheTableFullShowsItsMessageAndWritesNothing) {
     // Filled without a repaint of the list per row.
-    SendMessageA(form->lb, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(lb(), WM_SETREDRAW, FALSE, 0);
     while (Catalogue().EntryCount < kMaxEntries)
         Catalogue().AppendType("Filler", "filler" + std::to_string(Catalogue().EntryCount), "", 0);
-    SendMessageA(form->lb, WM_SETREDRAW, TRUE, 0);
-    ASSERT_EQ(rowCount(form->lb), 4096);
+    SendMessageA(lb(), WM_SETREDRAW, TRUE, 0);
+    ASSERT_EQ(rowCount(lb()), 4096);
     PropertiesAnswer answer;
     answer.description = "One too many";
     answer.typeName = kAddName;
@@ -214,7 +214,7 @@ TEST_F(TypeCommands, AddWithABackslashInTheNameIsRefused) {
 // --- Delete File Type ------------------------------------------------------------------------
 
 TEST_F(TypeCommands, DeleteWithNothingSelectedShowsAMessage) {
-    ASSERT_EQ(selectedRow(form->lb), -1);
+    ASSERT_EQ(selectedRow(lb()), -1);
     ExpectDeleteRefused("Select a File Type first!");
 }
 
@@ -230,14 +230,14 @@ TEST_F(TypeCommands, DeleteOfAMiddleRowRemovesTheKeyTreeAndSelectsTheRowAbove) {
     Delete(1);
     EXPECT_FALSE(rawreg::KeyExists(HKEY_CLASSES_ROOT, "Bravo.Type"));
     EXPECT_EQ(Snapshot(), Without(before, "Bravo.Type"));
-    EXPECT_EQ(Rows(form->lb),
+    EXPECT_EQ(Rows(lb()),
               (std::vector<std::string>{"Alpha files (AlphaType)", "Charlie (charlie)"}));
     EXPECT_EQ(Catalogue().EntryCount, 2);
-    EXPECT_EQ(selectedRow(form->lb), 0);
-    EXPECT_EQ(Rows(form->lbExt), std::vector<std::string>{".aaa"});
-    EXPECT_EQ(selectedRow(form->lbExt), 0);
-    EXPECT_EQ(Caption(form->lblIconName), TestDataPath("icons10.dll"));
-    EXPECT_EQ(Caption(form->lblIconOffset), "2");
+    EXPECT_EQ(selectedRow(lb()), 0);
+    EXPECT_EQ(Rows(lbExt()), std::vector<std::string>{".aaa"});
+    EXPECT_EQ(selectedRow(lbExt()), 0);
+    EXPECT_EQ(Caption(lblIconName()), TestDataPath("icons10.dll"));
+    EXPECT_EQ(Caption(lblIconOffset()), "2");
     // The type below moved up a slot, and its extension with it.
     EXPECT_EQ(Catalogue().FindExt(".ccc"), 1);
     EXPECT_EQ(EntryAt(1).Name, "charlie");
@@ -247,12 +247,11 @@ TEST_F(TypeCommands, DeleteOfTheFirstRowSelectsTheNewFirstRow) {
     Strip(0);
     Delete(0);
     EXPECT_FALSE(rawreg::KeyExists(HKEY_CLASSES_ROOT, "AlphaType"));
-    EXPECT_EQ(Rows(form->lb),
-              (std::vector<std::string>{"Bravo (Bravo.Type)", "Charlie (charlie)"}));
-    EXPECT_EQ(selectedRow(form->lb), 0);
-    EXPECT_EQ(Rows(form->lbExt), std::vector<std::string>{".bbb"});
-    EXPECT_EQ(Caption(form->lblIconName), "\"C:\\Program Files\\bravo.exe\"");
-    EXPECT_EQ(Caption(form->lblIconOffset), "-101");
+    EXPECT_EQ(Rows(lb()), (std::vector<std::string>{"Bravo (Bravo.Type)", "Charlie (charlie)"}));
+    EXPECT_EQ(selectedRow(lb()), 0);
+    EXPECT_EQ(Rows(lbExt()), std::vector<std::string>{".bbb"});
+    EXPECT_EQ(Caption(lblIconName()), "\"C:\\Program Files\\bravo.exe\"");
+    EXPECT_EQ(Caption(lblIconOffset()), "-101");
     EXPECT_EQ(Catalogue().FindExt(".bbb"), 0);
 }
 
@@ -260,14 +259,14 @@ TEST_F(TypeCommands, DeleteOfTheOnlyRowLeavesNothingSelected) {
     for (int slot = 0; slot < 3; ++slot) Strip(slot);
     Delete(2);
     Delete(1);
-    EXPECT_EQ(selectedRow(form->lb), 0);
+    EXPECT_EQ(selectedRow(lb()), 0);
     Delete(0);
-    EXPECT_EQ(rowCount(form->lb), 0);
+    EXPECT_EQ(rowCount(lb()), 0);
     EXPECT_EQ(Catalogue().EntryCount, 0);
-    EXPECT_EQ(selectedRow(form->lb), -1);
-    EXPECT_EQ(rowCount(form->lbExt), 0);
-    EXPECT_EQ(Caption(form->lblIconName), "...");
-    EXPECT_EQ(Caption(form->lblIconOffset), "...");
+    EXPECT_EQ(selectedRow(lb()), -1);
+    EXPECT_EQ(rowCount(lbExt()), 0);
+    EXPECT_EQ(Caption(lblIconName()), "...");
+    EXPECT_EQ(Caption(lblIconOffset()), "...");
     EXPECT_EQ(rawreg::Subkeys(HKEY_CLASSES_ROOT, ""), std::vector<std::string>{});
 }
 
@@ -278,7 +277,7 @@ TEST_F(TypeCommands, DeleteOfANamelessTypeIsRefusedAndTheRootKept) {
     rawreg::PutText(HKEY_CLASSES_ROOT, ".empty", "", "");
     Start();
     const int nameless = Catalogue().FindExt(".empty");
-    ASSERT_EQ(rowText(form->lb, nameless), "Root description ()");
+    ASSERT_EQ(rowText(lb(), nameless), "Root description ()");
     Strip(nameless);
     SelectRow(nameless);
     ExpectDeleteRefused("This File Type has no key name of its own and cannot be deleted!");

@@ -15,11 +15,11 @@ class DialogKeys : public ::testing::Test {
 protected:
     void SetUp() override {
         dialog.Create();
-        SetWindowTextA(dialog.Edit1, ".txt");
+        SetWindowTextA(ControlOf(dialog.Handle(), TfrmAddExt::IDC_EDIT1), ".txt");
         ShowWindow(dialog.Handle(), SW_SHOW);
         SetForegroundWindow(dialog.Handle());
-        SetFocus(dialog.Edit1);
-        SendMessageA(dialog.Edit1, EM_SETSEL, 0, 0);
+        SetFocus(ControlOf(dialog.Handle(), TfrmAddExt::IDC_EDIT1));
+        SendMessageA(ControlOf(dialog.Handle(), TfrmAddExt::IDC_EDIT1), EM_SETSEL, 0, 0);
         PumpMessages();
     }
     void TearDown() override { ShowWindow(dialog.Handle(), SW_HIDE); }
@@ -40,23 +40,23 @@ protected:
 };
 
 TEST_F(DialogKeys, TabMovesToTheButtonsAndEnterFollowsTheFocus) {
-    ASSERT_EQ(GetFocus(), dialog.Edit1);
+    ASSERT_EQ(GetFocus(), ControlOf(dialog.Handle(), TfrmAddExt::IDC_EDIT1));
     EXPECT_EQ(DefaultId(), IDOK);
     Press(VK_TAB);
-    EXPECT_EQ(GetFocus(), dialog.BitBtn1);
+    EXPECT_EQ(GetFocus(), ControlOf(dialog.Handle(), IDOK));
     EXPECT_EQ(DefaultId(), IDOK);
     Press(VK_TAB);
-    EXPECT_EQ(GetFocus(), dialog.BitBtn2);
+    EXPECT_EQ(GetFocus(), ControlOf(dialog.Handle(), IDCANCEL));
     EXPECT_EQ(DefaultId(), IDCANCEL);
 }
 
 TEST_F(DialogKeys, TabBackIntoTheEditBoxSelectsAllItsText) {
     Press(VK_TAB);
-    ASSERT_EQ(GetFocus(), dialog.BitBtn1);
+    ASSERT_EQ(GetFocus(), ControlOf(dialog.Handle(), IDOK));
     Press(VK_TAB);
     Press(VK_TAB);  // round from Cancel to the edit box
-    ASSERT_EQ(GetFocus(), dialog.Edit1);
-    const auto [from, to] = SelectionOf(dialog.Edit1);
+    ASSERT_EQ(GetFocus(), ControlOf(dialog.Handle(), TfrmAddExt::IDC_EDIT1));
+    const auto [from, to] = SelectionOf(ControlOf(dialog.Handle(), TfrmAddExt::IDC_EDIT1));
     EXPECT_EQ(from, 0u);
     EXPECT_EQ(to, 4u);
 }
@@ -64,10 +64,11 @@ TEST_F(DialogKeys, TabBackIntoTheEditBoxSelectsAllItsText) {
 // Some dialog managers ask the window itself to move the focus.
 TEST_F(DialogKeys, NextControlRequestMovesTheFocusAndSelectsAnEditBoxsText) {
     SendMessageA(dialog.Handle(), WM_NEXTDLGCTL, 0, 0);
-    EXPECT_EQ(GetFocus(), dialog.BitBtn1);
-    SendMessageA(dialog.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(dialog.Edit1), TRUE);
-    ASSERT_EQ(GetFocus(), dialog.Edit1);
-    const auto [from, to] = SelectionOf(dialog.Edit1);
+    EXPECT_EQ(GetFocus(), ControlOf(dialog.Handle(), IDOK));
+    SendMessageA(dialog.Handle(), WM_NEXTDLGCTL,
+                 reinterpret_cast<WPARAM>(ControlOf(dialog.Handle(), TfrmAddExt::IDC_EDIT1)), TRUE);
+    ASSERT_EQ(GetFocus(), ControlOf(dialog.Handle(), TfrmAddExt::IDC_EDIT1));
+    const auto [from, to] = SelectionOf(ControlOf(dialog.Handle(), TfrmAddExt::IDC_EDIT1));
     EXPECT_EQ(from, 0u);
     EXPECT_EQ(to, 4u);
 }
