@@ -110,9 +110,7 @@ class CatalogueFixture : public ::testing::Test {
 protected:
     CatalogueFixture() { ledger().Reset(); }
     // Whatever a test did, the catalogue it leaves keeps every invariant.
-    void TearDown() override {
-        if (catalogue) EXPECT_TRUE(CatalogueIsSound(*catalogue, view));
-    }
+    void TearDown() override;
 
     TCatalogue& cat() { return *catalogue; }
     const TEntry& entry(std::int32_t slot) { return *catalogue->Entries.at(slot); }
@@ -212,6 +210,12 @@ inline ::testing::AssertionResult CatalogueIsSound(const TCatalogue& c, const Re
         return ::testing::AssertionFailure()
                << position.size() - onTypeChains.size() << " records on no type chain";
     return ::testing::AssertionSuccess();
+}
+
+inline void CatalogueFixture::TearDown() {
+    if (catalogue) {
+        EXPECT_TRUE(CatalogueIsSound(*catalogue, view));
+    }
 }
 
 }  // namespace cataloguetest
