@@ -109,8 +109,11 @@ public:
 class CatalogueFixture : public ::testing::Test {
 protected:
     CatalogueFixture() { ledger().Reset(); }
-    // Whatever a test did, the catalogue it leaves keeps every invariant.
+    // Whatever a test did, the catalogue it leaves keeps every invariant, its rows those of the
+    // view, unless the test leaves them to the window (renames, Clear) or works on catalogues of
+    // its own.
     void TearDown() override;
+    bool rowsLeftToWindow = false;
 
     TCatalogue& cat() { return *catalogue; }
     const TEntry& entry(std::int32_t slot) { return *catalogue->Entries.at(slot); }
@@ -213,7 +216,7 @@ inline ::testing::AssertionResult CatalogueIsSound(const TCatalogue& c, const Re
 }
 
 inline void CatalogueFixture::TearDown() {
-    if (catalogue) {
+    if (catalogue && !rowsLeftToWindow) {
         EXPECT_TRUE(CatalogueIsSound(*catalogue, view));
     }
 }

@@ -170,6 +170,7 @@ TEST_F(CatalogueTest, LoadIconChangesNoRow) {
 }
 
 TEST_F(CatalogueTest, RenamedTypeTakesNewExtensionsUnderItsNewName) {
+    rowsLeftToWindow = true;
     cat().AddEntry(".a", "oldname", "A", "");
     cat().RenameEntry(0, "newname");
     cat().AddEntry(".b", "newname", "ignored", "");
@@ -180,6 +181,7 @@ TEST_F(CatalogueTest, RenamedTypeTakesNewExtensionsUnderItsNewName) {
 }
 
 TEST_F(CatalogueTest, OldNameAfterARenameMakesANewType) {
+    rowsLeftToWindow = true;
     cat().AddEntry(".a", "oldname", "A", "");
     cat().RenameEntry(0, "newname");
     cat().AddEntry(".c", "oldname", "Old again", "");
@@ -189,6 +191,7 @@ TEST_F(CatalogueTest, OldNameAfterARenameMakesANewType) {
 }
 
 TEST_F(CatalogueTest, RenameOnlyInLetterCaseIsAnExactNameChange) {
+    rowsLeftToWindow = true;
     cat().AddEntry(".a", "txtfile", "A", "");
     cat().RenameEntry(0, "TXTFILE");
     cat().AddEntry(".b", "txtfile", "B", "");
@@ -198,6 +201,7 @@ TEST_F(CatalogueTest, RenameOnlyInLetterCaseIsAnExactNameChange) {
 }
 
 TEST_F(CatalogueTest, RenameToTheNameOfALaterSlotMakesItTheFirstMatch) {
+    rowsLeftToWindow = true;
     cat().AddEntry(".a", "A", "A", "");
     cat().AddEntry(".b", "B", "B", "");
     cat().RenameEntry(0, "B");
@@ -208,6 +212,7 @@ TEST_F(CatalogueTest, RenameToTheNameOfALaterSlotMakesItTheFirstMatch) {
 }
 
 TEST_F(CatalogueTest, RenameAwayFromASharedNameLeavesTheSecondSlotFound) {
+    rowsLeftToWindow = true;
     cat().AddEntry(".a", "dup", "First", "");
     cat().AppendType("Second", "dup", "C:\\d.ico", 0);
     cat().RenameEntry(0, "unique");
@@ -227,6 +232,7 @@ TEST_F(CatalogueTest, RenameOfAnInvalidSlotDoesNothing) {
 }
 
 TEST_F(CatalogueTest, RenameLeavesTheRowTextToTheCaller) {
+    rowsLeftToWindow = true;
     cat().AddEntry(".a", "A", "A", "");
     cat().RenameEntry(0, "B");
 
@@ -235,6 +241,7 @@ TEST_F(CatalogueTest, RenameLeavesTheRowTextToTheCaller) {
 }
 
 TEST_F(CatalogueTest, ClearEmptiesTableAndChainsAndReleasesEveryIcon) {
+    rowsLeftToWindow = true;
     cat().AddEntry(".a", "A", "A", "C:\\a.dll,0");
     cat().AddEntry(".b", "B", "B", "");
     cat().AddEntry(".c", "A", "A", "");

@@ -50,6 +50,7 @@ TEST_F(RowIconTest, DrawingRowsZeroToElevenExtractsThoseTwelveAndNoOther) {
 }
 
 TEST_F(RowIconTest, DrawingARowTwiceExtractsOnce) {
+    rowsLeftToWindow = true;
     struct Case {
         const char* what;
         const char* location;
