@@ -49,8 +49,9 @@ public:
     explicit FakeSource(const std::vector<Put>& puts) {
         for (const Put& p : puts) {
             values_[{p.hive, folded(p.path), folded(p.name)}] = p.text;
-            for (std::string key = folded(p.path);; key = key.substr(0, key.rfind('\\'))) {
-                keys_.insert({p.hive, key});
+            for (std::string key = p.path;; key = key.substr(0, key.rfind('\\'))) {
+                keys_.insert({p.hive, folded(key)});
+                paths_.push_back({p.hive, key});
                 if (key.find('\\') == std::string::npos) break;
             }
         }
@@ -83,10 +84,22 @@ public:
     std::string ShellTypeName(const std::string& extension) override {
         return "shell:" + extension;
     }
+    // In the order the keys were first given, each name once.
+    std::vector<std::string> ListSubkeys(Hive hive, const std::string& path) override {
+        std::vector<std::string> names;
+        for (const auto& [h, key] : paths_) {
+            const std::string name = key.substr(key.rfind('\\') + 1);
+            if (h == hive && folded(key) == folded(path + "\\" + name) &&
+                std::find(names.begin(), names.end(), name) == names.end())
+                names.push_back(name);
+        }
+        return names;
+    }
 
 private:
     std::map<std::tuple<Hive, std::string, std::string>, std::string> values_;
     std::set<std::pair<Hive, std::string>> keys_;
+    std::vector<std::pair<Hive, std::string>> paths_;
 };
 
 // A type with a description and a good icon in the machine's part, named by .doc.
@@ -225,6 +238,52 @@ TEST(LookupLines, NameWhereEachStepWasRead) {
               P("\"\"%ROOT%\\icons.dll\",-7\"", "HKLM\\Software\\Classes"));
     EXPECT_EQ(lines["Icon file"].first, "C:\\icons.dll: holds resource id 7 (5 icons)");
     EXPECT_EQ(lines["Shell's answer"], P("\"shell:.doc\"", "SHGetFileInfo"));
+}
+
+// The actions of the user's chosen type, of the extension's own type and of the system's
+// associations, each name once, the one a double click runs first; hidden ones left out.
+TEST(LookupMenu, GathersTheActionsOfEachKeyTheShellMerges) {
+    const std::string sfa = "SystemFileAssociations\\";
+    FakeSource source(plainType({
+        machine(".doc", "text", "PerceivedType"),
+        choice(".doc", "UserChoice", "Other"),
+        machine("Other\\shell", "missing, EDIT"),
+        user("Other\\shell\\edit\\command", "\"%ROOT%\\Программы\\ed.exe\" \"%1\""),
+        user("Other\\shell\\zip\\command", "zip.exe %*"),
+        machine("Other\\shell\\open\\command", "notepad.exe %1"),
+        machine("Other\\shell\\edit", "&Edit here"),
+        machine("DocFile\\shell\\open\\command", "C:\\doc.exe %1"),
+        machine("DocFile\\shell\\print", "&Print it"),
+        machine("DocFile\\shell\\print\\command", "C:\\doc.exe /p %1"),
+        machine(sfa + ".doc\\shell\\convert", "@C:\\res.dll,-1", "MUIVerb"),
+        machine(sfa + ".doc\\shell\\convert", "", "Extended"),
+        machine(sfa + ".doc\\shell\\convert\\command", "conv.exe \"%1\""),
+        machine(sfa + "text\\shell\\secret", "", "ProgrammaticAccessOnly"),
+        machine(sfa + "text\\shell\\share", "{CLSID}", "ExplorerCommandHandler"),
+    }));
+    const ExplorerView view = LookUp(source, ".doc");
+    std::vector<std::vector<std::string>> lines;
+    for (const ViewLine& line : ViewLines(view))
+        if (line.step == "PerceivedType" || line.step == "Double-click runs" ||
+            line.step == "Context menu")
+            lines.push_back({line.step, line.text, line.where});
+    const std::string hklm = " in HKLM\\Software\\Classes";
+    EXPECT_EQ(
+        lines,
+        (std::vector<std::vector<std::string>>{
+            {"PerceivedType", "\"text\"", "HKLM\\Software\\Classes"},
+            {"Double-click runs", "Edit here: \"C:\\Программы\\ed.exe\" \"%1\"",
+             "Other\\shell\\edit in " + WhereText(Where::Both)},
+            {"Context menu", "zip: zip.exe %*", "Other\\shell\\zip in HKCU\\Software\\Classes"},
+            {"Context menu", "Open: notepad.exe %1", "Other\\shell\\open" + hklm},
+            {"Context menu", "Print it: C:\\doc.exe /p %1", "DocFile\\shell\\print" + hklm},
+            {"Context menu", kRussian + " (with Shift): conv.exe \"%1\"",
+             sfa + ".doc\\shell\\convert" + hklm},
+            {"Context menu", "share: handler {CLSID}", sfa + "text\\shell\\share" + hklm},
+        }));
+    EXPECT_NE(view.warnings.at(0).find("Editing the actions of DocFile changes the context menu "
+                                       "of .doc files, not what a double click runs."),
+              std::string::npos);
 }
 
 }  // namespace
