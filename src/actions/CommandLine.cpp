@@ -36,8 +36,6 @@ Program programAt(const std::string& command, std::size_t begin, std::size_t end
         system.Expand(command.substr(innerBegin, end - innerBegin - (closed ? 1 : 0)));
     program.lookedFor = WithProgramExtension(expanded);
     program.found = locate(program.lookedFor, system);
-    const std::size_t rest = command.find_first_not_of(kBlanks, end);
-    if (rest != std::string::npos) program.arguments = command.substr(rest);
     return program;
 }
 

@@ -35,7 +35,6 @@ struct Program {
     bool quoted = false;
     std::string lookedFor;             // expanded, unquoted, ".exe" added where it had none
     std::optional<std::string> found;  // the file that runs, when there is one
-    std::string arguments;             // the rest of the command line
 };
 
 // name as the system runs it: with ".exe" added when its name part has no extension.
