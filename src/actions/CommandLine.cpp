@@ -1,5 +1,7 @@
 #include "actions/CommandLine.h"
 
+#include "base/AsciiCase.h"
+
 namespace actions {
 
 namespace {
@@ -34,6 +36,12 @@ Program programAt(const std::string& command, std::size_t begin, std::size_t end
     const bool closed = quoted && end > innerBegin && command[end - 1] == '"';
     const std::string expanded =
         system.Expand(command.substr(innerBegin, end - innerBegin - (closed ? 1 : 0)));
+    // A program's own type runs the file itself ("%1" %*): there is nothing to look for.
+    if (expanded == "%1" || EqualIgnoringAsciiCase(expanded, "%L")) {
+        program.lookedFor = expanded;
+        program.found = expanded;
+        return program;
+    }
     program.lookedFor = WithProgramExtension(expanded);
     program.found = locate(program.lookedFor, system);
     return program;

@@ -34,7 +34,7 @@ struct Program {
     std::size_t end = 0;    // where it ends, after its closing quote
     bool quoted = false;
     std::string lookedFor;             // expanded, unquoted, ".exe" added where it had none
-    std::optional<std::string> found;  // the file that runs, when there is one
+    std::optional<std::string> found;  // the file that runs, when there is one: "%1" for the file
 };
 
 // name as the system runs it: with ".exe" added when its name part has no extension.

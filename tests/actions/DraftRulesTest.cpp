@@ -41,6 +41,7 @@ const std::string kProgramCases[][3] = {
     {"\"" + kEditor + "\" %V", "\"" + kEditor + "\"", kEditor},
     {"C:\\Old Dir\\gone.exe -f", "C:\\Old Dir\\gone.exe", "?C:\\Old Dir\\gone.exe"},
     {"nothere %1", "nothere", "?nothere.exe"},
+    {"\"%1\" %*", "\"%1\"", "%1"},
 };
 
 TEST(CommandLine, FindsTheProgramPart) {
