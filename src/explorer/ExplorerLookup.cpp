@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "base/AsciiCase.h"
+#include "explorer/ContextMenu.h"
 
 namespace explorer {
 
@@ -141,7 +142,12 @@ void addWarnings(ExplorerView& view) {
             "Explorer opens and shows " + view.extension + " files as " + view.userChoice +
             ", the choice made in Settings > Default apps, not as " +
             (view.extensionType.present() ? view.extensionType.text : "the type Kestrune lists") +
-            "; no program may change that choice.");
+            "; no program may change that choice." +
+            (view.extensionType.text.empty()
+                 ? ""
+                 : " Editing the actions of " + view.extensionType.text +
+                       " changes the context menu of " + view.extension +
+                       " files, not what a double click runs."));
     if (!view.extensionType.present() && view.userChoice.empty())
         view.warnings.push_back("No key of " + view.extension + " names a type.");
     addPartWarning(view, view.extensionType, view.extension);
@@ -185,6 +191,15 @@ ExplorerView LookUp(LookupSource& source, const std::string& extension) {
         }
         readIcon(source, view);
     }
+    view.perceivedType = readMerged(source, extension, "PerceivedType");
+    view.menu = ReadContextMenu(
+        source,
+        [&](const std::string& key, const std::string& valueName) -> std::optional<std::string> {
+            const Merged value = readMerged(source, key, valueName);
+            if (!value.present()) return std::nullopt;
+            return value.text;
+        },
+        ContextMenuKeys(view));
     view.shellTypeName = source.ShellTypeName(extension);
     addWarnings(view);
     return view;
@@ -256,6 +271,10 @@ std::vector<ViewLine> ViewLines(const ExplorerView& view) {
         lines.push_back({"IconHandler", view.iconHandler.text + " decides the icon",
                          WhereText(view.iconHandler.where)});
     lines.push_back({"Shell's answer", quoted(view.shellTypeName), "SHGetFileInfo"});
+    if (view.perceivedType.present())
+        lines.push_back({"PerceivedType", quoted(view.perceivedType.text),
+                         WhereText(view.perceivedType.where)});
+    for (const MenuVerb& verb : view.menu) lines.push_back(MenuLine(verb));
     return lines;
 }
 

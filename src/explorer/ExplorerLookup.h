@@ -1,11 +1,12 @@
 #pragma once
 // What Explorer shows for an extension, found the way the shell finds it: the type the
 // extension key names or the user's choice of default app, CurVer redirections, the
-// FriendlyTypeName or the description, DefaultIcon or an icon handler. HKEY_CLASSES_ROOT
-// merges the user's classes (HKCU\Software\Classes) over the machine's
-// (HKLM\Software\Classes); the lookup reads both parts itself and says where each step was
-// read, so it also holds where the system does not merge them. No Win32 here: the registry,
-// the environment and the icon files are asked through LookupSource.
+// FriendlyTypeName or the description, DefaultIcon or an icon handler, the actions of the
+// context menu and the one a double click runs. HKEY_CLASSES_ROOT merges the user's classes
+// (HKCU\Software\Classes) over the machine's (HKLM\Software\Classes); the lookup reads both
+// parts itself and says where each step was read, so it also holds where the system does not
+// merge them. No Win32 here: the registry, the environment and the icon files are asked through
+// LookupSource.
 
 #include <cstdint>
 #include <optional>
@@ -46,6 +47,9 @@ public:
     virtual IconProbe ProbeIcon(const std::string& file, std::int32_t index) = 0;
     // The type name the shell itself gives a file of the extension.
     virtual std::string ShellTypeName(const std::string& extension) = 0;
+    // The names of the subkeys of the key at path below the hive, in the order the registry
+    // lists them; none when the key is missing.
+    virtual std::vector<std::string> ListSubkeys(Hive hive, const std::string& path) = 0;
 };
 
 // Which parts of the classes hold a value.
@@ -67,6 +71,17 @@ struct Redirection {
     bool followed = false;  // false when to names no key, or closes a circle
 };
 
+// An action of a file's context menu, or the one a double click runs.
+struct MenuVerb {
+    std::string key;  // below the classes: "txtfile\shell\open"
+    Where where = Where::Nowhere;
+    std::string text;  // as the menu shows it
+    bool extended = false;
+    std::string command;  // expanded; empty for an action that a handler runs
+    std::string handler;  // the handler's CLSID
+    bool doubleClick = false;
+};
+
 struct ExplorerView {
     std::string extension;
     Merged extensionType;       // default value of the extension key
@@ -85,6 +100,8 @@ struct ExplorerView {
     IconProbe iconProbe;
     Merged iconHandler;  // CLSID of shellex\IconHandler
     std::string shellTypeName;
+    Merged perceivedType;               // of the extension key: "text", "image"...
+    std::vector<MenuVerb> menu;         // the one a double click runs first
     std::vector<std::string> warnings;  // one per reason an edit will not show in Explorer
 };
 

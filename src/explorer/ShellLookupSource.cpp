@@ -92,6 +92,15 @@ std::string ShellLookupSource::ShellTypeName(const std::string& extension) {
     return AnsiFromWide(info.szTypeName);
 }
 
+std::vector<std::string> ShellLookupSource::ListSubkeys(explorer::Hive hive,
+                                                        const std::string& path) {
+    TRegistry registry;
+    registry.SetRoot(rootOf(hive));
+    std::vector<std::string> names;
+    if (registry.SelectKey(path, false)) registry.ListSubkeys(names);
+    return names;
+}
+
 TIcon IconOfLocation(const std::string& file, std::int32_t index) {
     if (index >= 0) return ExtractIconAt(file, index);
     const UniqueModule module = iconModule(file);

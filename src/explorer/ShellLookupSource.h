@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "explorer/ExplorerLookup.h"
 #include "icons/TIcon.h"
@@ -19,6 +20,7 @@ public:
     std::optional<std::string> LoadIndirect(const std::string& text) override;
     explorer::IconProbe ProbeIcon(const std::string& file, std::int32_t index) override;
     std::string ShellTypeName(const std::string& extension) override;
+    std::vector<std::string> ListSubkeys(explorer::Hive hive, const std::string& path) override;
 };
 
 // The icon at index of file, an expanded path with no quotes; a negative index is a resource

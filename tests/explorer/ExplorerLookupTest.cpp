@@ -49,8 +49,8 @@ public:
     explicit FakeSource(const std::vector<Put>& puts) {
         for (const Put& p : puts) {
             values_[{p.hive, folded(p.path), folded(p.name)}] = p.text;
-            for (std::string key = folded(p.path);; key = key.substr(0, key.rfind('\\'))) {
-                keys_.insert({p.hive, key});
+            for (std::string key = p.path;; key = key.substr(0, key.rfind('\\'))) {
+                if (keys_.insert({p.hive, folded(key)}).second) paths_.push_back({p.hive, key});
                 if (key.find('\\') == std::string::npos) break;
             }
         }
@@ -83,10 +83,20 @@ public:
     std::string ShellTypeName(const std::string& extension) override {
         return "shell:" + extension;
     }
+    // In the order the keys were first given.
+    std::vector<std::string> ListSubkeys(Hive hive, const std::string& path) override {
+        std::vector<std::string> names;
+        for (const auto& [h, key] : paths_) {
+            const std::string name = key.substr(key.rfind('\\') + 1);
+            if (h == hive && folded(key) == folded(path + "\\" + name)) names.push_back(name);
+        }
+        return names;
+    }
 
 private:
     std::map<std::tuple<Hive, std::string, std::string>, std::string> values_;
     std::set<std::pair<Hive, std::string>> keys_;
+    std::vector<std::pair<Hive, std::string>> paths_;
 };
 
 // A type with a description and a good icon in the machine's part, named by .doc.
@@ -225,6 +235,37 @@ TEST(LookupLines, NameWhereEachStepWasRead) {
               P("\"\"%ROOT%\\icons.dll\",-7\"", "HKLM\\Software\\Classes"));
     EXPECT_EQ(lines["Icon file"].first, "C:\\icons.dll: holds resource id 7 (5 icons)");
     EXPECT_EQ(lines["Shell's answer"], P("\"shell:.doc\"", "SHGetFileInfo"));
+}
+
+// The actions of the user's chosen type, of the extension's own type and of the system's
+// associations, each name once, the one a double click runs first, hidden ones left out.
+TEST(LookupMenu, GathersTheActionsOfEachKeyTheShellMerges) {
+    const std::string sfa = "SystemFileAssociations\\";
+    FakeSource source(plainType(
+        {machine(".doc", "text", "PerceivedType"), choice(".doc", "UserChoice", "Other"),
+         user("Other\\shell\\edit\\command", "\"%ROOT%\\ed.exe\" \"%1\""),
+         machine("Other\\shell\\open\\command", "notepad.exe %1"),
+         machine("Other\\shell\\edit", ""), machine("DocFile\\shell\\OPEN\\command", "doc.exe %1"),
+         machine("DocFile\\shell\\print", "&Print it"),
+         machine(sfa + ".doc\\shell\\convert", "@C:\\res.dll,-1", "MUIVerb"),
+         machine(sfa + ".doc\\shell\\convert", "", "Extended"),
+         machine(sfa + "text\\shell\\secret", "", "LegacyDisable"),
+         machine(sfa + "text\\shell\\share", "{CLSID}", "ExplorerCommandHandler")}));
+    const ExplorerView view = LookUp(source, ".doc");
+    std::string shown;
+    for (const ViewLine& line : ViewLines(view))
+        if (line.step == "Double-click runs" || line.step == "Context menu")
+            shown += line.step + ": " + line.text + " @ " + line.where + "\n";
+    const std::string hklm = " in " + WhereText(Where::Machine) + "\n";
+    EXPECT_EQ(shown, "Double-click runs: Open: notepad.exe %1 @ Other\\shell\\open" + hklm +
+                         "Context menu: Edit: \"C:\\ed.exe\" \"%1\" @ Other\\shell\\edit in " +
+                         WhereText(Where::Both) +
+                         "\nContext menu: Print it:  @ DocFile\\shell\\print" + hklm +
+                         "Context menu: " + kRussian + " (with Shift):  @ " + sfa +
+                         ".doc\\shell\\convert" + hklm + "Context menu: share: handler {CLSID} @ " +
+                         sfa + "text\\shell\\share" + hklm);
+    EXPECT_NE(view.warnings.at(0).find(" Editing the actions of DocFile changes"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -165,4 +165,14 @@ TEST(ShellLookupIcon, ShellAnswersForTheExtension) {
     EXPECT_FALSE(ShellIconOf(".kst").empty());
 }
 
+// Each part's subkeys listed on their own, names in any script.
+TEST(ShellLookupSubkeys, ListsEachPartAlone) {
+    ScratchRegistry scratch(MachineRoot::Scratch);
+    write({user("Kst.File\\shell\\Правка\\command", "ed.exe"),
+           machine("Kst.File\\shell\\open\\command", "notepad.exe")});
+    ShellLookupSource source;
+    EXPECT_EQ(source.ListSubkeys(Hive::User, "Software\\Classes\\Kst.File\\shell"),
+              std::vector<std::string>{"Правка"});
+}
+
 }  // namespace
