@@ -1,6 +1,6 @@
 #pragma once
 // Verb names as the registry compares them: without regard to letter case. The registry's own
-// rule knows the case of every script and lives with the Win32 code (SameKeyName); the rules
+// rule knows the case of every script and lives with the Win32 code (SameRegistryName); the rules
 // here take it as a function, and fall back on the case of the ASCII letters, which is all the
 // names of the standard verbs need.
 
