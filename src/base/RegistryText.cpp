@@ -34,3 +34,10 @@ bool HoldsVariableReference(std::string_view text) {
     }
     return false;
 }
+
+bool WritesExpandable(std::optional<std::uint32_t> storedType, std::string_view text) {
+    constexpr std::uint32_t kSz = 1, kExpandSz = 2;
+    if (storedType == kExpandSz) return true;
+    if (storedType == kSz) return false;
+    return HoldsVariableReference(text);
+}

@@ -40,3 +40,8 @@ std::size_t Utf16Length(std::string_view text) {
     }
     return units;
 }
+
+std::string Abbreviated(std::string_view text, std::size_t count) {
+    if (count == 0 || Utf8Prefix(text, count).size() == text.size()) return std::string(text);
+    return std::string(Utf8Prefix(text, count - 1)) + "\xE2\x80\xA6";
+}

@@ -4,6 +4,7 @@
 // characters, not the bytes, and a text is never cut inside one.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 // The first count characters of text, or the whole text when it has no more. A character is a
@@ -15,3 +16,7 @@ std::string_view Utf8Prefix(std::string_view text, std::size_t count);
 // count lengths: one for each character, two for one beyond U+FFFF (four bytes of UTF-8); a
 // byte that is no UTF-8 counts as one.
 std::size_t Utf16Length(std::string_view text);
+
+// text when it has at most count characters, else its first count - 1 characters and an
+// ellipsis ("…"): a name quoted in a message, kept short enough for the box to fit the screen.
+std::string Abbreviated(std::string_view text, std::size_t count);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 
 #include "base/AsciiCase.h"
 #include "explorer/ContextMenu.h"
@@ -81,28 +80,13 @@ void followCurVer(LookupSource& source, ExplorerView& view) {
     view.curVerCircle = true;
 }
 
-// The icon location as the shell parses it: the path before the last comma, quotes
-// removed, and the index after it (0 without a comma).
-IconLocation shellIconLocation(const std::string& text) {
-    IconLocation location;
-    const std::string::size_type comma = text.rfind(',');
-    location.File = UnquotePath(text.substr(0, comma));
-    if (comma != std::string::npos) {
-        // Digits after an optional sign, as far as they go; beyond the 32-bit range the
-        // index holds at its end.
-        const long long index = std::strtoll(text.c_str() + comma + 1, nullptr, 10);
-        location.Index =
-            static_cast<std::int32_t>(std::clamp<long long>(index, INT32_MIN, INT32_MAX));
-    }
-    return location;
-}
-
 void readIcon(LookupSource& source, ExplorerView& view) {
     view.defaultIcon = readMerged(source, view.type + "\\DefaultIcon", "");
     view.iconHandler = readMerged(source, view.type + "\\shellex\\IconHandler", "");
     if (!view.defaultIcon.present() || view.defaultIcon.text == kOwnIcon) return;
     view.iconExpanded = source.Expand(view.defaultIcon.text);
-    view.iconLocation = shellIconLocation(view.iconExpanded);
+    view.iconLocation = SplitIconLocation(view.iconExpanded, IconReading::Shell);
+    view.iconLocation.File = UnquotePath(view.iconLocation.File);
     view.iconProbe = source.ProbeIcon(view.iconLocation.File, view.iconLocation.Index);
 }
 

@@ -1,5 +1,6 @@
 #include "icons/IconLocation.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -32,11 +33,41 @@ std::optional<std::uint64_t> parseDigits(std::string_view text, int base) {
     return value;
 }
 
+// Blanks, an optional sign and the digits that follow, as far as they go, as the shell reads an
+// index; beyond the 32-bit range the index holds at its end.
+std::int32_t ParseLeadingIndex(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    std::int64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') break;
+        value = std::min<std::int64_t>(value * 10 + (c - '0'), std::int64_t{1} << 32);
+    }
+    if (negative) value = -value;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
 }  // namespace
 
-IconLocation SplitIconLocation(std::string_view text) {
+IconLocation SplitIconLocation(std::string_view text, IconReading reading) {
     IconLocation loc;
-    const size_t comma = text.find(',');
+    // A quoted path may hold commas of its own: the path ends with its closing quote.
+    const size_t closing = text.starts_with('"') ? text.find('"', 1) : std::string_view::npos;
+    size_t comma = std::string_view::npos;
+    if (closing != std::string_view::npos)
+        comma = text.find(',', closing);
+    else
+        comma = reading == IconReading::Shell ? text.rfind(',') : text.find(',');
+    if (reading == IconReading::Shell) {
+        loc.File = std::string(text.substr(0, comma));
+        if (comma != std::string_view::npos) loc.Index = ParseLeadingIndex(text.substr(comma + 1));
+        return loc;
+    }
     std::string_view indexText = text;
     if (comma != std::string_view::npos) {
         loc.File = std::string(text.substr(0, comma));

@@ -16,9 +16,17 @@ struct IconLocation {
     std::int32_t Index = 0;
 };
 
-// Splits at the first comma. Without a comma the file is empty and the whole text is the
-// index text. The caller handles the empty location (fallback) before calling.
-IconLocation SplitIconLocation(std::string_view text);
+// How a location is read: as the program lists it, or as the shell itself reads it to show
+// the icon (for Explorer's view).
+enum class IconReading { Program, Shell };
+
+// A location that starts with a quote has its path up to the closing quote (quotes kept),
+// commas in it included, and is split at the first comma after it. Otherwise the program
+// splits at the first comma, and without a comma the file is empty and the whole text is the
+// index text (ParseIconIndex); the shell splits at the last comma, takes a text without one
+// for a path with index 0, and reads the index's digits as far as they go, held at the ends of
+// the 32-bit range. The caller handles the empty location (fallback) before calling.
+IconLocation SplitIconLocation(std::string_view text, IconReading reading = IconReading::Program);
 
 // Converts an index text: leading blanks skipped, then an optional sign with decimal digits or
 // '$' with hexadecimal digits, nothing after the digits, inside the 32-bit signed range.

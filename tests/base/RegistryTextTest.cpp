@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <tuple>
 
 #include "base/RegistryText.h"
 #include "base/Utf8.h"
@@ -39,6 +41,26 @@ TEST(RegistryTextTest, TellsVariableReferencesFromPlaceholders) {
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(HoldsVariableReference(text), expected) << text;
+}
+
+TEST(RegistryTextTest, RewrittenValuesKeepTheirStringTypeAndNewOnesExpandWithAVariable) {
+    const std::tuple<std::optional<std::uint32_t>, const char*, bool> cases[] = {
+        {2, "C:\\plain.dll,1", true},
+        {1, "%SystemRoot%\\a.dll,-2", false},
+        {std::nullopt, "%SystemRoot%\\a.dll,-2", true},
+        {std::nullopt, "Text", false},
+        {3, "%windir%\\a.dll", true},  // a value of another type becomes text
+    };
+    for (const auto& [stored, text, expandable] : cases)
+        EXPECT_EQ(WritesExpandable(stored, text), expandable) << text;
+}
+
+TEST(RegistryTextTest, NamesInMessagesAreCutWithAnEllipsis) {
+    EXPECT_EQ(Abbreviated("short", 5), "short");
+    EXPECT_EQ(Abbreviated("longer", 5), "long\xE2\x80\xA6");
+    // Cut between whole letters: three Cyrillic ones and the ellipsis.
+    EXPECT_EQ(Abbreviated("\xD0\x96\xD0\x96\xD0\x96\xD0\x96\xD0\x96", 4),
+              "\xD0\x96\xD0\x96\xD0\x96\xE2\x80\xA6");
 }
 
 }  // namespace

@@ -179,6 +179,8 @@ const std::vector<Case> kCases = {
      Warns()},
     {"IndexBeyondTheIntegers", iconType("C:\\icons.dll,99999999999"), "T", "t",
      Warns("holds no icon at index 2147483647")},
+    {"QuotedPathWithAComma", iconType("\"C:\\ico, ns.dll\",1"), "T", "t",
+     Warns("The icon file C:\\ico, ns.dll does not exist")},
     {"OwnIconIsNoFile", iconType("%1"), "T", "t", Warns()},
     {"BothPartsWithDifferentDescriptions",
      plainType({user("DocFile", "Mine"), user("DocFile\\DefaultIcon", "C:\\icons.dll,2")}),

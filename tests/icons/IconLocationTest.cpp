@@ -46,6 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
                   -154},
         SplitCase{"\"C:\\Program Files\\App\\app.exe\",1", "\"C:\\Program Files\\App\\app.exe\"",
                   1},
+        SplitCase{"\"C:\\path with, comma.dll\",-3", "\"C:\\path with, comma.dll\"", -3},
+        SplitCase{"\"C:\\no, closing,2", "\"C:\\no", 0},
         SplitCase{"C:\\a.dll,$1F", "C:\\a.dll", 31}, SplitCase{"C:\\a.dll,+4", "C:\\a.dll", 4},
         SplitCase{" C:\\a.dll,2", " C:\\a.dll", 2}, SplitCase{"C:\\a.dll,-1", "C:\\a.dll", -1}));
 
