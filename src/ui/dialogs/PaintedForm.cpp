@@ -59,8 +59,15 @@ LRESULT TPaintedForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         case WM_COMMAND:
-            if (LOWORD(wp) == kSpeedButton1Id && HIWORD(wp) == BN_CLICKED) {
+            if (HIWORD(wp) != BN_CLICKED) break;
+            // Enter (IDOK from the dialog manager) presses the button, as in the program's
+            // other dialogs; Escape (IDCANCEL) is the close command.
+            if (LOWORD(wp) == kSpeedButton1Id || LOWORD(wp) == IDOK) {
                 SpeedButton1Click();
+                return 0;
+            }
+            if (LOWORD(wp) == IDCANCEL) {
+                SendMessageA(Handle(), WM_CLOSE, 0, 0);
                 return 0;
             }
             break;

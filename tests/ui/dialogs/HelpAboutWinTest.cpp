@@ -315,6 +315,15 @@ TEST_F(HelpAboutTest, AboutAddressesStayInsideTheWindow) {
 
 // --- modal shows ---------------------------------------------------------------------------
 
+TEST_F(HelpAboutTest, EnterAndEscapeCloseBothWindows) {
+    for (TForm* form : std::initializer_list<TForm*>{&help, &about})
+        for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+            const int result =
+                ShowAnswered(*form, [key](HWND w) { PostMessageA(w, WM_KEYDOWN, key, 1); });
+            EXPECT_NE(result, kStray) << TextOf(form->Handle()) << ", key " << key;
+        }
+}
+
 TEST_F(HelpAboutTest, QuickHelpShownTwiceShowsTheSameTextAndOkayGivesOk) {
     std::vector<std::vector<COLORREF>> shots;
     for (int round = 0; round < 2; ++round) {
