@@ -12,7 +12,6 @@
 #include "catalogue/CatalogueRecorders.h"
 #include "catalogue/Scan.h"
 #include "registry/TRegistry.h"
-#include "support/Raised.h"
 #include "support/ScratchRegistry.h"
 
 using namespace cataloguetest;
@@ -49,10 +48,6 @@ protected:
             return position(a) < position(b);
         });
         return names;
-    }
-
-    std::string raisedByScan() {
-        return RaisedMessage<ERegistryException>([this] { scan(); });
     }
 
     ScratchRegistry scratch;
@@ -325,33 +320,24 @@ TEST_F(ScanTest, ExtensionNamesKeepTheirLetterCase) {
     EXPECT_EQ(catalogue.FindExt(".txt"), 0);
 }
 
-TEST_F(ScanTest, ANumberAsAnExtensionValueEndsTheScanAndKeepsEarlierRows) {
-    for (const char* ext : {".a", ".c", ".d"}) extension(ext, std::string("t") + ext);
-    for (const char* type : {"t.a", "t.c", "t.d"}) fileType(type, "D");
+// A default value that is no text (of an extension, a type or its icon location, which is read
+// before the description is looked at) leaves its key out, and the scan goes on.
+TEST_F(ScanTest, DefaultValuesThatAreNoTextLeaveTheirKeysOutAndTheScanGoesOn) {
+    for (const char* ext : {".a", ".c", ".d", ".e"}) extension(ext, std::string("t") + ext);
+    for (const char* type : {"t.a", "t.d"}) fileType(type, "D");
     PutDword(HKEY_CLASSES_ROOT, ".b", "", 1);
-    EXPECT_EQ(raisedByScan(), "Invalid data type for ''");
+    PutDword(HKEY_CLASSES_ROOT, "t.c", "", 7);
+    fileType("t.e", "-");
+    Put(HKEY_CLASSES_ROOT, "t.e\\DefaultIcon", "", REG_BINARY, {1, 2});
+    std::vector<std::string> leftOut = ScanRegistry(catalogue, keyNames);
 
-    const std::vector<std::string> order = inEnumerationOrder({".a", ".b", ".c", ".d"});
-    std::vector<std::string> before(order.begin(), std::find(order.begin(), order.end(), ".b"));
-    EXPECT_EQ(AllChain(catalogue), before);
-    EXPECT_EQ(static_cast<size_t>(catalogue.EntryCount), before.size());
-    EXPECT_EQ(keyNames.size(), 7u);
-    EXPECT_TRUE(CatalogueIsSound(catalogue, view));
-}
-
-TEST_F(ScanTest, ANumberAsADescriptionEndsTheScan) {
-    extension(".kst", "kstfile");
-    PutDword(HKEY_CLASSES_ROOT, "kstfile", "", 7);
-    EXPECT_EQ(raisedByScan(), "Invalid data type for ''");
-    EXPECT_EQ(catalogue.EntryCount, 0);
-}
-
-// The icon location is read before the description is looked at.
-TEST_F(ScanTest, ABinaryIconLocationEndsTheScanEvenForATypeWithoutDescription) {
-    extension(".kst", "kstfile");
-    fileType("kstfile", "-");
-    Put(HKEY_CLASSES_ROOT, "kstfile\\DefaultIcon", "", REG_BINARY, {1, 2});
-    EXPECT_EQ(raisedByScan(), "Invalid data type for ''");
+    std::sort(leftOut.begin(), leftOut.end());
+    EXPECT_EQ(leftOut, Names({".b", "t.c", "t.e\\DefaultIcon"}));
+    EXPECT_EQ(AllChain(catalogue), inEnumerationOrder({".a", ".d"}));
+    EXPECT_EQ(LeftOutMessage({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}),
+              "These keys were left out of the list, as their default value cannot be read as "
+              "text: \"1\", \"2\", \"3\", \"4\", \"5\", \"6\", \"7\", \"8\", \"9\", \"10\" and 2 "
+              "more");
 }
 
 TEST_F(ScanTest, MoreTypesThanTheTableHoldsShowTheMessageOncePerLaterExtension) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/AnsiText.h"
+#include "base/Exception.h"
 #include "catalogue/Scan.h"
 #include "registry/TRegistry.h"
 #include "res/resource.h"
@@ -145,7 +146,8 @@ void TfrmMain::FormCreate() {
 void TfrmMain::FormShow() {
     // Thousands of rows go in at once; the list is painted once, when the window shows.
     const RedrawPaused paused(lb);
-    ScanRegistry(Catalogue(), FKeyNames);
+    const std::vector<std::string> leftOut = ScanRegistry(Catalogue(), FKeyNames);
+    if (!leftOut.empty()) throw Exception(LeftOutMessage(leftOut));
 }
 
 TfrmMain::Inspection TfrmMain::Inspect() const {

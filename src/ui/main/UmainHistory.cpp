@@ -7,6 +7,7 @@
 #include <exception>
 #include <string>
 
+#include "base/Exception.h"
 #include "catalogue/Scan.h"
 #include "ui/main/CatalogueList.h"
 #include "ui/system/ConfirmBox.h"
@@ -65,14 +66,16 @@ void TfrmMain::RefreshLists() {
     const bool hadSelection = selected != nullptr;
     const LRESULT top = SendMessageA(lb, LB_GETTOPINDEX, 0, 0);
 
-    // A scan that stops at a value it cannot read still shows what it read before it.
+    // A scan that fails half-way still shows what it read before it; keys it left out are
+    // named once the lists are whole.
     std::exception_ptr failed;
+    std::vector<std::string> leftOut;
     {
         RedrawPaused pause(lb);
         clearRows(lb);
         Catalogue().Clear();
         try {
-            ScanRegistry(Catalogue(), FKeyNames);
+            leftOut = ScanRegistry(Catalogue(), FKeyNames);
         } catch (...) {
             failed = std::current_exception();
         }
@@ -81,4 +84,5 @@ void TfrmMain::RefreshLists() {
     }
     lbClick();
     if (failed) std::rethrow_exception(failed);
+    if (!leftOut.empty()) throw Exception(LeftOutMessage(leftOut));
 }

@@ -68,17 +68,20 @@ TEST_F(StartUp, LibraryStartsEmpty) {
     EXPECT_FALSE(main.Inspect().dragFromLibrary);
 }
 
-TEST_F(StartUp, ScanErrorIsShownAndEarlierRowsStay) {
+TEST_F(StartUp, KeysLeftOutAreNamedInTheErrorBoxAndTheOtherRowsStay) {
     RegisterType(".aaa", "TypeA", "Ay files");
     rawreg::PutDword(HKEY_CLASSES_ROOT, ".bbb", "", 7);
     RegisterType(".ccc", "TypeC", "See files");
     ModalDriver modal;
-    modal.ExpectMessageBox("Invalid data type for ''");
+    modal.ExpectMessageBox(
+        "These keys were left out of the list, as their default value cannot "
+        "be read as text: \".bbb\"");
 
     TfrmMain& main = Start();
 
     EXPECT_EQ(modal.Pending(), 0u);
-    EXPECT_EQ(Rows(ControlOf(main.Handle(), IDC_LB)), std::vector<std::string>{"Ay files (TypeA)"});
+    EXPECT_EQ(Rows(ControlOf(main.Handle(), IDC_LB)),
+              (std::vector<std::string>{"Ay files (TypeA)", "See files (TypeC)"}));
     EXPECT_TRUE(IsWindowVisible(main.Handle()));
 }
 
