@@ -1,5 +1,6 @@
 #include "registry/TRegistry.h"
 
+#include "base/RegistryText.h"
 #include "registry/KeyTree.h"
 
 using keytree::Raise;
@@ -66,7 +67,12 @@ std::string TRegistry::ReadValueText(const std::string& valueName) const {
 }
 
 void TRegistry::WriteValueText(const std::string& valueName, const std::string& text) {
-    if (RegSetValueExA(currentKey(), valueName.c_str(), 0, REG_SZ,
+    DWORD stored = REG_NONE;
+    const bool present = RegQueryValueExA(currentKey(), valueName.c_str(), nullptr, &stored,
+                                          nullptr, nullptr) == ERROR_SUCCESS;
+    const bool expandable =
+        WritesExpandable(present ? std::optional<std::uint32_t>(stored) : std::nullopt, text);
+    if (RegSetValueExA(currentKey(), valueName.c_str(), 0, expandable ? REG_EXPAND_SZ : REG_SZ,
                        reinterpret_cast<const BYTE*>(text.c_str()),
                        static_cast<DWORD>(text.size() + 1)) != ERROR_SUCCESS)
         Raise(keytree::kSetFailed, valueName);

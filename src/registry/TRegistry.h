@@ -39,7 +39,9 @@ public:
     // The text of a string or expandable string value, as stored; empty for a value without
     // data. Raises "Failed to get data for '%s'" or "Invalid data type for '%s'".
     std::string ReadValueText(const std::string& valueName) const;
-    // Writes REG_SZ with its terminating NUL; raises "Failed to set data for '%s'".
+    // Writes the text with its terminating NUL: REG_EXPAND_SZ over an expandable string and as
+    // a new value that refers to a variable, else REG_SZ (base/RegistryText.h); raises "Failed
+    // to set data for '%s'".
     void WriteValueText(const std::string& valueName, const std::string& text);
     // Replaces list with the names of the current key's subkeys, in enumeration order.
     void ListSubkeys(std::vector<std::string>& list) const;

@@ -60,12 +60,15 @@ TEST_F(SchemaTest, WriteTypeKeysKeepsThePathAsGiven) {
               "\"%ProgramFiles%\\Kestrune\\k.icl\",0");
 }
 
-TEST_F(SchemaTest, WriteTypeKeysRewritesAnExpandableLocationAsPlainText) {
+TEST_F(SchemaTest, WriteTypeKeysKeepsAnExpandableLocationExpandableAndMakesANewOneSo) {
     rawreg::Put(HKEY_CLASSES_ROOT, "kstfile\\DefaultIcon", "", REG_EXPAND_SZ,
                 Bytes("%SystemRoot%\\a.dll,1"));
     WriteTypeKeys("kstfile", "Kestrune file", "C:\\b.dll", 5);
-    EXPECT_TRUE(
-        HasValue(HKEY_CLASSES_ROOT, "kstfile\\DefaultIcon", "", REG_SZ, Bytes("C:\\b.dll,5")));
+    EXPECT_TRUE(HasValue(HKEY_CLASSES_ROOT, "kstfile\\DefaultIcon", "", REG_EXPAND_SZ,
+                         Bytes("C:\\b.dll,5")));
+    WriteTypeKeys("newtype", "%USERNAME%'s", "%SystemRoot%\\c.dll", -2);
+    EXPECT_TRUE(HasValue(HKEY_CLASSES_ROOT, "newtype", "", REG_EXPAND_SZ));
+    EXPECT_TRUE(HasValue(HKEY_CLASSES_ROOT, "newtype\\DefaultIcon", "", REG_EXPAND_SZ));
 }
 
 TEST_F(SchemaTest, WriteTypeKeysLeavesTheTypesOtherContentsAlone) {

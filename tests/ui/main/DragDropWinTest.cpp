@@ -120,7 +120,8 @@ TEST_F(LibraryDrop, CellDroppedOnATypeNotSelectedGivesItTheIconAndLeavesTheSelec
     Drag(lbLib(), 7, OverType(txt));
 
     const std::string dll = TestDataPath("icons10.dll");
-    EXPECT_TRUE(rawreg::HasValue(HKEY_CLASSES_ROOT, "TXTFile\\DefaultIcon", "", REG_SZ));
+    // Stored expandable, it stays so.
+    EXPECT_TRUE(rawreg::HasValue(HKEY_CLASSES_ROOT, "TXTFile\\DefaultIcon", "", REG_EXPAND_SZ));
     EXPECT_EQ(text("TXTFile\\DefaultIcon"), dll + ",7");
     EXPECT_EQ(text(kTextType), "Plain Text");
     EXPECT_EQ(Catalogue().Entry(txt)->IconFile, dll);
