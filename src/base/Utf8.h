@@ -20,3 +20,9 @@ std::size_t Utf16Length(std::string_view text);
 // text when it has at most count characters, else its first count - 1 characters and an
 // ellipsis ("…"): a name quoted in a message, kept short enough for the box to fit the screen.
 std::string Abbreviated(std::string_view text, std::size_t count);
+
+// A name as a message quotes it, cut after 64 characters: the longest name the registry holds
+// would make a box wider than the screen.
+inline std::string ShownName(std::string_view name) {
+    return Abbreviated(name, 64);
+}

@@ -20,7 +20,12 @@ void WriteTypeKeys(const std::string& Name, const std::string& Description,
     // The empty name would put a description into the default value of HKEY_CLASSES_ROOT
     // itself, which belongs to no file type.
     if (Name.empty()) return;
-    ClassesRoot reg;
-    reg.WriteText(Name, kDefaultValue, Description);
-    reg.WriteText(IconKeyPath(Name), kDefaultValue, ComposeIconLocation(IconFile, IconIndex));
+    WriteTypeDescription(Name, Description);
+    ClassesRoot().WriteText(IconKeyPath(Name), kDefaultValue,
+                            ComposeIconLocation(IconFile, IconIndex));
+}
+
+void WriteTypeDescription(const std::string& Name, const std::string& Description) {
+    if (Name.empty()) return;
+    ClassesRoot().WriteText(Name, kDefaultValue, Description);
 }

@@ -31,3 +31,5 @@ public:
 // Missing keys are created; raises as the registry layer does. An empty Name writes nothing.
 void WriteTypeKeys(const std::string& Name, const std::string& Description,
                    const std::string& IconFile, std::int32_t IconIndex);
+// The description alone, for a change that leaves the icon location as it is stored.
+void WriteTypeDescription(const std::string& Name, const std::string& Description);

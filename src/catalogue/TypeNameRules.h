@@ -11,6 +11,8 @@ inline constexpr const char* kEnterTypeName = "Enter a File Type name!";
 inline constexpr const char* kBackslashInTypeName = "A File Type name cannot contain a backslash!";
 inline constexpr const char* kNamelessTypeUndeletable =
     "This File Type has no key name of its own and cannot be deleted!";
+// Of every name the program gives a key: a type's, an extension's.
+inline constexpr const char* kKeyNameTooLong = "A key name can have at most 255 characters!";
 
 // "A key named "name" already exists!"
 std::string KeyExistsMessage(const std::string& name);
@@ -18,6 +20,9 @@ std::string KeyExistsMessage(const std::string& name);
 // True when name, as a key path, names the key it is resolved against itself: it is empty or
 // holds nothing but backslashes.
 bool NamesBaseKey(const std::string& name);
+
+// Why the type whose key is name may not be renamed: name is an extension's key as well.
+std::string ExtensionKeyRenameRefusal(const std::string& name);
 
 // Why a new type may not be called name, or the empty text when it may.
 std::string NewTypeNameRefusal(const std::string& name);

@@ -1,11 +1,13 @@
 #include "history/ChangeTitle.h"
 
+#include "base/Utf8.h"
+
 namespace {
 
 std::string joined(const ChangeTitle& title, const char* quote) {
     std::string text = title.command;
     for (size_t i = 0; i < title.subjects.size(); ++i)
-        text += (i == 0 ? " " : " to ") + std::string(quote) + title.subjects[i] + quote;
+        text += (i == 0 ? " " : " to ") + std::string(quote) + ShownName(title.subjects[i]) + quote;
     return text;
 }
 

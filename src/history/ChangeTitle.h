@@ -1,6 +1,7 @@
 #pragma once
 // What a change is called: a command and what it acted on, for example Delete File Type and
-// "txtfile", or Move Extension, ".txt" and "txtfile" (joined by "to"). No Win32 in here.
+// "txtfile", or Move Extension, ".txt" and "txtfile" (joined by "to"). A long subject is cut in
+// the title (base/Utf8.h ShownName). No Win32 in here.
 
 #include <string>
 #include <vector>

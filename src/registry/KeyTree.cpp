@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "base/AnsiText.h"
+#include "base/Utf8.h"
 #include "registry/ERegistryException.h"
 #include "registry/KeyName.h"
 
@@ -145,7 +146,7 @@ std::vector<std::string> components(const std::string& path) {
 void Raise(const char* format, const std::string& what) {
     std::string text = format;
     const size_t at = text.find("%s");
-    if (at != std::string::npos) text.replace(at, 2, what);
+    if (at != std::string::npos) text.replace(at, 2, ShownName(what));
     throw ERegistryException(text);
 }
 

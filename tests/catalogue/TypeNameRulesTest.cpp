@@ -37,6 +37,11 @@ TEST(TypeNameRules, ANewTypeMayNotBeEmptyOrHoldABackslash) {
     EXPECT_EQ(NewTypeNameRefusal(""), "Enter a File Type name!");
     EXPECT_EQ(NewTypeNameRefusal("a\\b"), "A File Type name cannot contain a backslash!");
     EXPECT_EQ(NewTypeNameRefusal("\\"), "A File Type name cannot contain a backslash!");
+    EXPECT_EQ(NewTypeNameRefusal(std::string(256, 't')),
+              "A key name can have at most 255 characters!");
+    EXPECT_EQ(
+        RenameRefusal(std::string(256, 't'), "Old", asciiCaseBlind, [](auto&) { return false; }),
+        "A key name can have at most 255 characters!");
 }
 
 TEST(TypeNameRules, NamesOfTheBaseKeyAreEmptyOrBackslashesOnly) {

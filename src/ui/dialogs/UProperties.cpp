@@ -110,8 +110,10 @@ std::optional<TypeFields> TfrmProperties::Edit(const TypeFields& fields) {
     SetWindowTextA(Edit3, fields.name.c_str());
     SetWindowTextA(Edit4, fields.iconFile.c_str());
     SelectedIconIndex = fields.iconIndex;
+    FIconChosen = false;
     if (ShowModal() != mrOk) return std::nullopt;
-    return TypeFields{WindowText(Edit2), WindowText(Edit3), IconFile(), SelectedIconIndex};
+    return TypeFields{WindowText(Edit2), WindowText(Edit3), IconFile(), SelectedIconIndex,
+                      FIconChosen};
 }
 
 std::string TfrmProperties::IconFile() const {

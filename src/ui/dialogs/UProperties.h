@@ -42,6 +42,9 @@ struct TypeFields {
     std::string name;      // the type key's name, "File Type"
     std::string iconFile;  // the path part of the icon location
     std::int32_t iconIndex = 0;
+    // Handed back: whether the user chose the icon (picked a cell, or browsed to a file). The
+    // icon the dialog shows without a choice may be its fallback, the program's own icons.
+    bool iconChosen = false;
 };
 
 class TfrmProperties : public TForm {
@@ -124,6 +127,7 @@ private:
     unsigned IconCount = 0;
     // The icon index chosen in the grid; given by the caller, handed back on OK.
     std::int32_t SelectedIconIndex = 0;
+    bool FIconChosen = false;
     UniqueBitmap okGlyph_;
     UniqueBitmap cancelGlyph_;
 };

@@ -62,7 +62,9 @@ HICON TfrmProperties::GridIcon(int cell) {
 
 void TfrmProperties::lbClick() {
     const int row = selectedRow(lb);
-    if (row >= 0) SelectedIconIndex = row;
+    if (row < 0) return;
+    SelectedIconIndex = row;
+    FIconChosen = true;
 }
 
 void TfrmProperties::lbDblClick() {
@@ -75,6 +77,7 @@ void TfrmProperties::btnBrowseClick() {
     OpenDialog.InitialDir = FolderPart(OpenDialog.FileName);
     SetWindowTextA(Edit4, OpenDialog.FileName.c_str());
     SelectedIconIndex = 0;
+    FIconChosen = true;
     ClearIcons();
     LoadIcons();
 }

@@ -9,7 +9,10 @@
 #include "base/AnsiText.h"
 #include "base/Exception.h"
 #include "catalogue/ExtName.h"
+#include "base/RegistryText.h"
+#include "base/Utf8.h"
 #include "catalogue/Schema.h"
+#include "catalogue/TypeNameRules.h"
 #include "registry/KeyName.h"
 #include "ui/system/ConfirmBox.h"
 #include "ui/controls/ListBox.h"
@@ -53,6 +56,18 @@ bool registryKeyOfAnExtension(const std::string& ext) {
     return false;
 }
 
+// The type an extension key the registry holds names ("" for none, or a default value that is
+// no text); nothing when there is no such key.
+std::optional<std::string> typeOfExtensionKey(const std::string& ext) {
+    ClassesRoot reg;
+    if (!reg.KeyPresent(ext)) return std::nullopt;
+    try {
+        return reg.ReadText(ext, kDefaultValue, "");
+    } catch (const ERegistryException&) {
+        return std::string();
+    }
+}
+
 }  // namespace
 
 void TfrmMain::btnAddExtClick() {
@@ -70,8 +85,13 @@ void TfrmMain::btnAddExtClick() {
     if (ext.find('\\') != std::string::npos) return PlainMessage(Handle(), kBackslashInExtension);
     if (Catalogue().FindExt(ext) >= 0 || registryKeyOfAnExtension(ext))
         return PlainMessage(Handle(), kExtensionExists);
-
+    if (!FitsKeyName(ext)) return PlainMessage(Handle(), kKeyNameTooLong);
     const std::string typeName = entry->Name;
+    // A key the list does not show (its type has no description) belongs to a type all the
+    // same: pointing it elsewhere is a move, not an addition.
+    if (const std::optional<std::string> holder = typeOfExtensionKey(ext))
+        if (!ConfirmBox(Handle(), TakeOverQuestion(ext, *holder, typeName))) return;
+
     FHistory.Record({"Add Extension", {ext, typeName}}, {ext},
                     [&] { ClassesRoot().WriteText(ext, kDefaultValue, typeName); });
     NotifyAssociationsChanged();
@@ -83,7 +103,7 @@ void TfrmMain::btnDelExtClick() {
     const int row = selectedRow(lbExt);
     if (row < 0) return PlainMessage(Handle(), kSelectExtFirst);
     const std::string ext = rowText(lbExt, row);
-    if (!ConfirmBox(Handle(), "Delete extension \"" + ext + "\" ?")) return;
+    if (!ConfirmBox(Handle(), "Delete extension \"" + ShownName(ext) + "\" ?")) return;
 
     bool removed = false;
     // A key that is gone already, or refused, still leaves the catalogue.
@@ -100,7 +120,7 @@ void TfrmMain::btnFindExtClick() {
 
     const std::string ext = NormaliseExtension(*answer);
     const int slot = Catalogue().FindExt(ext);
-    if (slot < 0) return PlainMessage(Handle(), "Cannot find extension \"" + ext + "\"");
+    if (slot < 0) return PlainMessage(Handle(), "Cannot find extension \"" + ShownName(ext) + "\"");
 
     // Selecting a row scrolls it into view; the row already selected stays where it is.
     if (selectedRow(lb) != slot) selectRow(lb, slot);

@@ -24,6 +24,13 @@ bool sameKey(const std::string& a, const std::string& b) {
     return SameRegistryName(a, b);
 }
 
+// True when name is the key of a listed extension.
+bool isExtensionKey(const std::string& name) {
+    for (const TExt* ext = Catalogue().ExtHead; ext; ext = ext->Next)
+        if (SameRegistryName(ext->Name, name)) return true;
+    return false;
+}
+
 bool keyPresent(const std::string& name) {
     return ClassesRoot().KeyPresent(name);
 }
@@ -46,6 +53,10 @@ void TfrmMain::btnChangeIconClick() {
     // nested in another, and the name of another existing key would take over that type.
     const std::string refusal = RenameRefusal(name, oldName, sameKey, keyPresent);
     if (!refusal.empty()) return PlainMessage(Handle(), refusal);
+    // A type whose key is an extension's key too would take the extension along to its new
+    // name, and the extension would be gone.
+    if (!SameRegistryName(name, oldName) && isExtensionKey(oldName))
+        return PlainMessage(Handle(), ExtensionKeyRenameRefusal(oldName));
 
     // The writes below address every extension key of the type, and the type key under its
     // old and its new name.
@@ -57,9 +68,13 @@ void TfrmMain::btnChangeIconClick() {
     FHistory.Record(title, keys, [&] {
         entry->Description = edited->description;
         Catalogue().RenameEntry(slot, name);
-        entry->IconFile = edited->iconFile;
-        entry->IconIndex = edited->iconIndex;
-        Catalogue().SetIcon(slot, ExtractIconFrom(entry->IconFile, entry->IconIndex));
+        // Without a choice of the user's, the icon stays as it was: the dialog may have shown
+        // its fallback, the program's own icons, for a location it cannot show.
+        if (edited->iconChosen) {
+            entry->IconFile = edited->iconFile;
+            entry->IconIndex = edited->iconIndex;
+            Catalogue().SetIcon(slot, ExtractIconFrom(entry->IconFile, entry->IconIndex));
+        }
         setRowText(lb, slot, RowLabel(*entry));
         lbClick();
         InvalidateRect(lb, nullptr, TRUE);
@@ -75,7 +90,10 @@ void TfrmMain::btnChangeIconClick() {
                 if (entry->Name != oldName && !NamesBaseKey(oldName))
                     FReg.RelocateKey(oldName, entry->Name);
             }
-            WriteTypeKeys(entry->Name, entry->Description, entry->IconFile, entry->IconIndex);
+            if (edited->iconChosen)
+                WriteTypeKeys(entry->Name, entry->Description, entry->IconFile, entry->IconIndex);
+            else
+                WriteTypeDescription(entry->Name, entry->Description);
         });
     });
 }

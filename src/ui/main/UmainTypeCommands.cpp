@@ -9,11 +9,23 @@
 #include "base/Exception.h"
 #include "catalogue/Schema.h"
 #include "catalogue/TypeNameRules.h"
+#include "registry/KeyName.h"
 #include "ui/controls/ListBox.h"
 #include "ui/window/Messages.h"
 #include "ui/system/ShellNotify.h"
 #include "ui/dialogs/UProperties.h"
 #include "ui/main/Umain.h"
+
+namespace {
+
+// True when the registry holds a key of that name, or a listed type has it, in any letter case.
+bool typeKeyTaken(const std::string& name) {
+    for (std::int32_t slot = 0; slot < Catalogue().EntryCount; ++slot)
+        if (SameRegistryName(Catalogue().Entry(slot)->Name, name)) return true;
+    return ClassesRoot().KeyPresent(name);
+}
+
+}  // namespace
 
 void TfrmMain::btnAddFileTypeClick() {
     if (!frmProperties) throw Exception("The properties dialog does not exist");
@@ -26,6 +38,9 @@ void TfrmMain::btnAddFileTypeClick() {
     const std::string& name = added->name;
     const std::string refusal = NewTypeNameRefusal(name);
     if (!refusal.empty()) return PlainMessage(Handle(), refusal);
+    // The key of another type, or any other key, would be taken over: its description and
+    // icon replaced, and a second row shown for it.
+    if (typeKeyTaken(name)) return PlainMessage(Handle(), KeyExistsMessage(name));
 
     FHistory.Record({"Add File Type", {name}}, {name}, [&] {
         const int slot =

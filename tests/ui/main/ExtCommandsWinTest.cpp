@@ -102,14 +102,14 @@ protected:
             [this](HWND w) { return IsDialogOrMessageBox(w); });
     }
 
-    // The next window must be a plain message box with text; it is read and answered OK.
-    void ExpectMessage(ModalDriver& modal, const std::string& text) {
+    // The next window must be a message box with text; it is read and answered with button.
+    void ExpectMessage(ModalDriver& modal, const std::string& text, int button = IDOK) {
         modal.AnswerNextModal(
-            [this, text](HWND w) {
+            [this, text, button](HWND w) {
                 if (CameInstead(w, false)) return;
                 boxes.push_back(ReadMessageBox(w));
                 EXPECT_EQ(boxes.back().text, text);
-                PressDialogButton(w, IDOK);
+                PressDialogButton(w, button);
             },
             [this](HWND w) { return IsDialogOrMessageBox(w); });
     }
@@ -131,23 +131,23 @@ protected:
         return true;
     }
 
-    // The command behind button id with its dialog answered; then the one plain message box
-    // with text message, when one is given, and no other.
+    // The command behind button id with its dialog answered; then the one message box with
+    // text message, when one is given, answered with button, and no other.
     DialogSeen Run(int id, std::optional<std::string> typed, Close close = Close::Enter,
-                   const std::optional<std::string>& message = std::nullopt) {
+                   const std::optional<std::string>& message = std::nullopt, int button = IDOK) {
         ModalDriver modal;
         DialogSeen seen;
         boxes.clear();
         AnswerDialog(modal, std::move(typed), close, seen);
-        if (message) ExpectMessage(modal, *message);
+        if (message) ExpectMessage(modal, *message, button);
         Click(id);
         EXPECT_TRUE(seen.shown) << "the Add Extension dialog was not shown";
         EXPECT_EQ(modal.MessageBoxes().size(), 0u) << "unexpected message box";
         return seen;
     }
     DialogSeen Add(std::optional<std::string> typed, Close close = Close::Enter,
-                   const std::optional<std::string>& message = std::nullopt) {
-        return Run(IDC_BTNADDEXT, std::move(typed), close, message);
+                   const std::optional<std::string>& message = std::nullopt, int button = IDOK) {
+        return Run(IDC_BTNADDEXT, std::move(typed), close, message, button);
     }
     DialogSeen Find(std::optional<std::string> typed, Close close = Close::Enter,
                     const std::optional<std::string>& message = std::nullopt) {
@@ -178,9 +178,11 @@ protected:
 
 }  // namespace
 
+const std::string kTakeOver = "\".txt\" belongs to \"Orphan\". Move it to \"TypeA\"?";
+
 TEST_F(ExtCommands, AddPutsTheDotInFrontWritesTextAndListsTheExtensionLast) {
     SelectRow(0);
-    const DialogSeen seen = Add("txt");
+    const DialogSeen seen = Add("txt", Close::Enter, kTakeOver, IDYES);
 
     EXPECT_EQ(seen.caption, "Add Extension");
     EXPECT_EQ(seen.label, "Enter Extension:");
@@ -194,6 +196,13 @@ TEST_F(ExtCommands, AddPutsTheDotInFrontWritesTextAndListsTheExtensionLast) {
     EXPECT_EQ(selectedRow(lb()), 0);
     EXPECT_EQ(Rows(lb()), (std::vector<std::string>{"Ay files (TypeA)", "Bee files (TypeB)"}));
     EXPECT_EQ(Catalogue().FindExt(".TXT"), 0);
+}
+
+TEST_F(ExtCommands, AddOfAnExtensionTheListDoesNotShowAnsweredNoChangesNothing) {
+    SelectRow(0);
+    const Screen before = Now();
+    Add("txt", Close::Enter, kTakeOver, IDNO);
+    ExpectUnchanged(before);
 }
 
 TEST_F(ExtCommands, AddTakesTheDotTheBlankAndTheDoubleDotAsTyped) {
@@ -212,6 +221,7 @@ TEST_F(ExtCommands, AddRefusesDuplicatesInAnyLetterCaseAndAnyTypeAndEmptyOrNeste
     Add("", Close::Ok, "Cannot add an empty extension");
     // A backslash would make a key inside another one: .txt\shell below .txt.
     Add("txt\\shell", Close::Enter, "An extension cannot contain a backslash!");
+    Add(std::string(256, 'x'), Close::Enter, "A key name can have at most 255 characters!");
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, "Kestrune");
     EXPECT_EQ(boxes[0].icon, nullptr);

@@ -79,17 +79,14 @@ TEST_F(PropertiesCommand, DoubleClickOnARowOpensTheDialogForThatType) {
     EXPECT_EQ(user.Seen().opened.typeName, "TypeB");
 }
 
-TEST_F(PropertiesCommand, NoIconTypeConfirmedAtOnceGetsTheProgramsFirstIcon) {
+TEST_F(PropertiesCommand, NoIconTypeConfirmedAtOnceShowsTheProgramsIconsAndKeepsNone) {
     const SeenProperties seen = Properties(1, {});
     EXPECT_EQ(seen.opened.iconFile, OwnExecutablePath());
     EXPECT_EQ(seen.opened.selectedCell, 0);
 
-    EXPECT_EQ(Text("TypeB\\DefaultIcon"), OwnExecutablePath() + ",0");
-    EXPECT_EQ(EntryAt(1).IconFile, OwnExecutablePath());
-    EXPECT_EQ(EntryAt(1).IconIndex, 0);
-    EXPECT_FALSE(EntryAt(1).Icon.empty());
-    EXPECT_EQ(Caption(lblIconName()), OwnExecutablePath());
-    EXPECT_EQ(Caption(lblIconOffset()), "0");
+    EXPECT_FALSE(rawreg::KeyExists(HKEY_CLASSES_ROOT, "TypeB\\DefaultIcon"));
+    EXPECT_EQ(EntryAt(1).IconFile, "<no icon>");
+    EXPECT_EQ(Caption(lblIconOffset()), "-1");
 }
 
 TEST_F(PropertiesCommand, PickedIconBecomesTheTypesIconAndLocation) {
@@ -142,22 +139,25 @@ TEST_F(PropertiesCommand, BrowsedFileAndPickedIconAreWrittenOnOk) {
 }
 
 TEST_F(PropertiesCommand, OkWithoutChangeRewritesEveryExtensionKey) {
-    // Stored as expandable strings and one key gone since the start: a rewrite makes them
-    // plain strings again and the missing key comes back.
+    // Stored as an expandable string and one key gone since the start: a rewrite keeps the
+    // value's type and the missing key comes back.
     rawreg::Put(HKEY_CLASSES_ROOT, ".txt", "", REG_EXPAND_SZ, rawreg::Bytes("txtfile"));
     RegDeleteKeyA(HKEY_CLASSES_ROOT, ".log");
     Properties(0, {});
-    EXPECT_TRUE(rawreg::HasValue(HKEY_CLASSES_ROOT, ".txt", "", REG_SZ));
+    EXPECT_TRUE(rawreg::HasValue(HKEY_CLASSES_ROOT, ".txt", "", REG_EXPAND_SZ));
     EXPECT_EQ(Text(".txt"), "txtfile");
     EXPECT_EQ(Text(".log"), "txtfile");
 }
 
-TEST_F(PropertiesCommand, OkWithoutChangeRewritesDescriptionAndIconLocationAndMovesNothing) {
+TEST_F(PropertiesCommand, OkWithoutChangeRewritesTheDescriptionKeepsTheIconAndMovesNothing) {
     rawreg::Put(HKEY_CLASSES_ROOT, "txtfile", "", REG_EXPAND_SZ, rawreg::Bytes("Text files"));
+    // Each file its own icon: the dialog shows the program's icons, and the location stays.
+    rawreg::Put(HKEY_CLASSES_ROOT, "txtfile\\DefaultIcon", "", REG_EXPAND_SZ, rawreg::Bytes("%1"));
     Properties(0, {});
-    EXPECT_TRUE(rawreg::HasValue(HKEY_CLASSES_ROOT, "txtfile", "", REG_SZ));
+    EXPECT_TRUE(rawreg::HasValue(HKEY_CLASSES_ROOT, "txtfile", "", REG_EXPAND_SZ));
     EXPECT_EQ(Text("txtfile"), "Text files");
-    EXPECT_EQ(Text("txtfile\\DefaultIcon"), TestDataPath("icons10.dll") + ",3");
+    EXPECT_TRUE(rawreg::HasValue(HKEY_CLASSES_ROOT, "txtfile\\DefaultIcon", "", REG_EXPAND_SZ,
+                                 rawreg::Bytes("%1")));
     EXPECT_EQ(Text("txtfile\\shell\\open\\command"), "notepad \"%1\"");
     EXPECT_TRUE(rawreg::Get(HKEY_CLASSES_ROOT, "txtfile", "EditFlags"));
 }
@@ -320,8 +320,22 @@ TEST_F(UnusualTypeNames, TypeReadFromANestedKeyKeepsItsNameOnOk) {
     answer.description = "Still nested";
     RunDialog(IDC_BTNCHANGEICON, answer);
     EXPECT_EQ(Text("Outer\\Inner"), "Still nested");
-    EXPECT_EQ(Text("Outer\\Inner\\DefaultIcon"), OwnExecutablePath() + ",0");
+    EXPECT_FALSE(rawreg::KeyExists(HKEY_CLASSES_ROOT, "Outer\\Inner\\DefaultIcon"));
     EXPECT_EQ(Text(".nest"), "Outer\\Inner");
+}
+
+TEST_F(UnusualTypeNames, TypeWhoseKeyIsItsOwnExtensionsIsNotRenamed) {
+    // Its own type: its default value is the extension's type and the type's description.
+    RegisterType(".advself", ".advself", ".advself");
+    Start();
+    const RegTree before = Snapshot();
+    SelectRow(0);
+    PropertiesAnswer answer;
+    answer.typeName = "advSelfType";
+    RunDialogExpectingMessage(IDC_BTNCHANGEICON, answer,
+                              "\".advself\" is an extension's key as well: renaming the File "
+                              "Type would take the extension with it!");
+    EXPECT_EQ(Snapshot(), before);
 }
 
 TEST_F(UnusualTypeNames, TypeReadFromANestedKeyMayBeRenamedToATopLevelName) {
@@ -365,7 +379,7 @@ TEST_F(NamelessType, GivingItANameWritesANewKeyAndCopiesNothingOfTheRoot) {
     PropertiesAnswer answer;
     answer.typeName = "Named";
     RunDialog(IDC_BTNCHANGEICON, answer);
-    EXPECT_EQ(rawreg::Subkeys(HKEY_CLASSES_ROOT, "Named"), std::vector<std::string>{"DefaultIcon"});
+    EXPECT_TRUE(rawreg::Subkeys(HKEY_CLASSES_ROOT, "Named").empty());
     EXPECT_EQ(Text("Named"), "Root description");
     EXPECT_EQ(Text(".empty"), "Named");
     EXPECT_TRUE(rawreg::KeyExists(HKEY_CLASSES_ROOT, "OtherType"));

@@ -3,8 +3,6 @@
 // registry with everything below its key, the row above (or the new first row) selected.
 // Refusals change nothing, in the registry or in the lists.
 
-#include <algorithm>
-
 #include "ui/PropertiesHarness.h"
 
 using props_test::RegTree;
@@ -146,25 +144,17 @@ TEST_F(TypeCommands, AddConfirmedWithoutBrowsingWritesTheTypeKeyWithTheProgramsF
     EXPECT_EQ(Caption(lblIconOffset()), "0");
 }
 
-TEST_F(TypeCommands, AddUnderANameARowShowsGivesASecondRowAndRewritesThatKey) {
-    PropertiesAnswer answer;
-    answer.description = "Alpha again";
-    answer.typeName = "ALPHATYPE";
-    answer.cell = 1;
-    RunDialog(IDC_BTNADDFILETYPE, answer);
-    EXPECT_EQ(Rows(lb()),
-              (std::vector<std::string>{"Alpha files (AlphaType)", "Bravo (Bravo.Type)",
-                                        "Charlie (charlie)", "Alpha again (ALPHATYPE)"}));
-    EXPECT_EQ(selectedRow(lb()), 3);
-    // The key keeps its spelling and takes the new description and icon location.
-    const std::vector<std::string> keys = rawreg::Subkeys(HKEY_CLASSES_ROOT, "");
-    EXPECT_EQ(std::count(keys.begin(), keys.end(), "AlphaType"), 1);
-    EXPECT_EQ(std::count(keys.begin(), keys.end(), "ALPHATYPE"), 0);
-    EXPECT_EQ(Text("AlphaType"), "Alpha again");
-    EXPECT_EQ(Text("AlphaType\\DefaultIcon"), OwnExecutablePath() + ",1");
-    EXPECT_EQ(Text(".aaa"), "AlphaType");
-    EXPECT_EQ(EntryAt(0).Description, "Alpha files");
-    EXPECT_EQ(Caption(lblIconOffset()), "1");
+TEST_F(TypeCommands, AddUnderTheNameOfAnExistingKeyIsRefusedInAnyLetterCase) {
+    rawreg::MakeKey(HKEY_CLASSES_ROOT, "CLSID");
+    const RegTree before = Snapshot();
+    for (const char* name : {"ALPHATYPE", "clsid"}) {
+        PropertiesAnswer answer;
+        answer.typeName = name;
+        RunDialogExpectingMessage(IDC_BTNADDFILETYPE, answer,
+                                  "A key named \"" + std::string(name) + "\" already exists!");
+    }
+    EXPECT_EQ(Snapshot(), before);
+    EXPECT_EQ(rowCount(lb()), 3);
 }
 
 TEST_F(TypeCommands, AddCancelledChangesNothing) {
