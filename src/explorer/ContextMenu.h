@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "explorer/ExplorerLookup.h"
+#include "explorer/ExplorerView.h"
 
 namespace explorer {
 
