@@ -86,7 +86,7 @@ const std::string kWarningCases[][5] = {
      "Quote Path: \"C:\\A B\\a.exe\"\nWindows cannot find the program \"C:\\A B\\a.exe\".\n"},
     {"preview", "2", "Share", "", "Remove DDE\nClear Setting\n"},
     {"Preview", "-1", "preview", "notepad \"%1\"", ""},
-    {"open", "0", "view", "notepad \"%1\"", "Clear Setting\n"},
+    {"open", "0", "view", "notepad \"%1\"", ""},  // the default action follows the rename
 };
 
 TEST(DraftWarnings, WarnAndOfferMends) {
@@ -99,6 +99,13 @@ TEST(DraftWarnings, WarnAndOfferMends) {
                      (w.mendedCommand.empty() ? "" : ": " + w.mendedCommand) + "\n";
         EXPECT_EQ(shown, expected) << command;
     }
+}
+
+TEST(DraftWarnings, MendsOfTheRegistryChosenInTheDialogEndTheirWarnings) {
+    TableSystem system;
+    ActionDraft draft = draftOf(2, "Share", "");
+    draft.removeDde = draft.clearDefaultVerb = true;
+    EXPECT_TRUE(DraftWarnings(draft, typeOf("preview"), system).empty());
 }
 
 std::string repeated(const std::string& piece, int times) {
