@@ -1,6 +1,7 @@
 #pragma once
 // What a change is called: a command and what it acted on, for example Delete File Type and
-// "txtfile", or Move Extension, ".txt" and "txtfile" (joined by "to"). No Win32 in here.
+// "txtfile", Move Extension, ".txt" and "txtfile" (joined by "to"), or Edit Action, "open" and
+// "txtfile" (joined by "of"). No Win32 in here.
 
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 struct ChangeTitle {
     std::string command;
     std::vector<std::string> subjects;
+    std::string joiner = "to";  // the word between two subjects
 
     // With each subject between double quotes: Delete File Type "txtfile". For comments and
     // questions.
