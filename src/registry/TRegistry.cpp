@@ -65,11 +65,26 @@ std::string TRegistry::ReadValueText(const std::string& valueName) const {
     return keytree::ReadText(currentKey(), valueName).text;
 }
 
-void TRegistry::WriteValueText(const std::string& valueName, const std::string& text) {
-    if (RegSetValueExA(currentKey(), valueName.c_str(), 0, REG_SZ,
+DWORD TRegistry::ValueType(const std::string& valueName) const {
+    DWORD type = REG_NONE;
+    if (RegQueryValueExA(currentKey(), valueName.c_str(), nullptr, &type, nullptr, nullptr) !=
+        ERROR_SUCCESS)
+        return REG_NONE;
+    return type;
+}
+
+void TRegistry::WriteValueText(const std::string& valueName, const std::string& text, DWORD type) {
+    if (RegSetValueExA(currentKey(), valueName.c_str(), 0, type,
                        reinterpret_cast<const BYTE*>(text.c_str()),
                        static_cast<DWORD>(text.size() + 1)) != ERROR_SUCCESS)
         Raise(keytree::kSetFailed, valueName);
+}
+
+bool TRegistry::DeleteValue(const std::string& valueName) {
+    const LSTATUS r = RegDeleteValueA(currentKey(), valueName.c_str());
+    if (r == ERROR_FILE_NOT_FOUND) return false;
+    if (r != ERROR_SUCCESS) Raise(keytree::kDeleteValueFailed, valueName);
+    return true;
 }
 
 void TRegistry::ListSubkeys(std::vector<std::string>& list) const {
@@ -122,10 +137,10 @@ std::string TRegIniFile::ReadText(const std::string& subkey, const std::string& 
 }
 
 void TRegIniFile::WriteText(const std::string& subkey, const std::string& valueName,
-                            const std::string& text) {
+                            const std::string& text, DWORD type) {
     MakeKey(subkey);
     UniqueKey key = OpenHandle(subkey);
     if (!key) return;
     const TemporaryKey current(*this, key.get());
-    WriteValueText(valueName, text);
+    WriteValueText(valueName, text, type);
 }

@@ -3,7 +3,7 @@
 // A TRegistry holds a root and a current key; paths are relative to the current key (or the
 // root when there is none) unless they start with a backslash, which names a path from the
 // root. The empty path names the base key itself. Missing keys and values are never errors;
-// what the layer raises is an ERegistryException with one of four texts.
+// what the layer raises is an ERegistryException with one of five texts.
 
 #include <windows.h>
 
@@ -39,8 +39,14 @@ public:
     // The text of a string or expandable string value, as stored; empty for a value without
     // data. Raises "Failed to get data for '%s'" or "Invalid data type for '%s'".
     std::string ReadValueText(const std::string& valueName) const;
-    // Writes REG_SZ with its terminating NUL; raises "Failed to set data for '%s'".
-    void WriteValueText(const std::string& valueName, const std::string& text);
+    // The value's type as stored (REG_SZ, REG_EXPAND_SZ, ...); REG_NONE also when it is missing.
+    DWORD ValueType(const std::string& valueName) const;
+    // Writes text with its terminating NUL, as REG_SZ or, given that type, REG_EXPAND_SZ;
+    // raises "Failed to set data for '%s'".
+    void WriteValueText(const std::string& valueName, const std::string& text, DWORD type = REG_SZ);
+    // Deletes the value; false when it was not there. Raises "Failed to delete value '%s'" when
+    // the registry refuses.
+    bool DeleteValue(const std::string& valueName);
     // Replaces list with the names of the current key's subkeys, in enumeration order.
     void ListSubkeys(std::vector<std::string>& list) const;
     // Deletes the key and its subkeys depth first; true when the key itself went. The empty
@@ -87,7 +93,8 @@ public:
     // be opened or has no such value. Raises as ReadValueText.
     std::string ReadText(const std::string& subkey, const std::string& valueName,
                          const std::string& defaultText);
-    // Writes the value, creating the subkey (and any keys on its path) first.
-    void WriteText(const std::string& subkey, const std::string& valueName,
-                   const std::string& text);
+    // Writes the value (REG_SZ, or REG_EXPAND_SZ given that type), creating the subkey (and any
+    // keys on its path) first.
+    void WriteText(const std::string& subkey, const std::string& valueName, const std::string& text,
+                   DWORD type = REG_SZ);
 };
