@@ -35,7 +35,6 @@ TEST(DefaultVerb, FollowsTheShellKeyThenOpenThenRegistryOrder) {
 const std::string kRenameCases[][4] = {
     {" edit,Open\tOPEN ", "open", "Печать", " edit,Печать\tПечать "},
     {"edit open2", "open", "view", "-"},
-    {"", "open", "view", "-"},
     {"Печать", "Печать", "打印", "打印"},
 };
 
