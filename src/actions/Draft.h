@@ -13,6 +13,9 @@ struct ActionDraft {
     std::string text;                    // the menu text
     std::string command;
     bool extended = false;  // shown only when Shift is held
+    // Mends of the registry the user chose while editing, made when the edit is saved.
+    bool removeDde = false;         // the verb's ddeexec key goes
+    bool clearDefaultVerb = false;  // the shell key's default value is emptied
 };
 
 }  // namespace actions

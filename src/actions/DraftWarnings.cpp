@@ -44,12 +44,19 @@ void addCommandWarnings(const std::string& command, CommandSystem& system,
             warning("Windows cannot find the program " + quoted(program.lookedFor) + "."));
 }
 
-// The type's actions once draft is saved: its name replaces the edited verb's, or is added.
-TypeActions withDraft(const ActionDraft& draft, TypeActions actions) {
-    if (draft.editing && *draft.editing < actions.verbs.size())
-        actions.verbs[*draft.editing].name = draft.name;
-    else
+// The type's actions once draft is saved: its name replaces the edited verb's, the default
+// action following it, or is added; and the default action is gone when the draft clears it.
+TypeActions withDraft(const ActionDraft& draft, TypeActions actions, const SameName& same) {
+    if (draft.clearDefaultVerb) actions.defaultVerb.reset();
+    if (draft.editing && *draft.editing < actions.verbs.size()) {
+        std::string& name = actions.verbs[*draft.editing].name;
+        if (actions.defaultVerb)
+            actions.defaultVerb = DefaultAfterRename(*actions.defaultVerb, name, draft.name, same)
+                                      .value_or(*actions.defaultVerb);
+        name = draft.name;
+    } else {
         actions.verbs.emplace_back().name = draft.name;
+    }
     return actions;
 }
 
@@ -60,9 +67,10 @@ std::vector<DraftWarning> DraftWarnings(const ActionDraft& draft, const TypeActi
     std::vector<DraftWarning> warnings;
     if (draft.command.find_first_not_of(" \t") != std::string::npos)
         addCommandWarnings(draft.command, system, warnings);
-    if (draft.editing && *draft.editing < actions.verbs.size() && actions.verbs[*draft.editing].dde)
+    if (draft.editing && *draft.editing < actions.verbs.size() &&
+        actions.verbs[*draft.editing].dde && !draft.removeDde)
         warnings.push_back(warning(kDdeWarning, Mend::RemoveDde, kRemoveDdeCaption));
-    const TypeActions saved = withDraft(draft, actions);
+    const TypeActions saved = withDraft(draft, actions, same);
     const DefaultVerb runs = FindDefaultVerb(saved, same);
     if (runs.namesNoVerb && runs.index)
         warnings.push_back(warning("The type's default action is set to " +

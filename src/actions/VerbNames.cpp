@@ -1,6 +1,14 @@
 #include "actions/VerbNames.h"
 
+#include <algorithm>
+
 namespace actions {
+
+namespace {
+
+constexpr const char* kSeparators = ", \t";
+
+}  // namespace
 
 std::optional<std::size_t> FindVerb(const TypeActions& actions, const std::string& name,
                                     const SameName& same) {
@@ -10,7 +18,6 @@ std::optional<std::size_t> FindVerb(const TypeActions& actions, const std::strin
 }
 
 std::vector<std::string> ListedVerbNames(const std::string& value) {
-    constexpr const char* kSeparators = ", \t";
     std::vector<std::string> names;
     for (std::size_t at = value.find_first_not_of(kSeparators); at != std::string::npos;) {
         const std::size_t end = value.find_first_of(kSeparators, at);
@@ -18,6 +25,22 @@ std::vector<std::string> ListedVerbNames(const std::string& value) {
         at = value.find_first_not_of(kSeparators, end);
     }
     return names;
+}
+
+std::optional<std::string> DefaultAfterRename(const std::string& value, const std::string& oldName,
+                                              const std::string& newName, const SameName& same) {
+    std::string renamed;
+    std::size_t copied = 0;  // value[0, copied) is in renamed
+    for (std::size_t at = value.find_first_not_of(kSeparators); at != std::string::npos;) {
+        const std::size_t end = std::min(value.find_first_of(kSeparators, at), value.size());
+        if (same(value.substr(at, end - at), oldName)) {
+            renamed += value.substr(copied, at - copied) + newName;
+            copied = end;
+        }
+        at = value.find_first_not_of(kSeparators, end);
+    }
+    if (copied == 0) return std::nullopt;
+    return renamed + value.substr(copied);
 }
 
 }  // namespace actions

@@ -28,4 +28,11 @@ std::optional<std::size_t> FindVerb(const TypeActions& actions, const std::strin
 // The names a shell key's default value lists, in order: separated by commas or blanks.
 std::vector<std::string> ListedVerbNames(const std::string& value);
 
+// A shell key's default value once the verb oldName is called newName: each listed name that
+// same takes for oldName replaced, the separators kept as they were. nullopt when the value
+// lists no such name, and so needs no write.
+std::optional<std::string> DefaultAfterRename(const std::string& value, const std::string& oldName,
+                                              const std::string& newName,
+                                              const SameName& same = SameAsciiName);
+
 }  // namespace actions

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 #include <shellapi.h>
-#include <shlwapi.h>
 
 #include "base/AnsiText.h"
+#include "base/IndirectString.h"
 #include "base/Unique.h"
 #include "icons/IconExtract.h"
 #include "registry/TRegistry.h"
@@ -60,12 +60,7 @@ std::string ShellLookupSource::Expand(const std::string& text) {
 }
 
 std::optional<std::string> ShellLookupSource::LoadIndirect(const std::string& text) {
-    if (text.empty() || text[0] != '@') return text;
-    wchar_t loaded[2048] = {};
-    if (FAILED(
-            SHLoadIndirectString(WideFromAnsi(text).c_str(), loaded, ARRAYSIZE(loaded), nullptr)))
-        return std::nullopt;
-    return AnsiFromWide(loaded);
+    return LoadIndirectString(text);
 }
 
 explorer::IconProbe ShellLookupSource::ProbeIcon(const std::string& file, std::int32_t index) {

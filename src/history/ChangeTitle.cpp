@@ -7,7 +7,8 @@ namespace {
 std::string joined(const ChangeTitle& title, const char* quote) {
     std::string text = title.command;
     for (size_t i = 0; i < title.subjects.size(); ++i)
-        text += (i == 0 ? " " : " to ") + std::string(quote) + ShownName(title.subjects[i]) + quote;
+        text += (i == 0 ? " " : " " + title.joiner + " ") + quote + ShownName(title.subjects[i]) +
+                quote;
     return text;
 }
 
@@ -22,5 +23,5 @@ std::string ChangeTitle::Plain() const {
 }
 
 ChangeTitle ChangeTitle::Prefixed(const std::string& word) const {
-    return ChangeTitle{word + " " + command, subjects};
+    return ChangeTitle{word + " " + command, subjects, joiner};
 }

@@ -1,7 +1,8 @@
 #pragma once
 // What a change is called: a command and what it acted on, for example Delete File Type and
-// "txtfile", or Move Extension, ".txt" and "txtfile" (joined by "to"). A long subject is cut in
-// the title (base/Utf8.h ShownName). No Win32 in here.
+// "txtfile", Move Extension, ".txt" and "txtfile" (joined by "to"), or Edit Action, "open" and
+// "txtfile" (joined by "of"). A long subject is cut in the title (base/Utf8.h ShownName). No
+// Win32 in here.
 
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 struct ChangeTitle {
     std::string command;
     std::vector<std::string> subjects;
+    std::string joiner = "to";  // the word between two subjects
 
     // With each subject between double quotes: Delete File Type "txtfile". For comments and
     // questions.

@@ -16,7 +16,7 @@ namespace {
 
 constexpr const char* kReadFailed = "Failed to read key %s";
 constexpr const char* kDeleteKeyFailed = "Failed to delete key %s";
-constexpr const char* kDeleteValueFailed = "Failed to delete value '%s'";
+using keytree::kDeleteValueFailed;
 // Reading asks for no more than it needs, so a key that grants only that is read too.
 constexpr REGSAM kReadAccess = KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS;
 // The longest value name the registry allows, with its NUL.

@@ -16,6 +16,7 @@ inline constexpr const char* kCreateFailed = "Failed to create key %s";
 inline constexpr const char* kSetFailed = "Failed to set data for '%s'";
 inline constexpr const char* kGetFailed = "Failed to get data for '%s'";
 inline constexpr const char* kInvalidType = "Invalid data type for '%s'";
+inline constexpr const char* kDeleteValueFailed = "Failed to delete value '%s'";
 
 // Raises ERegistryException with the %s of format replaced by what.
 [[noreturn]] void Raise(const char* format, const std::string& what);

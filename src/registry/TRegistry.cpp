@@ -66,6 +66,14 @@ std::string TRegistry::ReadValueText(const std::string& valueName) const {
     return keytree::ReadText(currentKey(), valueName).text;
 }
 
+DWORD TRegistry::ValueType(const std::string& valueName) const {
+    DWORD type = REG_NONE;
+    if (RegQueryValueExA(currentKey(), valueName.c_str(), nullptr, &type, nullptr, nullptr) !=
+        ERROR_SUCCESS)
+        return REG_NONE;
+    return type;
+}
+
 void TRegistry::WriteValueText(const std::string& valueName, const std::string& text) {
     DWORD stored = REG_NONE;
     const bool present = RegQueryValueExA(currentKey(), valueName.c_str(), nullptr, &stored,
@@ -76,6 +84,13 @@ void TRegistry::WriteValueText(const std::string& valueName, const std::string& 
                        reinterpret_cast<const BYTE*>(text.c_str()),
                        static_cast<DWORD>(text.size() + 1)) != ERROR_SUCCESS)
         Raise(keytree::kSetFailed, valueName);
+}
+
+bool TRegistry::DeleteValue(const std::string& valueName) {
+    const LSTATUS r = RegDeleteValueA(currentKey(), valueName.c_str());
+    if (r == ERROR_FILE_NOT_FOUND) return false;
+    if (r != ERROR_SUCCESS) Raise(keytree::kDeleteValueFailed, valueName);
+    return true;
 }
 
 void TRegistry::ListSubkeys(std::vector<std::string>& list) const {

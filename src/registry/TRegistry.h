@@ -3,7 +3,7 @@
 // A TRegistry holds a root and a current key; paths are relative to the current key (or the
 // root when there is none) unless they start with a backslash, which names a path from the
 // root. The empty path names the base key itself. Missing keys and values are never errors;
-// what the layer raises is an ERegistryException with one of four texts.
+// what the layer raises is an ERegistryException with one of five texts.
 
 #include <windows.h>
 
@@ -39,10 +39,15 @@ public:
     // The text of a string or expandable string value, as stored; empty for a value without
     // data. Raises "Failed to get data for '%s'" or "Invalid data type for '%s'".
     std::string ReadValueText(const std::string& valueName) const;
+    // The value's type as stored (REG_SZ, REG_EXPAND_SZ, ...); REG_NONE also when it is missing.
+    DWORD ValueType(const std::string& valueName) const;
     // Writes the text with its terminating NUL: REG_EXPAND_SZ over an expandable string and as
     // a new value that refers to a variable, else REG_SZ (base/RegistryText.h); raises "Failed
     // to set data for '%s'".
     void WriteValueText(const std::string& valueName, const std::string& text);
+    // Deletes the value; false when it was not there. Raises "Failed to delete value '%s'" when
+    // the registry refuses.
+    bool DeleteValue(const std::string& valueName);
     // Replaces list with the names of the current key's subkeys, in enumeration order.
     void ListSubkeys(std::vector<std::string>& list) const;
     // Deletes the key and its subkeys depth first; true when the key itself went. The empty
@@ -89,7 +94,8 @@ public:
     // be opened or has no such value. Raises as ReadValueText.
     std::string ReadText(const std::string& subkey, const std::string& valueName,
                          const std::string& defaultText);
-    // Writes the value, creating the subkey (and any keys on its path) first.
+    // Writes the value as WriteValueText does, creating the subkey (and any keys on its path)
+    // first.
     void WriteText(const std::string& subkey, const std::string& valueName,
                    const std::string& text);
 };

@@ -6,8 +6,8 @@
 
 #include <set>
 
-#include "actions/CommandValueType.h"
 #include "actions/DraftRefusals.h"
+#include "base/RegistryText.h"
 #include "actions/DraftWarnings.h"
 
 using namespace actions;
@@ -86,7 +86,7 @@ const std::string kWarningCases[][5] = {
      "Quote Path: \"C:\\A B\\a.exe\"\nWindows cannot find the program \"C:\\A B\\a.exe\".\n"},
     {"preview", "2", "Share", "", "Remove DDE\nClear Setting\n"},
     {"Preview", "-1", "preview", "notepad \"%1\"", ""},
-    {"open", "0", "view", "notepad \"%1\"", "Clear Setting\n"},
+    {"open", "0", "view", "notepad \"%1\"", ""},  // the default action follows the rename
 };
 
 TEST(DraftWarnings, WarnAndOfferMends) {
@@ -99,6 +99,13 @@ TEST(DraftWarnings, WarnAndOfferMends) {
                      (w.mendedCommand.empty() ? "" : ": " + w.mendedCommand) + "\n";
         EXPECT_EQ(shown, expected) << command;
     }
+}
+
+TEST(DraftWarnings, MendsOfTheRegistryChosenInTheDialogEndTheirWarnings) {
+    TableSystem system;
+    ActionDraft draft = draftOf(2, "Share", "");
+    draft.removeDde = draft.clearDefaultVerb = true;
+    EXPECT_TRUE(DraftWarnings(draft, typeOf("preview"), system).empty());
 }
 
 std::string repeated(const std::string& piece, int times) {
@@ -125,14 +132,13 @@ TEST(DraftRefusals, RefuseWhatCannotBeWritten) {
         EXPECT_EQ(DraftRefusal(draftOf(editing, name, command), typeOf("")), refusal) << name;
 }
 
+// A command keeps its stored type (REG_SZ 1, REG_EXPAND_SZ 2); a new one naming a variable
+// expands.
 TEST(CommandValueType, KeepsTheStoredTypeOrFollowsTheText) {
-    Verb fresh, stored;
-    stored.command = "notepad.exe %1";
-    EXPECT_EQ(CommandValueTypeFor(fresh, "\"C:\\A B\\a.exe\" \"%1\" %*"), CommandValueType::String);
-    EXPECT_EQ(CommandValueTypeFor(fresh, "%windir%\\a.exe"), CommandValueType::ExpandableString);
-    EXPECT_EQ(CommandValueTypeFor(stored, "%windir%\\a.exe"), CommandValueType::String);
-    stored.commandExpandable = true;
-    EXPECT_EQ(CommandValueTypeFor(stored, "a.exe \"%1\""), CommandValueType::ExpandableString);
+    EXPECT_FALSE(WritesExpandable(std::nullopt, "\"C:\\A B\\a.exe\" \"%1\" %*"));
+    EXPECT_TRUE(WritesExpandable(std::nullopt, "%windir%\\a.exe"));
+    EXPECT_FALSE(WritesExpandable(1, "%windir%\\a.exe"));
+    EXPECT_TRUE(WritesExpandable(2, "a.exe \"%1\""));
 }
 
 }  // namespace

@@ -30,6 +30,19 @@ TEST(DefaultVerb, FollowsTheShellKeyThenOpenThenRegistryOrder) {
     }
 }
 
+// Each case: the shell key's default value, the verb renamed, its new name, and the value
+// after it ("-": no write).
+const std::string kRenameCases[][4] = {
+    {" edit,Open\tOPEN ", "open", "Печать", " edit,Печать\tПечать "},
+    {"edit open2", "open", "view", "-"},
+    {"Печать", "Печать", "打印", "打印"},
+};
+
+TEST(DefaultVerb, FollowsARenameInPlace) {
+    for (const auto& [shellDefault, from, to, after] : kRenameCases)
+        EXPECT_EQ(DefaultAfterRename(shellDefault, from, to).value_or("-"), after) << shellDefault;
+}
+
 enum Flags { kDefault = 1, kExtended = 2, kHidden = 4, kHandler = 8 };
 
 // Each case: the key name, its default value, its MUIVerb as resolved, flags, and the row: its

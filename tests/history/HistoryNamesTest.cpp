@@ -12,13 +12,15 @@ const Stamp kStamp{2026, 12, 8, 9, 4, 5, 7};
 
 }  // namespace
 
-TEST(ChangeTitle, QuotesEachSubjectAndJoinsTwoWithTo) {
+TEST(ChangeTitle, QuotesEachSubjectAndJoinsTwoWithToOrOf) {
     const ChangeTitle del{"Delete File Type", {"txtfile"}};
     EXPECT_EQ(del.Quoted(), "Delete File Type \"txtfile\"");
     EXPECT_EQ(del.Plain(), "Delete File Type txtfile");
     const ChangeTitle move{"Move Extension", {".txt", "Text.Type"}};
     EXPECT_EQ(move.Quoted(), "Move Extension \".txt\" to \"Text.Type\"");
     EXPECT_EQ(move.Prefixed("Undo").Plain(), "Undo Move Extension .txt to Text.Type");
+    const ChangeTitle edit{"Edit Action", {"open", "txtfile"}, "of"};
+    EXPECT_EQ(edit.Prefixed("Redo").Quoted(), "Redo Edit Action \"open\" of \"txtfile\"");
 }
 
 TEST(HistoryNames, StampAndTitleMakeAFileNameThatSortsByTime) {

@@ -93,6 +93,10 @@ void ModalDriver::ExpectMessageBox(const std::string& expectedText, int button) 
     });
 }
 
+void ModalDriver::Forget(HWND w) {
+    answered_.erase(std::remove(answered_.begin(), answered_.end(), w), answered_.end());
+}
+
 void CALLBACK ModalDriver::Tick(HWND, UINT, UINT_PTR, DWORD) {
     // Runs inside the system's modal loops: nothing may be thrown from here.
     try {

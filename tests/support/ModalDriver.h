@@ -54,6 +54,10 @@ public:
     // As AnswerMessageBox, and its text must be expectedText.
     void ExpectMessageBox(const std::string& expectedText, int button = IDOK);
 
+    // The window w may be answered again: a window of the test's that stays open while the
+    // test goes on in the windows it opens.
+    void Forget(HWND w);
+
     // Every message box answered so far, in order (unexpected ones included).
     const std::vector<SeenMessageBox>& MessageBoxes() const { return seen_; }
     // Answers queued and not used yet.

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "ActionsHarness.h"
 #include "MouseDrag.h"
 #include "PropertiesHarness.h"
 #include "registry/KeySnapshot.h"
@@ -98,6 +99,15 @@ public:
         ModalDriver modal;
         if (then) then(modal);
         Drag(lbExt(), ext, RowPoint(lb(), target));
+    }
+
+    // The Actions window of the type in row type, the steps taken in it and in the windows it
+    // opens.
+    void Actions(int type, const std::vector<actions_test::Step>& steps) {
+        SelectRow(type);
+        ModalDriver modal;
+        actions_test::Queue(modal, steps);
+        Click(IDM_ACTIONS);
     }
 
     // A key pressed in the file-type list, with Ctrl held when ctrl, handed to the main

@@ -22,6 +22,8 @@
 #include "ui/window/Form.h"
 #include "ui/window/Gdi.h"
 #include "ui/system/OpenLibDialog.h"
+#include "ui/dialogs/UActions.h"
+#include "ui/dialogs/UEditAction.h"
 #include "ui/dialogs/UExplorerView.h"
 
 // Control ids; each is also the control's command identifier in WM_COMMAND and WM_DRAWITEM.
@@ -64,6 +66,7 @@ enum : int {
     IDM_OPEN,    // Enter: Properties of the type row that has the focus
     IDM_DELETE,  // Delete: of the list that has the focus
     IDM_COPY,    // Ctrl+C: the name of the focused list's row
+    IDM_ACTIONS,
 };
 
 inline constexpr const char* kMainCaption = "Kestrune v1.1";
@@ -155,6 +158,12 @@ private:
     // The context menu of lb or lbExt at a screen point; a right-click on a row selects it
     // first, as a click does (UmainContextMenu.cpp).
     void ListContextMenu(HWND list, LPARAM at);
+    // The Actions window of the selected type, whose buttons run RunActionCommand on that type
+    // (UmainActions.cpp). Each command asks, records the type's shell key, writes through the
+    // one writer of actions and tells the shell; it returns the name of the action to select
+    // afterwards, or the empty text.
+    void ActionsClick();
+    std::string RunActionCommand(const std::string& typeName, const ActionRequest& request);
     // Copies the selected type's key name or the selected extension to the clipboard.
     void CopyNameClick(ViewOf of);
     // History (UmainHistory.cpp). Undo and Redo ask first, write, tell the shell and rebuild
@@ -223,6 +232,8 @@ private:
     DragTracker FDragTracker;                         // the drags of lbLib and lbExt
     ChangeHistory FHistory;                           // this run's changes, for Undo and Redo
     std::unique_ptr<TfrmExplorerView> FExplorerView;  // made at its first use
+    std::unique_ptr<TfrmActions> FActions;            // made at the first Actions command
+    std::unique_ptr<TfrmEditAction> FEditAction;      // with it
 
     UniqueBitmap image1Bitmap_;
     UniqueAccelerators shortcuts_;  // the window's keys, made at their first use

@@ -22,6 +22,7 @@ struct MenuItem {
 
 constexpr MenuItem kTypeMenu[] = {
     {IDC_BTNCHANGEICON, "Properties"},
+    {IDM_ACTIONS, "Actions..."},
     {IDC_BTNDELFILETYPE, "Delete File Type"},
     {0, nullptr},
     {IDM_EXPLORERVIEWTYPE, "Explorer's view..."},

@@ -48,7 +48,7 @@ void TForm::CreateForm(const FormStyle& s) {
     }
     // The window binds itself to this object at WM_NCCREATE (Proc), so that the messages of
     // its creation reach the object.
-    if (!CreateWindowExA(s.exStyle, s.className, s.caption.c_str(), s.style, x, y, w, h, nullptr,
+    if (!CreateWindowExA(s.exStyle, s.className, s.caption.c_str(), s.style, x, y, w, h, s.owner,
                          nullptr, GetModuleHandleA(nullptr), this))
         throw Exception("The window \"" + s.caption + "\" cannot be created");
     // The created size may differ where the frame is drawn differently; keep the client size.

@@ -22,6 +22,7 @@ struct FormStyle {
     int clientHeight;
     bool centred = false;
     HICON icon = nullptr;  // borrowed; the class keeps it
+    HWND owner = nullptr;  // the window it stays above, for a window opened from another
 };
 
 class TForm {

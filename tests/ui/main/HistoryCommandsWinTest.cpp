@@ -101,6 +101,41 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"ExtensionMove", nullptr,
                     [](History& t) { t.MoveExtension(RowOfType(kAlpha), 0, RowOfType(kCharlie)); },
                     "Move Extension \".aaa\" to \"Charlie\""},
+        CommandCase{"NewActionWithBrowse", nullptr,
+                    [](History& t) {
+                        using namespace actions_test;
+                        const std::string writer = TestDataPath("args_writer.exe");
+                        t.Actions(RowOfType(kCharlie),
+                                  {In("", 0, TfrmActions::IDC_BTNNEW),
+                                   InEditAction({.name = "Открыть 開く",
+                                                 .button = TfrmEditAction::IDC_BTNBROWSE}),
+                                   InFileDialog(writer), InEditAction({}), In("", VK_ESCAPE)});
+                        EXPECT_TRUE(rawreg::HasValue(
+                            HKEY_CLASSES_ROOT, "Charlie\\shell\\Открыть 開く\\command", "", REG_SZ,
+                            rawreg::Bytes("\"" + writer + "\" \"%1\"")));
+                    },
+                    "New Action \"Открыть 開く\" of \"Charlie\""},
+        CommandCase{"RemoveAction", nullptr,
+                    [](History& t) {
+                        using namespace actions_test;
+                        t.Actions(RowOfType(kRich),
+                                  {In("empty", VK_DELETE),
+                                   Box("Remove action \"empty\" of \"Rich.Type\"?", IDYES),
+                                   In("", 0, IDCANCEL)});
+                        EXPECT_FALSE(
+                            rawreg::KeyExists(HKEY_CLASSES_ROOT, "Rich.Type\\shell\\empty"));
+                    },
+                    "Remove Action \"empty\" of \"Rich.Type\""},
+        CommandCase{"SetDefaultAction", nullptr,
+                    [](History& t) {
+                        using namespace actions_test;
+                        std::vector<std::string> rows;
+                        t.Actions(RowOfType(kRich),
+                                  {In("открыть", 0, TfrmActions::IDC_BTNDEFAULT),
+                                   In("", VK_ESCAPE, 0, [&](HWND w) { rows = ActionRows(w); })});
+                        EXPECT_EQ(rows.at(1), "открыть | Open (default) | Документ 文本");
+                    },
+                    "Set Default Action \"открыть\" of \"Rich.Type\""},
         CommandCase{"FailedHalfWayAtAReadOnlyKey", nullptr,
                     [](History& t) {
                         t.Properties(RowOfType(kLocked), std::nullopt, "Locked.Renamed",

@@ -13,7 +13,8 @@ using menu_test::Step;
 namespace {
 
 const std::string kTypeMenu =
-    "menu:Properties*|Delete File Type|-|Explorer's view...|Export...|-|Copy Name|-|Undo~|Redo~";
+    "menu:Properties*|Actions...|Delete File Type|-|Explorer's view...|Export...|-|Copy Name|-|"
+    "Undo~|Redo~";
 const std::string kExtMenu =
     "menu:Delete Extension|-|Explorer's view...|Export...|-|Copy Name|-|Undo~|Redo~";
 const std::string kNamed = ".тип文";  // an extension named in Cyrillic and CJK
@@ -58,6 +59,8 @@ std::vector<std::string> Seen(std::initializer_list<std::string> log) {
 const std::vector<Case> kCases = {
     {"PropertiesItem", -1, -1, RightClick(On::Types, 0), Answers({{"Properties"}, {}}),
      Seen({kTypeMenu, "window:Properties"})},
+    {"ActionsItem", -1, -1, RightClick(On::Types, 0), Answers({{"Actions..."}, {}}),
+     Seen({kTypeMenu, "window:Actions of TypeA"})},
     {"DeleteFileTypeItemRefusesATypeWithExtensions", -1, -1, RightClick(On::Types, 0),
      Answers({{"Delete File Type"}, {}}),
      Seen({kTypeMenu, "box:Delete all file extensions first!"})},
@@ -240,7 +243,7 @@ TEST_F(ListConventions, DeleteExtensionItemAnsweredYesDeletesAndTheMenusUndoAndR
     Give(RightClick(On::Exts, 0));
     EXPECT_FALSE(rawreg::KeyExists(HKEY_CLASSES_ROOT, kNamed));
     const std::string typeItems =
-        "menu:Properties*|Delete File Type|-|Explorer's view...|"
+        "menu:Properties*|Actions...|Delete File Type|-|Explorer's view...|"
         "Export...|-|Copy Name|-|";
     const std::string extItems =
         "menu:Delete Extension|-|Explorer's view...|Export...|-|"
