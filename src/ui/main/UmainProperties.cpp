@@ -59,7 +59,8 @@ void TfrmMain::btnChangeIconClick() {
         Catalogue().RenameEntry(slot, name);
         entry->IconFile = edited->iconFile;
         entry->IconIndex = edited->iconIndex;
-        Catalogue().SetIcon(slot, ExtractIconFrom(entry->IconFile, entry->IconIndex));
+        Catalogue().SetIcon(slot,
+                            ExtractIconFrom(entry->IconFile, entry->IconIndex, Scaled(kIconSize)));
         setRowText(lb, slot, RowLabel(*entry));
         lbClick();
         InvalidateRect(lb, nullptr, TRUE);
