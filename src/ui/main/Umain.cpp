@@ -114,10 +114,10 @@ void TfrmMain::CreateControls() {
 
 void TfrmMain::ShowImage1() {
     UniqueBitmap picture = LoadPictureOn(BMP_IMAGE1, GetSysColor(COLOR_BTNFACE), Dpi());
+    if (!picture) return;
     // A picture control takes the size of its image. The old picture goes once the control
     // shows the new one.
-    if (picture)
-        SendMessageA(Image1, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.get()));
+    SendMessageA(Image1, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.get()));
     image1Bitmap_ = std::move(picture);
 }
 

@@ -102,6 +102,8 @@ void TForm::PlaceControls() {
 void TForm::ChangeDpi(UINT dpi, const RECT& suggested) {
     dpi_ = dpi;
     const UniqueFont old = std::exchange(font_, MakeSansSerif(Scaled(kFontHeight)));
+    for (const Placed& p : placed_)
+        SendMessageA(p.control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     DpiChanged();
