@@ -89,13 +89,15 @@ unmanaged_windows() {
     wineserver -w
 }
 
-# Starts Xvfb on a free display and exports DISPLAY; XVFB_PID names it for stop_display.
+# Starts Xvfb on a free display and exports DISPLAY; XVFB_PID names it for stop_display. The
+# screen is large enough for the main window at 200 % scale (1380 x 984 pixels inside its
+# frame), which the tests of the larger scales show.
 XVFB_PID=
 start_display() {
     local n
     for n in $(seq 91 140); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
+        Xvfb ":$n" -screen 0 2048x1536x24 -nolisten tcp > /dev/null 2>&1 &
         XVFB_PID=$!
         for _ in $(seq 50); do
             [ -e "/tmp/.X11-unix/X$n" ] && break

@@ -214,6 +214,15 @@ const TIcon& TCatalogue::RowIcon(std::int32_t slot) {
     return entry->Icon;
 }
 
+void TCatalogue::ReloadIcons() {
+    for (std::int32_t slot = 0; slot < EntryCount; ++slot) {
+        TEntry& entry = *Entries[slot];
+        entry.Icon.reset();
+        const bool noLocation = entry.IconFile == kNoIconMarker && entry.IconIndex == kNoIconIndex;
+        entry.IconPending = noLocation ? PendingIcon::Fallback : PendingIcon::Location;
+    }
+}
+
 void TCatalogue::TakePendingIcon(TEntry& entry) {
     switch (std::exchange(entry.IconPending, PendingIcon::None)) {
         case PendingIcon::None:

@@ -93,6 +93,10 @@ public:
     // The icon row slot shows. A type read by the scan gets it here, the first time its row is
     // drawn, and keeps it; an invalid slot shows nothing.
     const TIcon& RowIcon(std::int32_t slot);
+    // Releases every row's icon; each row extracts its icon again from the icon source, as the
+    // source now gives it (at a new size), when it is next drawn. A type without icon location
+    // gets the fallback icon again.
+    void ReloadIcons();
 
     // The properties dialog's new type key name for the entry in slot (row text is the
     // caller's); later AddEntry calls find the type under that name. Invalid slot: nothing.

@@ -13,8 +13,6 @@ namespace {
 
 using UniqueModule = Unique<HMODULE, FreeLibrary>;
 
-constexpr int kIconSize = 32;
-
 HKEY rootOf(explorer::Hive hive) {
     return hive == explorer::Hive::User ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
 }
@@ -96,17 +94,29 @@ std::vector<std::string> ShellLookupSource::ListSubkeys(explorer::Hive hive,
     return names;
 }
 
-TIcon IconOfLocation(const std::string& file, std::int32_t index) {
-    if (index >= 0) return ExtractIconAt(file, index);
+TIcon IconOfLocation(const std::string& file, std::int32_t index, int size) {
+    if (index >= 0) return ExtractIconAt(file, index, size);
     const UniqueModule module = iconModule(file);
     if (!module || !resourceOf(index)) return {};
-    const HANDLE icon = LoadImageA(module.get(), resourceOf(index), IMAGE_ICON, kIconSize,
-                                   kIconSize, LR_DEFAULTCOLOR);
+    const HANDLE icon =
+        LoadImageA(module.get(), resourceOf(index), IMAGE_ICON, size, size, LR_DEFAULTCOLOR);
     return icon ? TIcon(icon, destroyIconHandle) : TIcon();
 }
 
-TIcon ShellIconOf(const std::string& extension) {
+TIcon ShellIconOf(const std::string& extension, int size) {
     SHFILEINFOW info{};
+    // The shell hands out its icons at the system's size. At another size (a window on a
+    // screen of another scale) the icon comes from the file the shell names, at that size;
+    // the shell's own image only where it names none (an icon handler's picture).
+    if (size != GetSystemMetrics(SM_CXICON) &&
+        SHGetFileInfoW(WideFromAnsi(extension).c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+                       SHGFI_USEFILEATTRIBUTES | SHGFI_ICONLOCATION) &&
+        info.szDisplayName[0]) {
+        TIcon own =
+            IconOfLocation(ExtractionPath(AnsiFromWide(info.szDisplayName)), info.iIcon, size);
+        if (!own.empty()) return own;
+    }
+    info = {};
     if (!SHGetFileInfoW(WideFromAnsi(extension).c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
                         SHGFI_USEFILEATTRIBUTES | SHGFI_ICON | SHGFI_LARGEICON) ||
         !info.hIcon)

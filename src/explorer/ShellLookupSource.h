@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "explorer/ExplorerLookup.h"
+#include "icons/IconExtract.h"
 #include "icons/TIcon.h"
 
 class ShellLookupSource : public explorer::LookupSource {
@@ -24,8 +25,9 @@ public:
 };
 
 // The icon at index of file, an expanded path with no quotes; a negative index is a resource
-// id, as the shell reads DefaultIcon values.
-TIcon IconOfLocation(const std::string& file, std::int32_t index);
+// id, as the shell reads DefaultIcon values. The icon is size pixels square.
+TIcon IconOfLocation(const std::string& file, std::int32_t index, int size = kIconSize);
 
-// The icon the shell itself gives a file of the extension.
-TIcon ShellIconOf(const std::string& extension);
+// The icon the shell itself gives a file of the extension, size pixels square where the shell
+// names the file it takes it from.
+TIcon ShellIconOf(const std::string& extension, int size = kIconSize);

@@ -50,13 +50,19 @@ std::string ExtractionPath(const std::string& file) {
     return ExpandEnvironment(unquoted);
 }
 
-TIcon ExtractIconFrom(const std::string& file, std::int32_t index) {
-    return ExtractIconAt(ExtractionPath(file), index);
+TIcon ExtractIconFrom(const std::string& file, std::int32_t index, int size) {
+    return ExtractIconAt(ExtractionPath(file), index, size);
 }
 
-TIcon ExtractIconAt(const std::string& path, std::int32_t index) {
+TIcon ExtractIconAt(const std::string& path, std::int32_t index, int size) {
     if (index == kNoIconIndex) return {};
-    return IconFromShellResult(ExtractIconA(instance(), path.c_str(), static_cast<UINT>(index)));
+    // The extraction that ExtractIconA does at the system's icon size, at the size asked for;
+    // a file that is no icon file answers all ones, as ExtractIconA's 1.
+    HICON icon = nullptr;
+    const UINT got =
+        PrivateExtractIconsA(path.c_str(), index, size, size, &icon, nullptr, 1, LR_DEFAULTCOLOR);
+    if (got == static_cast<UINT>(-1) || got == 0) return IconFromShellResult(nullptr);
+    return IconFromShellResult(icon);
 }
 
 TIcon IconFromShellResult(HICON result) {
@@ -84,9 +90,15 @@ std::string OwnExecutablePath() {
     }
 }
 
+void ShellIconSource::SetSize(int size) {
+    size_ = size;
+    fallback_.reset();
+    fallbackExtracted_ = false;
+}
+
 TIcon ShellIconSource::Fallback() {
     if (!fallbackExtracted_) {
-        fallback_ = ExtractIconAt(OwnExecutablePath(), kFallbackIconIndex);
+        fallback_ = ExtractIconAt(OwnExecutablePath(), kFallbackIconIndex, size_);
         fallbackExtracted_ = true;
     }
     return TIcon::Shared(fallback_.get());

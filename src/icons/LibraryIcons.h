@@ -7,12 +7,14 @@
 #include <span>
 #include <string>
 
+#include "icons/IconExtract.h"
 #include "icons/IconSlots.h"
 #include "icons/TIcon.h"
 
 // Extracts icons first, first + 1, ... of file into icons, as many as icons holds, in one pass
-// over the file, at the size and colours ExtractIconA gives each of them. An icon that cannot
-// be extracted leaves its slot empty. The file is taken as it is ("%" included).
-void ExtractIconRun(const std::string& file, std::size_t first, std::span<TIcon> icons);
+// over the file, size pixels square, in the colours ExtractIconA gives each of them. An icon
+// that cannot be extracted leaves its slot empty. The file is taken as it is ("%" included).
+void ExtractIconRun(const std::string& file, std::size_t first, std::span<TIcon> icons,
+                    int size = kIconSize);
 // The same, as the extraction that a grid's slots call for each run of cells about to be drawn.
-IconSlots::RunExtraction IconRunsOf(const std::string& file);
+IconSlots::RunExtraction IconRunsOf(const std::string& file, int size = kIconSize);

@@ -1,6 +1,6 @@
 // What the built Kestrune.exe carries for Windows, read from the file: the manifest (UTF-8 as
 // the code page of every ...A call, the execution level, the supported systems, and neither
-// visual styles nor a DPI declaration) and the version resource that Explorer shows.
+// no visual styles, awareness of each screen's DPI) and the version resource that Explorer shows.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -100,13 +100,27 @@ TEST(Executable, ManifestNamesWindows7To11AsSupported) {
                        "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}));  // Windows 10 and 11
 }
 
-TEST(Executable, ManifestAsksForNeitherVisualStylesNorDpiAwareness) {
+TEST(Executable, ManifestAsksForNoVisualStyles) {
     const std::string manifest = ProgramManifest();
     ASSERT_FALSE(manifest.empty());
     EXPECT_TRUE(Tags(manifest, "dependency").empty());
     EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos);
-    EXPECT_TRUE(Tags(manifest, "dpiAware").empty());
-    EXPECT_TRUE(Tags(manifest, "dpiAwareness").empty());
+}
+
+// Each element is read only in its own namespace: dpiAwareness by Windows 10 version 1703 and
+// later, dpiAware by the systems before.
+TEST(Executable, ManifestDeclaresPerMonitorDpiAwarenessForNewAndOlderWindows) {
+    const std::string manifest = ProgramManifest();
+    const std::vector<std::string> aware = Tags(manifest, "dpiAware");
+    const std::vector<std::string> awareness = Tags(manifest, "dpiAwareness");
+    ASSERT_EQ(aware.size(), 1u);
+    ASSERT_EQ(awareness.size(), 1u);
+    EXPECT_EQ(Attribute(aware[0], "xmlns"),
+              "http://schemas.microsoft.com/SMI/2005/WindowsSettings");
+    EXPECT_EQ(ElementText(manifest, "dpiAware"), "true/pm");
+    EXPECT_EQ(Attribute(awareness[0], "xmlns"),
+              "http://schemas.microsoft.com/SMI/2016/WindowsSettings");
+    EXPECT_EQ(ElementText(manifest, "dpiAwareness"), "PerMonitorV2, PerMonitor");
 }
 
 // The test programs run the program's code with the program's own manifest, so that their

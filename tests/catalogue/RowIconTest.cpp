@@ -99,6 +99,22 @@ TEST_F(RowIconTest, ANewIconFromACommandReplacesTheOldAndReleasesIt) {
     for (int id = 0; id < ledger().issued; ++id) EXPECT_EQ(ReleaseCount(id), 1) << id;
 }
 
+// A new size of icons: every row lets its icon go and takes it again, as the source now gives
+// it, when next drawn; a type without location the fallback again.
+TEST_F(RowIconTest, ReloadingIconsReleasesEachAndExtractsItAgainWhenDrawn) {
+    scanTypes(3, [](int k) { return k == 1; });
+    const int drawn = IdOf(cat().RowIcon(0));
+    cat().ReloadIcons();
+
+    EXPECT_EQ(ledger().released, std::vector<int>{drawn});
+    EXPECT_TRUE(entry(0).Icon.empty());
+    for (int row = 0; row < 3; ++row) cat().RowIcon(row);
+    ASSERT_EQ(icons.extracts.size(), 3u);
+    EXPECT_EQ(icons.extracts[1].file, "C:\\k0.dll");
+    EXPECT_EQ(icons.extracts[2].file, "C:\\k2.dll");
+    EXPECT_EQ(icons.fallbacks.size(), 1u);
+}
+
 TEST_F(RowIconTest, RemovingATypeNeverDrawnExtractsAndReleasesNothing) {
     scanTypes(3);
     cat().RemoveExt(1, ".e1");

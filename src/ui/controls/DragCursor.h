@@ -8,4 +8,6 @@
 
 using UniqueCursor = Unique<HCURSOR, DestroyCursor>;
 
-UniqueCursor MakeDragCursor();
+// The cursor size pixels square, its picture's 32 x 32 pixels each drawn as a block of the
+// pixels nearest to it, so that its edges stay sharp at any size.
+UniqueCursor MakeDragCursor(int size = 32);

@@ -59,6 +59,14 @@ void DragTracker::Cancel() {
     Stop();
 }
 
+void DragTracker::SetCursorSize(int size) {
+    if (size == cursorSize_) return;
+    // A drag that shows the old cursor ends first: no cursor in use is destroyed.
+    Stop();
+    cursorSize_ = size;
+    dragCursor_.reset();
+}
+
 LRESULT CALLBACK DragTracker::ListProc(HWND list, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
                                        DWORD_PTR data) {
     auto* self = reinterpret_cast<DragTracker*>(data);
@@ -173,6 +181,6 @@ bool DragTracker::Accepts(HWND source, HWND target, POINT screen) const {
 }
 
 HCURSOR DragTracker::AcceptingCursor() {
-    if (!dragCursor_) dragCursor_ = MakeDragCursor();
+    if (!dragCursor_) dragCursor_ = MakeDragCursor(cursorSize_);
     return dragCursor_ ? dragCursor_.get() : LoadCursor(nullptr, IDC_ARROW);
 }

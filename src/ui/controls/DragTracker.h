@@ -54,6 +54,8 @@ public:
     bool Visible() const { return visible_; }
     // Ends the running drag without a drop.
     void Cancel();
+    // The accepting cursor is size pixels square from now on.
+    void SetCursorSize(int size);
     // Runs work with list's drag subclass taken off and puts it back afterwards, also when work
     // raises. For work that sends a list thousands of messages that no drag needs (rows added
     // in one go): each message through a subclass costs a request to the window server where
@@ -90,4 +92,5 @@ private:
     POINT pressAt_{};  // screen coordinates
     bool visible_ = false;
     UniqueCursor dragCursor_;
+    int cursorSize_ = 32;
 };

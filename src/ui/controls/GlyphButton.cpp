@@ -2,13 +2,16 @@
 
 #include <string>
 
+#include "base/DpiScale.h"
 #include "ui/window/Gdi.h"
+#include "ui/window/Picture.h"
 #include "ui/window/WindowText.h"
 
 namespace {
 
 constexpr COLORREF kTransparent = RGB(255, 0, 255);
 constexpr int kGlyphSpacing = 4;
+constexpr int kFocusInset = 4;
 
 SIZE sizeOf(HBITMAP bitmap) {
     BITMAP info{};
@@ -25,12 +28,11 @@ void drawGlyph(HDC dc, HBITMAP glyph, SIZE size, int x, int y) {
 
 }  // namespace
 
-UniqueBitmap LoadGlyph(const char* name) {
-    return UniqueBitmap(static_cast<HBITMAP>(
-        LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+UniqueBitmap LoadGlyph(const char* name, UINT dpi) {
+    return LoadScaledPicture(name, dpi, LR_DEFAULTCOLOR);
 }
 
-void DrawGlyphButton(const DRAWITEMSTRUCT& item, HBITMAP glyph, bool isDefault) {
+void DrawGlyphButton(const DRAWITEMSTRUCT& item, HBITMAP glyph, bool isDefault, UINT dpi) {
     HDC dc = item.hDC;
     RECT r = item.rcItem;
     const bool pushed = (item.itemState & ODS_SELECTED) != 0;
@@ -56,7 +58,8 @@ void DrawGlyphButton(const DRAWITEMSTRUCT& item, HBITMAP glyph, bool isDefault) 
     SIZE text{0, 0};
     GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
     const SIZE picture = sizeOf(glyph);
-    const int gap = picture.cx > 0 && !caption.empty() ? kGlyphSpacing : 0;
+    const int gap =
+        picture.cx > 0 && !caption.empty() ? ScaleLength(kGlyphSpacing, static_cast<int>(dpi)) : 0;
     const int shift = pushed ? 1 : 0;
     const int width = picture.cx + gap + text.cx;
     const int left = (item.rcItem.left + item.rcItem.right - width) / 2 + shift;
@@ -74,7 +77,8 @@ void DrawGlyphButton(const DRAWITEMSTRUCT& item, HBITMAP glyph, bool isDefault) 
 
     if (item.itemState & ODS_FOCUS) {
         RECT focus = item.rcItem;
-        InflateRect(&focus, -4, -4);
+        const int inset = ScaleLength(kFocusInset, static_cast<int>(dpi));
+        InflateRect(&focus, -inset, -inset);
         DrawFocusRect(dc, &focus);
     }
 }

@@ -6,10 +6,11 @@
 
 #include "ui/window/Gdi.h"
 
-// Draws the owner-drawn button of item with glyph left of the caption, the group centred.
-// Magenta (FF00FF) pixels of the glyph are transparent. A default button gets the dark
-// outer frame that marks the button Enter presses. glyph may be null: caption only.
-void DrawGlyphButton(const DRAWITEMSTRUCT& item, HBITMAP glyph, bool isDefault);
+// Draws the owner-drawn button of item with glyph left of the caption, the group centred, its
+// spacing at the scale of dpi. Magenta (FF00FF) pixels of the glyph are transparent. A default
+// button gets the dark outer frame that marks the button Enter presses. glyph may be null:
+// caption only.
+void DrawGlyphButton(const DRAWITEMSTRUCT& item, HBITMAP glyph, bool isDefault, UINT dpi = 96);
 
-// The executable's bitmap resource called name, for a glyph; empty when it is missing.
-UniqueBitmap LoadGlyph(const char* name);
+// The executable's bitmap resource called name, for a glyph at dpi; empty when it is missing.
+UniqueBitmap LoadGlyph(const char* name, UINT dpi = 96);

@@ -60,12 +60,24 @@ void draw(HWND w, const Binding& b, HDC dc) {
     b.face->Draw(item);
 }
 
+// The button's new DPI, in wp: a message of the program's own, which no window of the system's
+// takes for another.
+UINT setDpiMessage() {
+    static const UINT message = RegisterWindowMessageA("Kestrune.ButtonDpi");
+    return message;
+}
+
 // Every message not taken here goes on to the Button class's own procedure.
 LRESULT passOn(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     return DefSubclassProc(w, msg, wp, lp);
 }
 
 LRESULT handle(HWND w, Binding& b, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == setDpiMessage() && msg != 0) {
+        b.face->SetDpi(static_cast<UINT>(wp));
+        InvalidateRect(w, nullptr, FALSE);
+        return 0;
+    }
     switch (msg) {
         case WM_PAINT: {
             PaintDC dc(w);
@@ -165,4 +177,8 @@ HWND CreateOwnerDrawnButton(HWND parent, int id, const char* text, int x, int y,
     }
     binding.release();
     return w;
+}
+
+void SetButtonDpi(HWND button, UINT dpi) {
+    if (button) SendMessageA(button, setDpiMessage(), dpi, 0);
 }

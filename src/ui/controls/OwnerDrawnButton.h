@@ -27,6 +27,8 @@ public:
     virtual bool ShowsHover() const { return false; }
     // The bitmap the face shows, or nullptr.
     virtual HBITMAP Picture() const { return nullptr; }
+    // The button's window is now shown at dpi: a face with a picture remakes it at that scale.
+    virtual void SetDpi(UINT) {}
 };
 
 // Creates the button with text as its window text. The button owns face from then on and
@@ -34,3 +36,7 @@ public:
 // result is nullptr.
 HWND CreateOwnerDrawnButton(HWND parent, int id, const char* text, int x, int y, int width,
                             int height, std::unique_ptr<ButtonFace> face);
+
+// Tells the face of a button made here that the button is now shown at dpi, and has the
+// button drawn anew. Any other window is left alone.
+void SetButtonDpi(HWND button, UINT dpi);

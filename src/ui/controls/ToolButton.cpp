@@ -1,9 +1,11 @@
 #include "ui/controls/ToolButton.h"
 
 #include <memory>
+#include <string>
 #include <utility>
 
 #include "ui/window/Gdi.h"
+#include "ui/window/Picture.h"
 #include "ui/controls/OwnerDrawnButton.h"
 
 namespace {
@@ -12,8 +14,11 @@ namespace {
 // glyph one pixel further right and down.
 class ToolFace : public ButtonFace {
 public:
-    explicit ToolFace(UniqueBitmap glyph) : glyph_(std::move(glyph)) {}
+    ToolFace(const char* glyphName, UINT dpi) : glyphName_(glyphName) { SetDpi(dpi); }
     HBITMAP Picture() const override { return glyph_.get(); }
+    void SetDpi(UINT dpi) override {
+        glyph_ = LoadScaledPicture(glyphName_.c_str(), dpi, LR_CREATEDIBSECTION);
+    }
 
     void Draw(const DRAWITEMSTRUCT& item) const override {
         HDC dc = item.hDC;
@@ -34,15 +39,18 @@ public:
     }
 
 private:
+    std::string glyphName_;
     UniqueBitmap glyph_;
 };
 
 }  // namespace
 
 HWND CreateToolButton(HWND parent, int id, int x, int y, int width, int height,
-                      const char* glyphName, const char* hint) {
-    UniqueBitmap glyph(static_cast<HBITMAP>(
-        LoadImageA(GetModuleHandleA(nullptr), glyphName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+                      const char* glyphName, const char* hint, UINT dpi) {
     return CreateOwnerDrawnButton(parent, id, hint, x, y, width, height,
-                                  std::make_unique<ToolFace>(std::move(glyph)));
+                                  std::make_unique<ToolFace>(glyphName, dpi));
+}
+
+void SetToolButtonDpi(HWND button, UINT dpi) {
+    SetButtonDpi(button, dpi);
 }

@@ -12,8 +12,9 @@ constexpr int kSpeedButton1Id = 100;
 void TPaintedForm::CreatePaintedForm(const FormStyle& style, const char* caption, int x, int y,
                                      int width, int height) {
     CreateForm(style);
-    SpeedButton1 =
-        CreateFlatButton(Handle(), kSpeedButton1Id, caption, x, y, width, height, Font());
+    SpeedButton1 = CreateFlatButton(Handle(), kSpeedButton1Id, caption, Scaled(x), Scaled(y),
+                                    Scaled(width), Scaled(height), Font());
+    Place(SpeedButton1, x, y, width, height);
 }
 
 HWND TPaintedForm::AddLabelWindow(std::initializer_list<const PaintedLabel*> copies) {

@@ -17,10 +17,10 @@ public:
 
 protected:
     // Creates the window hidden from style, with SpeedButton1 and its caption at x, y
-    // (client coordinates), width x height.
+    // (client coordinates), width x height, all designed.
     void CreatePaintedForm(const FormStyle& style, const char* caption, int x, int y, int width,
                            int height);
-    // Paints the labels, in their order, onto the button face.
+    // Paints the labels, in their order, onto the button face, at the window's DPI.
     virtual void Paint(HDC dc) const = 0;
     // Lays a window of class Static over a label, or over the copies of a shadowed one,
     // carrying its text, so that screen readers find the text. The window shows exactly what

@@ -21,6 +21,7 @@ void TfrmAbout::Create() {
         "Close", 12, 228, 169, 37);
     const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
     const COLORREF black = RGB(0, 0, 0);
+    FBoldFont = MakeSansSerif(Scaled(kBoldFontHeight), true);
     HFONT bold = FBoldFont.get();
     // The addresses are centred on their boxes, so that any address keeps the window's
     // symmetry; the labels sized to their text draw beyond their boxes rather than cut.
@@ -40,6 +41,15 @@ void TfrmAbout::Create() {
     AddLabelWindow({&Label11, &Label10});
 }
 
+// The bold copies take the bold font made at the new scale, the others the window's.
+void TfrmAbout::DpiChanged() {
+    PlaceControls();
+    FBoldFont = MakeSansSerif(Scaled(kBoldFontHeight), true);
+    for (PaintedLabel* label : {&Label1, &Label15, &Label6, &Label5, &Label11, &Label10})
+        label->Font = FBoldFont.get();
+    for (PaintedLabel* label : {&Label4, &Label7}) label->Font = Font();
+}
+
 // The ordinary close request: shown modally, the window ends its modal show with Cancel.
 void TfrmAbout::SpeedButton1Click() {
     SendMessageA(Handle(), WM_CLOSE, 0, 0);
@@ -48,5 +58,5 @@ void TfrmAbout::SpeedButton1Click() {
 void TfrmAbout::Paint(HDC dc) const {
     for (const PaintedLabel* label :
          {&Label1, &Label15, &Label4, &Label6, &Label5, &Label7, &Label11, &Label10})
-        label->Paint(dc);
+        label->Paint(dc, Dpi());
 }

@@ -28,9 +28,10 @@ public:
 
 protected:
     void Paint(HDC dc) const override;
+    void DpiChanged() override;
 
 private:
-    UniqueFont FBoldFont = MakeSansSerif(13, true);
+    UniqueFont FBoldFont = MakeSansSerif(kBoldFontHeight, true);
 };
 
 extern TfrmAbout* frmAbout;

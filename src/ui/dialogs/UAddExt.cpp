@@ -19,17 +19,27 @@ void TfrmAddExt::Create() {
     style.centred = true;
     CreateForm(style);
 
-    okGlyph_ = LoadGlyph(BMP_OK);
-    cancelGlyph_ = LoadGlyph(BMP_CANCEL);
+    LoadGlyphs();
 
     Label1 = AddControl("STATIC", "Enter Extension:", SS_LEFT, 4, 4, 77, 13);
     Edit1 = CreateEditBox(Handle(), WS_TABSTOP | ES_AUTOHSCROLL, 4, 20, 155, 21, IDC_EDIT1, Font());
+    Place(Edit1, 4, 20, 155, 21);
     // A zero limit lifts the edit box's default cap on the length of the text.
     LimitTyping(Edit1, 0);
     BitBtn1 =
         AddControl("BUTTON", "OK", WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY, 4, 48, 75, 25, IDOK);
     BitBtn2 = AddControl("BUTTON", "Cancel", WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY, 84, 48, 75, 25,
                          IDCANCEL);
+}
+
+void TfrmAddExt::LoadGlyphs() {
+    okGlyph_ = LoadGlyph(BMP_OK, Dpi());
+    cancelGlyph_ = LoadGlyph(BMP_CANCEL, Dpi());
+}
+
+void TfrmAddExt::DpiChanged() {
+    PlaceControls();
+    LoadGlyphs();
 }
 
 std::optional<std::string> TfrmAddExt::Ask(const std::string& caption) {
@@ -72,7 +82,7 @@ LRESULT TfrmAddExt::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
             if (item.hwndItem == BitBtn1 || item.hwndItem == BitBtn2) {
                 DrawGlyphButton(item,
                                 item.hwndItem == BitBtn1 ? okGlyph_.get() : cancelGlyph_.get(),
-                                item.hwndItem == DefaultButton());
+                                item.hwndItem == DefaultButton(), Dpi());
                 return TRUE;
             }
             break;

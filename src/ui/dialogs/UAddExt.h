@@ -28,8 +28,11 @@ protected:
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
     void FormShow() override;
     HWND DefaultButton() const override;
+    void DpiChanged() override;
 
 private:
+    // The OK and Cancel glyphs at the window's DPI.
+    void LoadGlyphs();
     void BitBtn1Click() { ModalResult = mrOk; }
     void BitBtn2Click() { ModalResult = mrCancel; }
 

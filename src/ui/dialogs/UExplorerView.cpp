@@ -61,7 +61,7 @@ void TfrmExplorerView::Create() {
         LVCOLUMNA column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
         column.pszText = const_cast<char*>(kColumns[i].title);
-        column.cx = kColumns[i].width;
+        column.cx = Scaled(kColumns[i].width);
         column.iSubItem = i;
         SendMessageA(lvSteps, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
     }
@@ -102,16 +102,28 @@ void TfrmExplorerView::Fill(const std::string& extension) {
     SetWindowTextA(memWarnings, warnings.c_str());
     FillSteps();
 
+    ShowIcons();
+}
+
+void TfrmExplorerView::ShowIcons() {
     // The pictures take the new icons before the old ones are released: a picture never holds
     // a destroyed icon.
+    const int size = Scaled(kIconSize);
     TIcon icon = view_.iconProbe.holdsIcon
-                     ? IconOfLocation(view_.iconLocation.File, view_.iconLocation.Index)
+                     ? IconOfLocation(view_.iconLocation.File, view_.iconLocation.Index, size)
                      : TIcon();
-    TIcon shellIcon = ShellIconOf(extension);
+    TIcon shellIcon = ShellIconOf(view_.extension, size);
     setIcon(imgIcon, icon);
     setIcon(imgShellIcon, shellIcon);
     icon_ = std::move(icon);
     shellIcon_ = std::move(shellIcon);
+}
+
+void TfrmExplorerView::DpiChanged() {
+    PlaceControls();
+    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
+        SendMessageA(lvSteps, LVM_SETCOLUMNWIDTH, i, Scaled(kColumns[i].width));
+    if (!icon_.empty() || !shellIcon_.empty()) ShowIcons();
 }
 
 void TfrmExplorerView::FillSteps() {

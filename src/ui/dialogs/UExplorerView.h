@@ -37,6 +37,7 @@ public:
 protected:
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
     HWND DefaultButton() const override { return btnClose; }
+    void DpiChanged() override;
 
 private:
     void cbExtChange();
@@ -52,6 +53,8 @@ private:
     HWND btnClose = nullptr;
     void Fill(const std::string& extension);
     void FillSteps();
+    // The two pictures of the extension shown, at the window's DPI.
+    void ShowIcons();
 
     std::vector<std::string> extensions_;  // the rows of cbExt, in their order
     explorer::ExplorerView view_;

@@ -44,10 +44,16 @@ void TfrmHelp::Create() {
     AddLabelWindow({&Label3, &Label4});
 }
 
+// The labels take the window's font made at the new scale.
+void TfrmHelp::DpiChanged() {
+    PlaceControls();
+    for (PaintedLabel* label : {&Label1, &Label2, &Label3, &Label4}) label->Font = Font();
+}
+
 void TfrmHelp::SpeedButton1Click() {
     ModalResult = mrOk;
 }
 
 void TfrmHelp::Paint(HDC dc) const {
-    for (const PaintedLabel* label : {&Label1, &Label2, &Label3, &Label4}) label->Paint(dc);
+    for (const PaintedLabel* label : {&Label1, &Label2, &Label3, &Label4}) label->Paint(dc, Dpi());
 }

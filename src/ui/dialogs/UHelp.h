@@ -22,6 +22,7 @@ public:
 
 protected:
     void Paint(HDC dc) const override;
+    void DpiChanged() override;
 };
 
 extern TfrmHelp* frmHelp;

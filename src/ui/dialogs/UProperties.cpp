@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "icons/IconExtract.h"
+#include "icons/LibraryIcons.h"
 #include "res/resource.h"
 #include "ui/controls/EditBox.h"
 #include "ui/controls/GlyphButton.h"
@@ -13,16 +15,18 @@ TfrmProperties* frmProperties = nullptr;
 
 namespace {
 
-// A label is as wide as its text in the dialog's font.
-void fitToText(HWND label, HFONT font) {
+// A label is as wide as its text in the dialog's font, and at least minHeight high.
+void fitToText(HWND label, HFONT font, int minHeight) {
     WindowDC dc(label);
     SelectGuard select(dc.get(), font);
     const std::string text = WindowText(label);
     RECT extent{0, 0, 0, 0};
     DrawTextA(dc.get(), text.c_str(), -1, &extent, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
-    SetWindowPos(label, nullptr, 0, 0, extent.right, std::max<int>(extent.bottom, 13),
+    SetWindowPos(label, nullptr, 0, 0, extent.right, std::max<int>(extent.bottom, minHeight),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+constexpr int kLabelHeight = 13;
 
 }  // namespace
 
@@ -38,23 +42,27 @@ void TfrmProperties::Create() {
     style.centred = true;
     CreateForm(style);
 
-    okGlyph_ = LoadGlyph(BMP_OK);
-    cancelGlyph_ = LoadGlyph(BMP_CANCEL);
+    LoadGlyphs();
 
-    // Creation order is tab order: the fields, the grid, the buttons.
-    Panel1 = CreatePanel(Handle(), 0, 0, kPropertiesClientWidth, kPanel1Height, IDC_PANEL1);
-    SendMessageA(Panel1, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+    // Creation order is tab order: the fields, the grid, the buttons. The panels and the grid
+    // are put in their places by Layout.
+    Panel1 = CreatePanel(Handle(), 0, 0, Scaled(kPropertiesClientWidth), Scaled(kPanel1Height),
+                         IDC_PANEL1);
+    Place(Panel1, 0, 0, kPropertiesClientWidth, kPanel1Height);
     Label2 =
         addChild(Panel1, "STATIC", "Description", SS_LEFT | SS_NOPREFIX, 4, 8, 53, 13, IDC_LABEL2);
     Edit2 = CreateEditBox(Panel1, WS_TABSTOP | ES_AUTOHSCROLL, 64, 4, 300, 21, IDC_EDIT2, Font());
+    Place(Edit2, 64, 4, 300, 21);
     LimitTyping(Edit2, kDescriptionLength);
     Label4 =
         addChild(Panel1, "STATIC", "File Type", SS_LEFT | SS_NOPREFIX, 4, 36, 44, 13, IDC_LABEL4);
     Edit3 = CreateEditBox(Panel1, WS_TABSTOP | ES_AUTOHSCROLL, 64, 32, 300, 21, IDC_EDIT3, Font());
+    Place(Edit3, 64, 32, 300, 21);
     LimitTyping(Edit3, kTypeNameLength);
     Label3 = addChild(Panel1, "STATIC", "Icon", SS_LEFT | SS_NOPREFIX, 4, 64, 21, 13, IDC_LABEL3);
     Edit4 = CreateEditBox(Panel1, WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY, 64, 60, 300, 21,
                           IDC_EDIT4, Font());
+    Place(Edit4, 64, 60, 300, 21);
     // Only the dialog and its caller set the icon file, and a path is never cut short.
     LimitTyping(Edit4, 0);
 
@@ -64,27 +72,46 @@ void TfrmProperties::Create() {
                     0, kPanel1Height, kPropertiesClientWidth,
                     kPropertiesClientHeight - kPanel1Height - kPanel2Height, IDC_LB,
                     WS_EX_CLIENTEDGE);
-    SendMessageA(lb, LB_SETITEMHEIGHT, 0, kIconCellHeight);
+    SendMessageA(lb, LB_SETITEMHEIGHT, 0, Scaled(kIconCellHeight));
 
-    Panel2 = CreatePanel(Handle(), 0, kPropertiesClientHeight - kPanel2Height,
-                         kPropertiesClientWidth, kPanel2Height, IDC_PANEL2);
-    SendMessageA(Panel2, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+    Panel2 = CreatePanel(Handle(), 0, Scaled(kPropertiesClientHeight - kPanel2Height),
+                         Scaled(kPropertiesClientWidth), Scaled(kPanel2Height), IDC_PANEL2);
+    Place(Panel2, 0, kPropertiesClientHeight - kPanel2Height, kPropertiesClientWidth,
+          kPanel2Height);
     btnOk =
         addChild(Panel2, "BUTTON", "OK", WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY, 6, 4, 75, 25, IDOK);
     btnCancel = addChild(Panel2, "BUTTON", "Cancel", WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY, 88, 4,
                          75, 25, IDCANCEL);
     btnBrowse = addChild(Panel2, "BUTTON", "&Browse for Icon", WS_TABSTOP | BS_PUSHBUTTON, 271, 4,
                          93, 25, IDC_BTNBROWSE);
-    for (HWND label : {Label2, Label4, Label3}) fitToText(label, Font());
+    for (HWND label : {Label2, Label4, Label3}) fitToText(label, Font(), Scaled(kLabelHeight));
     Layout();
+}
+
+void TfrmProperties::LoadGlyphs() {
+    okGlyph_ = LoadGlyph(BMP_OK, Dpi());
+    cancelGlyph_ = LoadGlyph(BMP_CANCEL, Dpi());
+}
+
+// The cells take their new height before the grid is laid out again; a grid that is shown
+// extracts its icons anew at the new size as its cells are drawn.
+void TfrmProperties::DpiChanged() {
+    SendMessageA(lb, LB_SETITEMHEIGHT, 0, Scaled(kIconCellHeight));
+    PlaceControls();
+    for (HWND label : {Label2, Label4, Label3}) fitToText(label, Font(), Scaled(kLabelHeight));
+    Layout();
+    LoadGlyphs();
+    if (FIcons.IconCount() > 0)
+        FIcons.Assign(FIcons.IconCount(), IconRunsOf(iconPath_, Scaled(kIconSize)));
 }
 
 HWND TfrmProperties::addChild(HWND parent, const char* className, const char* text, DWORD style,
                               int x, int y, int w, int h, int id, DWORD exStyle) {
-    HWND c = CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h,
-                             parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+    HWND c = CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, Scaled(x),
+                             Scaled(y), Scaled(w), Scaled(h), parent,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                              GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+    Place(c, x, y, w, h);
     return c;
 }
 
@@ -93,10 +120,11 @@ void TfrmProperties::Layout() {
     RECT client;
     GetClientRect(Handle(), &client);
     const int width = client.right, height = client.bottom;
-    const int gridTop = kPanel1Height;
-    const int gridHeight = std::max(0, height - kPanel1Height - kPanel2Height);
-    MoveWindow(Panel1, 0, 0, width, kPanel1Height, TRUE);
-    MoveWindow(Panel2, 0, std::max(gridTop, height - kPanel2Height), width, kPanel2Height, TRUE);
+    const int panel1Height = Scaled(kPanel1Height), panel2Height = Scaled(kPanel2Height);
+    const int gridTop = panel1Height;
+    const int gridHeight = std::max(0, height - panel1Height - panel2Height);
+    MoveWindow(Panel1, 0, 0, width, panel1Height, TRUE);
+    MoveWindow(Panel2, 0, std::max(gridTop, height - panel2Height), width, panel2Height, TRUE);
     MoveWindow(lb, 0, gridTop, width, gridHeight, TRUE);
     // The ten columns follow the grid's width, whatever the frame was dragged to.
     RECT grid;
@@ -169,7 +197,7 @@ LRESULT TfrmProperties::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_MEASUREITEM: {
             auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
             if (item->CtlID != IDC_LB) break;
-            item->itemHeight = kIconCellHeight;
+            item->itemHeight = static_cast<UINT>(Scaled(kIconCellHeight));
             return TRUE;
         }
         case WM_DRAWITEM: {
@@ -182,7 +210,7 @@ LRESULT TfrmProperties::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
             }
             if (item.hwndItem == btnOk || item.hwndItem == btnCancel) {
                 DrawGlyphButton(item, item.hwndItem == btnOk ? okGlyph_.get() : cancelGlyph_.get(),
-                                item.hwndItem == DefaultButton());
+                                item.hwndItem == DefaultButton(), Dpi());
                 return TRUE;
             }
             break;

@@ -31,9 +31,10 @@ constexpr int IconGridColumnWidth(int gridWidth) {
     return (gridWidth + 7) / kIconGridColumns;
 }
 
-// Left edge of the 32-pixel icon drawn in a cell: centred, the odd pixel to the right.
-constexpr int IconLeftInCell(int cellLeft, int cellWidth) {
-    return cellLeft + (cellWidth - 32) / 2;
+// Left edge of the icon of iconSize pixels (32 as designed) drawn in a cell: centred, the odd
+// pixel to the right.
+constexpr int IconLeftInCell(int cellLeft, int cellWidth, int iconSize = 32) {
+    return cellLeft + (cellWidth - iconSize) / 2;
 }
 
 // A file type's fields as the dialog shows and hands them back.
@@ -87,6 +88,7 @@ protected:
     void FormShow() override;
     HWND DefaultButton() const override;
     void FormHide() override;
+    void DpiChanged() override;
 
 private:
     // Handlers.
@@ -104,6 +106,8 @@ private:
     void ClearIcons();
     // Panel1 along the top, Panel2 along the bottom, the grid between them.
     void Layout();
+    // The OK and Cancel glyphs at the window's DPI.
+    void LoadGlyphs();
     void Command(int id, int code, HWND control);
 
     HWND Panel1 = nullptr;
@@ -125,6 +129,7 @@ private:
     IconSlots FIcons{kIconGridSlots};
     // The number of icons in the icon file as the shell counts them.
     unsigned IconCount = 0;
+    std::string iconPath_;  // the file the grid's icons come from, as the extraction takes it
     // The icon index chosen in the grid; given by the caller, handed back on OK.
     std::int32_t SelectedIconIndex = 0;
     bool FIconChosen = false;

@@ -29,7 +29,8 @@ void TfrmProperties::LoadIcons() {
     }
     const int cells = static_cast<int>(std::min<unsigned>(IconCount, kIconGridSlots));
     // Only the cells that are drawn have their icons extracted, a screen at a time.
-    FIcons.Assign(static_cast<std::size_t>(cells), IconRunsOf(path));
+    FIcons.Assign(static_cast<std::size_t>(cells), IconRunsOf(path, Scaled(kIconSize)));
+    iconPath_ = path;
     const RedrawPaused paused(lb);
     for (int i = 0; i < cells; ++i) addRow(lb, " ");
     // Selecting in code is no choice of the user's: an index outside the grid selects nothing
@@ -51,8 +52,10 @@ void TfrmProperties::lbDrawItem(HDC dc, int index, const RECT& rect, UINT) {
     const TIcon& icon = FIcons.Get(static_cast<size_t>(index),
                                    [this] { return static_cast<size_t>(visibleRowsEnd(lb)); });
     if (icon.empty()) return;
-    DrawIcon(dc, IconLeftInCell(rect.left, rect.right - rect.left), rect.top + kIconTop,
-             static_cast<HICON>(icon.get()));
+    const int size = Scaled(kIconSize);
+    DrawIconEx(dc, IconLeftInCell(rect.left, rect.right - rect.left, size),
+               rect.top + Scaled(kIconTop), static_cast<HICON>(icon.get()), size, size, 0, nullptr,
+               DI_NORMAL);
 }
 
 HICON TfrmProperties::GridIcon(int cell) {

@@ -28,12 +28,23 @@ FileTypeListView& fileTypeList() {
     return view;
 }
 
+ShellIconSource& rowIcons() {
+    static ShellIconSource icons;
+    return icons;
+}
+
 }  // namespace
 
 TCatalogue& Catalogue() {
-    static ShellIconSource icons;
-    static TCatalogue catalogue(fileTypeList(), icons);
+    static TCatalogue catalogue(fileTypeList(), rowIcons());
     return catalogue;
+}
+
+void SetRowIconSize(int size) {
+    if (size == rowIcons().Size()) return;
+    // The rows let go of the shared fallback icon before the source releases it.
+    Catalogue().ReloadIcons();
+    rowIcons().SetSize(size);
 }
 
 void BindCatalogueList(HWND list) {

@@ -12,3 +12,7 @@ TCatalogue& Catalogue();
 // window that goes away unbinds its list again.
 void BindCatalogueList(HWND list);
 void UnbindCatalogueList(HWND list);
+
+// The rows' icons are size pixels square from now on: each row's icon is extracted anew at
+// that size when the row is next drawn.
+void SetRowIconSize(int size);

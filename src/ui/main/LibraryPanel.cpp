@@ -26,14 +26,16 @@ void TfrmMain::OpenLibraryFile(const std::string& path) {
     FLibIcons.Clear();
     FLibEmpty = true;
     FLibIconCount = 0;
+    libraryPath_.clear();
     clearRows(lbLib);
 
     const std::int32_t count = static_cast<std::int32_t>(
         std::min<unsigned>(CountIconsAt(path), static_cast<unsigned>(FLibIcons.Capacity())));
     if (count == 0) return;
     // Only the cells that are drawn have their icons extracted, a screen at a time.
-    FLibIcons.Assign(static_cast<std::size_t>(count), IconRunsOf(path));
+    FLibIcons.Assign(static_cast<std::size_t>(count), IconRunsOf(path, Scaled(kIconSize)));
     FLibIconCount = count;
+    libraryPath_ = path;
 
     // A thousand rows are added in one go and painted once.
     FDragTracker.Detached(lbLib, [&] {
@@ -55,8 +57,10 @@ void TfrmMain::lbLibDrawItem(HDC dc, int index, const RECT& rect, UINT) {
     const TIcon& icon = FLibIcons.Get(static_cast<std::size_t>(index), [this] {
         return static_cast<std::size_t>(visibleRowsEnd(lbLib));
     });
+    const int size = Scaled(kIconSize);
     if (!icon.empty())
-        DrawIcon(dc, rect.left + kIconInset, rect.top + kIconInset, static_cast<HICON>(icon.get()));
+        DrawIconEx(dc, rect.left + Scaled(kIconInset), rect.top + Scaled(kIconInset),
+                   static_cast<HICON>(icon.get()), size, size, 0, nullptr, DI_NORMAL);
 }
 
 HICON TfrmMain::LibraryIcon(int cell) {

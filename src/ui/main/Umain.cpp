@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include <string>
 
@@ -12,6 +13,7 @@
 #include "catalogue/Scan.h"
 #include "registry/TRegistry.h"
 #include "res/resource.h"
+#include "icons/LibraryIcons.h"
 #include "ui/window/ErrorBoundary.h"
 #include "ui/controls/ListBox.h"
 #include "ui/window/Picture.h"
@@ -28,6 +30,8 @@ constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMI
 constexpr DWORD kLabelStyle = SS_LEFTNOWORDWRAP | SS_NOPREFIX;
 constexpr int kToolSize = 40;
 constexpr int kLabelHeight = 13;
+constexpr int kIconInset = 2;  // a row's icon from the row's top-left corner
+constexpr int kTextLeft = 40;  // a row's text from the row's left edge
 
 // HKEY_CURRENT_USER\Software\Morvane\Kestrune\Settings, value DefaultDir. The selections
 // create the keys on the way; their results do not matter, as a failed one leaves the
@@ -50,8 +54,10 @@ void TfrmMain::Create() {
     style.clientHeight = kMainClientHeight;
     style.icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
     CreateForm(style);
+    SetRowIconSize(Scaled(kIconSize));
     CreateControls();
     AttachDragAndDrop();
+    FDragTracker.SetCursorSize(Scaled(kIconSize));
     BindCatalogueList(lb);
     RunGuarded(Handle(), [this] { FormCreate(); });
 }
@@ -75,12 +81,8 @@ void TfrmMain::CreateControls() {
     lbLib = AddControl("LISTBOX", "",
                        WS_HSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY |
                            LBS_MULTICOLUMN | LBS_NOINTEGRALHEIGHT,
-                       442, 18, 243, 439, IDC_LBLIB, WS_EX_CLIENTEDGE);
-    // Seven columns share the control's width: (243 + 7 - 3) div 7 = 35 pixels each.
-    RECT libRect;
-    GetWindowRect(lbLib, &libRect);
-    const int libWidth = libRect.right - libRect.left;
-    SendMessageA(lbLib, LB_SETCOLUMNWIDTH, (libWidth + kLibColumns - 3) / kLibColumns, 0);
+                       442, 18, kLibWidth, 439, IDC_LBLIB, WS_EX_CLIENTEDGE);
+    SendMessageA(lbLib, LB_SETCOLUMNWIDTH, Scaled(kLibColumnWidth), 0);
 
     Hints = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),
@@ -98,11 +100,7 @@ void TfrmMain::CreateControls() {
     AddToolButton(btnOpenLibrary, IDC_BTNOPENLIBRARY, 396, 360, BMP_OPENLIB, "Open Library");
 
     Image1 = AddControl("STATIC", "", SS_BITMAP, 316, 408, 120, 48, IDC_IMAGE1);
-    image1Bitmap_ = LoadPictureOn(BMP_IMAGE1, GetSysColor(COLOR_BTNFACE));
-    // A picture control takes the size of its image.
-    if (image1Bitmap_)
-        SendMessageA(Image1, STM_SETIMAGE, IMAGE_BITMAP,
-                     reinterpret_cast<LPARAM>(image1Bitmap_.get()));
+    ShowImage1();
 
     Label3 = AddControl("STATIC", "Icon Filename:", kLabelStyle, 4, 460, 69, 13, IDC_LABEL3);
     lblIconName = AddControl("STATIC", "", kLabelStyle, 76, 460, 9, 13, IDC_LBLICONNAME);
@@ -115,9 +113,20 @@ void TfrmMain::CreateControls() {
     SetLabelCaption(lblIconOffset, kNoSelectionText);
 }
 
+void TfrmMain::ShowImage1() {
+    UniqueBitmap picture = LoadPictureOn(BMP_IMAGE1, GetSysColor(COLOR_BTNFACE), Dpi());
+    if (!picture) return;
+    // A picture control takes the size of its image. The old picture goes once the control
+    // shows the new one.
+    SendMessageA(Image1, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.get()));
+    image1Bitmap_ = std::move(picture);
+}
+
 void TfrmMain::AddToolButton(HWND& button, int id, int x, int y, const char* glyph,
                              const char* hint) {
-    button = CreateToolButton(Handle(), id, x, y, kToolSize, kToolSize, glyph, hint);
+    button = CreateToolButton(Handle(), id, Scaled(x), Scaled(y), Scaled(kToolSize),
+                              Scaled(kToolSize), glyph, hint, Dpi());
+    Place(button, x, y, kToolSize, kToolSize);
     if (!button || !Hints) return;
     TTTOOLINFOA tool{};
     // The size of the first tool record every tooltip version accepts.
@@ -178,7 +187,7 @@ void TfrmMain::SetLabelCaption(HWND label, const std::string& text) {
     DrawTextW(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &extent,
               DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE | DT_LEFT);
     SetWindowPos(label, nullptr, 0, 0, extent.right - extent.left,
-                 std::max<int>(extent.bottom - extent.top, kLabelHeight),
+                 std::max<int>(extent.bottom - extent.top, Scaled(kLabelHeight)),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(label, nullptr, TRUE);
 }
@@ -217,7 +226,7 @@ LRESULT TfrmMain::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_MEASUREITEM: {
             auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
             if (item->CtlID != IDC_LB && item->CtlID != IDC_LBLIB) break;
-            item->itemHeight = kRowHeight;
+            item->itemHeight = static_cast<UINT>(Scaled(kRowHeight));
             return TRUE;
         }
         case WM_DRAWITEM:
@@ -256,13 +265,37 @@ void TfrmMain::lbDrawItem(HDC dc, int index, const RECT& rect, UINT) {
     FillRect(dc, &rect, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
     // A row drawn for the first time gets its icon here.
     const TIcon& icon = Catalogue().RowIcon(index);
-    if (!icon.empty()) DrawIcon(dc, rect.left + 2, rect.top + 2, static_cast<HICON>(icon.get()));
+    const int iconSize = Scaled(kIconSize);
+    if (!icon.empty())
+        DrawIconEx(dc, rect.left + Scaled(kIconInset), rect.top + Scaled(kIconInset),
+                   static_cast<HICON>(icon.get()), iconSize, iconSize, 0, nullptr, DI_NORMAL);
     SIZE line{};
     GetTextExtentPoint32A(dc, "Wg", 2, &line);
     // The row label names the type in whatever script its key and description use.
     const std::wstring text = WideFromAnsi(rowText(lb, index));
-    TextOutW(dc, rect.left + 40, rect.top + (kRowHeight - line.cy) / 2, text.c_str(),
-             static_cast<int>(text.size()));
+    TextOutW(dc, rect.left + Scaled(kTextLeft), rect.top + (Scaled(kRowHeight) - line.cy) / 2,
+             text.c_str(), static_cast<int>(text.size()));
+}
+
+// Rows and cells take their new height before the lists are laid out again: the file-type
+// list keeps whole rows in its height. The library's and the rows' icons are extracted anew
+// at the new size as they are drawn.
+void TfrmMain::DpiChanged() {
+    SetRowIconSize(Scaled(kIconSize));
+    for (HWND list : {lb, lbLib})
+        SendMessageA(list, LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(Scaled(kRowHeight)));
+    SendMessageA(lbLib, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(Scaled(kLibColumnWidth)), 0);
+    PlaceControls();
+    for (HWND button : {btnAddExt, btnDelExt, btnFindExt, btnAddFileType, btnDelFileType,
+                        btnChangeIcon, btnHelp, btnInfo, btnOpenLibrary})
+        SetToolButtonDpi(button, Dpi());
+    ShowImage1();
+    for (HWND label : {Label2, Label1, Label5, Label3, Label4, lblIconName, lblIconOffset})
+        SetLabelCaption(label, WindowText(label));
+    FDragTracker.SetCursorSize(Scaled(kIconSize));
+    if (!FLibEmpty)
+        FLibIcons.Assign(static_cast<std::size_t>(FLibIconCount),
+                         IconRunsOf(libraryPath_, Scaled(kIconSize)));
 }
 
 void TfrmMain::lbClick() {

@@ -72,8 +72,11 @@ enum : int {
 inline constexpr const char* kMainCaption = "Kestrune v1.1";
 inline constexpr int kMainClientWidth = 690;
 inline constexpr int kMainClientHeight = 492;
-inline constexpr int kRowHeight = 36;   // rows of lb and cells of lbLib
-inline constexpr int kLibColumns = 7;   // columns of lbLib
+inline constexpr int kRowHeight = 36;  // rows of lb and cells of lbLib
+inline constexpr int kLibColumns = 7;  // columns of lbLib
+inline constexpr int kLibWidth = 243;  // lbLib's outer width
+// Seven columns share lbLib's width: (243 + 7 - 3) div 7 = 35 pixels each.
+inline constexpr int kLibColumnWidth = (kLibWidth + kLibColumns - 3) / kLibColumns;
 inline constexpr int kLibSlots = 1024;  // icons of one library at most
 inline constexpr const char* kNoSelectionText = "...";
 inline constexpr COLORREF kIconLabelColour = RGB(0, 64, 0);
@@ -119,6 +122,7 @@ public:
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    void DpiChanged() override;
 
 private:
     // Handlers.
@@ -182,6 +186,8 @@ private:
 
     void CreateControls();
     void AddToolButton(HWND& button, int id, int x, int y, const char* glyph, const char* hint);
+    // Image1's picture at the window's DPI.
+    void ShowImage1();
     // Runs the handler of a control's notification, a menu item's or a key's command
     // (UmainCommands.cpp).
     void Command(int id, int code);
@@ -228,6 +234,7 @@ private:
     IconSlots FLibIcons{kLibSlots};
     std::int32_t FLibIconCount = 0;
     bool FLibEmpty = true;
+    std::string libraryPath_;  // the file whose icons the grid shows
     bool FDragFromLib = false;
     DragTracker FDragTracker;                         // the drags of lbLib and lbExt
     ChangeHistory FHistory;                           // this run's changes, for Undo and Redo

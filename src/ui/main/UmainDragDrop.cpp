@@ -33,7 +33,8 @@ void TfrmMain::DropLibraryIcon(int target) {
         // The entry's icon from its new location, at once; the old one is released. (The
         // catalogue's own LoadIcon cannot be named here: windows.h makes every LoadIcon a
         // LoadIconA.)
-        Catalogue().SetIcon(target, ExtractIconFrom(entry->IconFile, entry->IconIndex));
+        Catalogue().SetIcon(target,
+                            ExtractIconFrom(entry->IconFile, entry->IconIndex, Scaled(kIconSize)));
         // The picture and the labels follow the entry at once, so that even a failing write
         // below leaves nothing on screen that differs from what the entry now holds.
         InvalidateRect(lb, nullptr, TRUE);

@@ -73,7 +73,8 @@ void TfrmMain::btnChangeIconClick() {
         if (edited->iconChosen) {
             entry->IconFile = edited->iconFile;
             entry->IconIndex = edited->iconIndex;
-            Catalogue().SetIcon(slot, ExtractIconFrom(entry->IconFile, entry->IconIndex));
+            Catalogue().SetIcon(
+                slot, ExtractIconFrom(entry->IconFile, entry->IconIndex, Scaled(kIconSize)));
         }
         setRowText(lb, slot, RowLabel(*entry));
         lbClick();

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/Exception.h"
+#include "ui/window/Dpi.h"
 #include "ui/window/ErrorBoundary.h"
 #include "ui/window/WindowClass.h"
 
@@ -38,7 +39,8 @@ TForm::~TForm() {
 void TForm::CreateForm(const FormStyle& s) {
     RegisterWindowClass({s.className, &TForm::Proc, CS_DBLCLKS,
                          reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), s.icon});
-    RECT r{0, 0, s.clientWidth, s.clientHeight};
+    dpi_ = SystemDpi();
+    RECT r{0, 0, Scaled(s.clientWidth), Scaled(s.clientHeight)};
     AdjustWindowRectEx(&r, s.style, FALSE, s.exStyle);
     const int w = r.right - r.left, h = r.bottom - r.top;
     int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
@@ -51,25 +53,61 @@ void TForm::CreateForm(const FormStyle& s) {
     if (!CreateWindowExA(s.exStyle, s.className, s.caption.c_str(), s.style, x, y, w, h, s.owner,
                          nullptr, GetModuleHandleA(nullptr), this))
         throw Exception("The window \"" + s.caption + "\" cannot be created");
+    // A window the system placed on a screen of another scale than the primary one is laid
+    // out at that screen's DPI from the start: no message would tell it later.
+    dpi_ = WindowDpi(hwnd_);
+    font_ = MakeSansSerif(Scaled(kFontHeight));
     // The created size may differ where the frame is drawn differently; keep the client size.
+    const int clientWidth = Scaled(s.clientWidth), clientHeight = Scaled(s.clientHeight);
     RECT client;
     GetClientRect(hwnd_, &client);
-    if (client.right != s.clientWidth || client.bottom != s.clientHeight) {
+    if (client.right != clientWidth || client.bottom != clientHeight) {
         RECT win;
         GetWindowRect(hwnd_, &win);
-        SetWindowPos(hwnd_, nullptr, 0, 0, (win.right - win.left) + s.clientWidth - client.right,
-                     (win.bottom - win.top) + s.clientHeight - client.bottom,
+        SetWindowPos(hwnd_, nullptr, 0, 0, (win.right - win.left) + clientWidth - client.right,
+                     (win.bottom - win.top) + clientHeight - client.bottom,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
 HWND TForm::AddControl(const char* className, const char* text, DWORD style, int x, int y, int w,
                        int h, int id, DWORD exStyle) {
-    HWND c = CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h,
-                             hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+    HWND c = CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, Scaled(x),
+                             Scaled(y), Scaled(w), Scaled(h), hwnd_,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                              GetModuleHandleA(nullptr), nullptr);
     SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    if (c) placed_.push_back({c, RECT{x, y, x + w, y + h}});
     return c;
+}
+
+void TForm::Place(HWND control, int x, int y, int w, int h) {
+    if (!control) return;
+    placed_.push_back({control, RECT{x, y, x + w, y + h}});
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    MoveWindow(control, Scaled(x), Scaled(y), Scaled(w), Scaled(h), TRUE);
+}
+
+void TForm::PlaceControls() {
+    for (const Placed& p : placed_) {
+        SendMessageA(p.control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        const RECT& d = p.designed;
+        MoveWindow(p.control, Scaled(d.left), Scaled(d.top), Scaled(d.right - d.left),
+                   Scaled(d.bottom - d.top), TRUE);
+    }
+}
+
+// The system suggests the window's rectangle on the new screen; the controls follow at the
+// new scale. The old font goes only once every control has the new one.
+void TForm::ChangeDpi(UINT dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    const UniqueFont old = std::exchange(font_, MakeSansSerif(Scaled(kFontHeight)));
+    for (const Placed& p : placed_)
+        SendMessageA(p.control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    DpiChanged();
+    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void TForm::SetCaption(const std::string& caption) {
@@ -163,6 +201,10 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_NEXTDLGCTL:
             if (!DefaultButton()) break;
             MoveDialogFocus(wp, lp);
+            return 0;
+        case WM_DPICHANGED:
+            // Both words carry the same DPI: the system's scales are the same across and down.
+            ChangeDpi(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
             return 0;
     }
     return Default(msg, wp, lp);

@@ -63,5 +63,8 @@ private:
     PAINTSTRUCT ps_{};
 };
 
-// The windows' font: MS Sans Serif, 11 pixels high (8 point at 96 dpi), or bold and 13 high.
-UniqueFont MakeSansSerif(int height = 11, bool bold = false);
+// The windows' font: MS Sans Serif, 11 pixels high (8 point at 96 dpi), or bold and 13 high;
+// at another DPI made at the scaled height.
+inline constexpr int kFontHeight = 11;
+inline constexpr int kBoldFontHeight = 13;
+UniqueFont MakeSansSerif(int height = kFontHeight, bool bold = false);

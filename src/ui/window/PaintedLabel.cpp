@@ -13,8 +13,8 @@ UINT PaintedLabel::Format() const {
     return format;
 }
 
-void PaintedLabel::Paint(HDC dc) const {
-    RECT box = Bounds();
+void PaintedLabel::Paint(HDC dc, UINT dpi) const {
+    RECT box = Bounds(dpi);
     if (!Transparent) FillRect(dc, &box, GetSysColorBrush(COLOR_BTNFACE));
     SelectGuard font(dc, Font ? Font : GetStockObject(DEFAULT_GUI_FONT));
     const int oldMode = SetBkMode(dc, TRANSPARENT);

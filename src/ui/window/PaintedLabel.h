@@ -7,8 +7,10 @@
 
 #include <string>
 
+#include "base/DpiScale.h"
+
 struct PaintedLabel {
-    int Left = 0, Top = 0, Width = 0, Height = 0;
+    int Left = 0, Top = 0, Width = 0, Height = 0;  // designed, at 96 DPI
     std::string Caption;
     HFONT Font = nullptr;  // borrowed from the form
     COLORREF Colour = 0;
@@ -17,8 +19,14 @@ struct PaintedLabel {
     bool Centred = false;      // each line centred in the box's width
     bool AutoSize = false;     // the box follows the text: nothing is cut off at its edges
 
-    RECT Bounds() const { return RECT{Left, Top, Left + Width, Top + Height}; }
+    // The box at dpi.
+    RECT Bounds(UINT dpi = kDesignDpi) const {
+        const int d = static_cast<int>(dpi);
+        const int left = ScaleLength(Left, d), top = ScaleLength(Top, d);
+        return RECT{left, top, left + ScaleLength(Width, d), top + ScaleLength(Height, d)};
+    }
     // The DrawTextA flags the label is drawn with.
     UINT Format() const;
-    void Paint(HDC dc) const;
+    // Paints the label in its box at dpi, in its font (made for that DPI by the form).
+    void Paint(HDC dc, UINT dpi = kDesignDpi) const;
 };
