@@ -13,6 +13,8 @@
 #include "support/TestData.h"
 #include "ui/MainWindowHarness.h"
 #include "ui/dialogs/UAbout.h"
+#include "ui/dialogs/UActions.h"
+#include "ui/dialogs/UEditAction.h"
 #include "ui/dialogs/UAddExt.h"
 #include "ui/dialogs/UExplorerView.h"
 #include "ui/dialogs/UHelp.h"
@@ -103,7 +105,11 @@ TEST_F(ScaledWindowsTest, EveryWindowIsItsDesignTimesOneAndAHalfWithNothingOverl
     TfrmAbout about;
     TfrmHelp help;
     TfrmExplorerView explorer;
+    TfrmActions actions;
+    TfrmEditAction editAction;
     addExt.Create();
+    actions.Create(form->Handle());
+    editAction.Create(actions.Handle());
     properties.Create();
     about.Create();
     help.Create();
@@ -113,7 +119,8 @@ TEST_F(ScaledWindowsTest, EveryWindowIsItsDesignTimesOneAndAHalfWithNothingOverl
         int width, height;  // designed, of the client area
     } windows[] = {{form->Handle(), 690, 492},      {addExt.Handle(), 164, 79},
                    {properties.Handle(), 369, 270}, {about.Handle(), 193, 268},
-                   {help.Handle(), 377, 235},       {explorer.Handle(), 720, 400}};
+                   {help.Handle(), 377, 235},       {explorer.Handle(), 720, 400},
+                   {actions.Handle(), 620, 280},    {editAction.Handle(), 520, 316}};
     for (const auto& w : windows) {
         EXPECT_EQ(ClientRectOf(w.window),
                   RectAt(0, 0, ScaleLength(w.width, 144), ScaleLength(w.height, 144)))

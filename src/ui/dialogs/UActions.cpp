@@ -69,7 +69,7 @@ void TfrmActions::Create(HWND owner) {
         LVCOLUMNA column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
         column.pszText = const_cast<char*>(kColumns[i].title);
-        column.cx = kColumns[i].width;
+        column.cx = Scaled(kColumns[i].width);
         column.iSubItem = i;
         SendMessageA(lvActions, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
     }
@@ -208,4 +208,10 @@ LRESULT TfrmActions::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         }
     }
     return TForm::WndProc(msg, wp, lp);
+}
+
+void TfrmActions::DpiChanged() {
+    PlaceControls();
+    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
+        SendMessageA(lvActions, LVM_SETCOLUMNWIDTH, i, Scaled(kColumns[i].width));
 }

@@ -49,6 +49,7 @@ protected:
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
     HWND DefaultButton() const override;
     void FormShow() override { SetFocus(lvActions); }
+    void DpiChanged() override;
 
 private:
     void btnNewClick() { Run(ActionCommand::New); }

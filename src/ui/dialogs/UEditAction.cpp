@@ -44,21 +44,23 @@ void TfrmEditAction::Create(HWND owner) {
                 .clientHeight = kClientHeight,
                 .centred = true,
                 .owner = owner});
-    okGlyph_ = LoadGlyph(BMP_OK);
-    cancelGlyph_ = LoadGlyph(BMP_CANCEL);
+    LoadGlyphs();
 
     // Creation order is tab order: the fields, the mends, OK and Cancel.
     AddControl("STATIC", "Action:", SS_LEFT | SS_NOPREFIX, 8, 12, 80, 13);
     edtName = CreateEditBox(Handle(), WS_TABSTOP | ES_AUTOHSCROLL, kFieldLeft, 8, 420, 21,
                             IDC_EDTNAME, Font());
+    Place(edtName, kFieldLeft, 8, 420, 21);
     LimitTyping(edtName, static_cast<int>(kLongestKeyName));
     AddControl("STATIC", "Text in menu:", SS_LEFT | SS_NOPREFIX, 8, 40, 80, 13);
     edtText = CreateEditBox(Handle(), WS_TABSTOP | ES_AUTOHSCROLL, kFieldLeft, 36, 420, 21,
                             IDC_EDTTEXT, Font());
+    Place(edtText, kFieldLeft, 36, 420, 21);
     LimitTyping(edtText, 0);
     AddControl("STATIC", "Command:", SS_LEFT | SS_NOPREFIX, 8, 68, 80, 13);
     edtCommand = CreateEditBox(Handle(), WS_TABSTOP | ES_AUTOHSCROLL, kFieldLeft, 64, 336, 21,
                                IDC_EDTCOMMAND, Font());
+    Place(edtCommand, kFieldLeft, 64, 336, 21);
     LimitTyping(edtCommand, 0);
     btnBrowse = AddControl("BUTTON", "&Browse...", WS_TABSTOP | BS_PUSHBUTTON, kSideLeft, 63,
                            kSideWidth, 23, IDC_BTNBROWSE);
@@ -75,6 +77,16 @@ void TfrmEditAction::Create(HWND owner) {
     btnOk = AddControl("BUTTON", "OK", WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY, 8, 283, 75, 25, IDOK);
     btnCancel = AddControl("BUTTON", "Cancel", WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY, 89, 283, 75,
                            25, IDCANCEL);
+}
+
+void TfrmEditAction::LoadGlyphs() {
+    okGlyph_ = LoadGlyph(BMP_OK, Dpi());
+    cancelGlyph_ = LoadGlyph(BMP_CANCEL, Dpi());
+}
+
+void TfrmEditAction::DpiChanged() {
+    PlaceControls();
+    LoadGlyphs();
 }
 
 std::optional<actions::ActionDraft> TfrmEditAction::Edit(const actions::ActionDraft& draft,
@@ -218,7 +230,7 @@ LRESULT TfrmEditAction::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
             if (item.hwndItem != btnOk && item.hwndItem != btnCancel) break;
             DrawGlyphButton(item, item.hwndItem == btnOk ? okGlyph_.get() : cancelGlyph_.get(),
-                            item.hwndItem == DefaultButton());
+                            item.hwndItem == DefaultButton(), Dpi());
             return TRUE;
         }
     }

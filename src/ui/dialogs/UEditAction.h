@@ -52,9 +52,12 @@ public:
 protected:
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
     void FormShow() override;
+    void DpiChanged() override;
     HWND DefaultButton() const override;
 
 private:
+    // The OK and Cancel pictures at the window's DPI.
+    void LoadGlyphs();
     void btnOkClick();
     void btnCancelClick() { ModalResult = mrCancel; }
     void btnBrowseClick();
