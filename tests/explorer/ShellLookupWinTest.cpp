@@ -112,7 +112,7 @@ void write(const std::vector<Put>& puts) {
 
 class ShellLookup : public ::testing::TestWithParam<Case> {
 protected:
-    ScratchRegistry scratch{MachineRoot::Scratch};
+    ScratchRegistry scratch;
 };
 
 TEST_P(ShellLookup, ReadsEachPart) {
@@ -135,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(Steps, ShellLookup, ::testing::ValuesIn(cases()), CaseN
 // An expandable DefaultIcon names the module through the environment; its resource id 7 is
 // found and gives the module's icon, a missing id is reported.
 TEST(ShellLookupIcon, ExpandsProbesAndLoads) {
-    ScratchRegistry scratch(MachineRoot::Scratch);
+    ScratchRegistry scratch;
     const std::string dll = dataDll();
     const std::string folder = dll.substr(0, dll.rfind('\\'));
     ASSERT_TRUE(SetEnvironmentVariableA("KESTRUNE_DATA", folder.c_str()));
@@ -158,7 +158,7 @@ TEST(ShellLookupIcon, ExpandsProbesAndLoads) {
 
 // The shell's own answer comes from the classes the process sees.
 TEST(ShellLookupIcon, ShellAnswersForTheExtension) {
-    ScratchRegistry scratch(MachineRoot::Scratch);
+    ScratchRegistry scratch;
     write(base({}));
     ShellLookupSource source;
     EXPECT_EQ(source.ShellTypeName(".kst"), "Machine files");
@@ -167,7 +167,7 @@ TEST(ShellLookupIcon, ShellAnswersForTheExtension) {
 
 // Each part's subkeys listed on their own, names in any script.
 TEST(ShellLookupSubkeys, ListsEachPartAlone) {
-    ScratchRegistry scratch(MachineRoot::Scratch);
+    ScratchRegistry scratch;
     write({user("Kst.File\\shell\\Правка\\command", "ed.exe"),
            machine("Kst.File\\shell\\open\\command", "notepad.exe")});
     ShellLookupSource source;

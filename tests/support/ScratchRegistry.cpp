@@ -38,19 +38,17 @@ private:
 
 }  // namespace
 
-ScratchRegistry::ScratchRegistry(MachineRoot machine)
+ScratchRegistry::ScratchRegistry()
     : path_(std::string(kTestsKey) + "\\" + std::to_string(GetCurrentProcessId()) + "-" +
             std::to_string(nextScratchNumber())) {
     // Whatever an earlier run of this process number left behind is not ours to reuse.
     RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
-    const bool scratchMachine = machine == MachineRoot::Scratch;
-    if (scratchMachine) machine_ = createUnder(HKEY_CURRENT_USER, path_ + "\\machine");
-    classes_ = createUnder(HKEY_CURRENT_USER,
-                           path_ + (scratchMachine ? "\\machine\\Software\\Classes" : "\\classes"));
+    machine_ = createUnder(HKEY_CURRENT_USER, path_ + "\\machine");
+    classes_ = createUnder(HKEY_CURRENT_USER, path_ + "\\machine\\Software\\Classes");
     user_ = createUnder(HKEY_CURRENT_USER, path_ + "\\user");
     if (RegOverridePredefKey(HKEY_CLASSES_ROOT, classes_) != ERROR_SUCCESS ||
         RegOverridePredefKey(HKEY_CURRENT_USER, user_) != ERROR_SUCCESS ||
-        (machine_ && RegOverridePredefKey(HKEY_LOCAL_MACHINE, machine_) != ERROR_SUCCESS)) {
+        RegOverridePredefKey(HKEY_LOCAL_MACHINE, machine_) != ERROR_SUCCESS) {
         release();
         throw std::runtime_error("cannot redirect the registry roots to " + path_);
     }
@@ -65,7 +63,7 @@ ScratchRegistry::~ScratchRegistry() {
 void ScratchRegistry::release() {
     RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
     RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
-    if (machine_) RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
+    RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
     for (HKEY key : {classes_, user_, machine_})
         if (key) RegCloseKey(key);
     RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());

@@ -1,7 +1,9 @@
 #pragma once
 // A throwaway registry for tests (and benchmarks): while a ScratchRegistry lives, this process's
-// HKEY_CLASSES_ROOT and HKEY_CURRENT_USER point at two fresh, empty keys, so nothing a test
-// does reaches the real registry.
+// HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER point at two fresh, empty keys, and
+// HKEY_CLASSES_ROOT at the first one's Software\Classes, as Wine has it: the machine's classes.
+// A test writes the user's classes (HKCU\Software\Classes) beside them. Nothing a test does
+// reaches the real registry.
 //
 //     TEST(Something, Works) {
 //         ScratchRegistry scratch;                       // HKCR and HKCU are now empty
@@ -9,8 +11,8 @@
 //         ...
 //     }                                                  // overrides gone, scratch deleted
 //
-// The scratch keys are HKCU\Software\KestruneTests\<pid>-<n>\classes and ...\user under the
-// real HKEY_CURRENT_USER; the destructor ends both overrides and deletes <pid>-<n> with
+// The scratch keys are HKCU\Software\KestruneTests\<pid>-<n>\machine and ...\user under the
+// real HKEY_CURRENT_USER; the destructor ends the overrides and deletes <pid>-<n> with
 // everything in it. Only one ScratchRegistry may live at a time. A failure to set up throws
 // std::runtime_error.
 //
@@ -25,14 +27,9 @@
 #include <string>
 #include <vector>
 
-// With MachineRoot::Scratch, HKEY_LOCAL_MACHINE points at a third fresh key as well, and
-// HKEY_CLASSES_ROOT at its Software\Classes, as Wine has it: the machine's classes are what
-// the program lists, and a test writes the user's part (HKCU\Software\Classes) beside them.
-enum class MachineRoot { Real, Scratch };
-
 class ScratchRegistry {
 public:
-    explicit ScratchRegistry(MachineRoot machine = MachineRoot::Real);
+    ScratchRegistry();
     ~ScratchRegistry();
     ScratchRegistry(const ScratchRegistry&) = delete;
     ScratchRegistry& operator=(const ScratchRegistry&) = delete;
@@ -40,7 +37,7 @@ public:
     // The real keys now behind HKEY_CLASSES_ROOT and HKEY_CURRENT_USER.
     HKEY Classes() const { return classes_; }
     HKEY User() const { return user_; }
-    HKEY Machine() const { return machine_; }  // nullptr unless MachineRoot::Scratch
+    HKEY Machine() const { return machine_; }
     // Path of the scratch tree below the real HKEY_CURRENT_USER.
     const std::string& Path() const { return path_; }
 

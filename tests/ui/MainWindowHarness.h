@@ -29,9 +29,6 @@ inline int RowOfType(const std::string& typeName) {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    // With MachineRoot::Scratch the listed classes are the machine's (HKLM\Software\Classes),
-    // and the user's part lies beside them, as Wine has it.
-    explicit MainWindowTest(MachineRoot machine = MachineRoot::Real) : scratch(machine) {}
 
     // An extension key naming a type key with a description and, unless iconLocation is
     // null, a DefaultIcon value.

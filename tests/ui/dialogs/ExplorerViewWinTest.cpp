@@ -61,7 +61,6 @@ bool HasStep(const Shown& s, const std::vector<std::string>& step) {
 // handler; .kst2 has no such thing.
 class ExplorerViewWindow : public MainWindowTest {
 protected:
-    ExplorerViewWindow() : MainWindowTest(MachineRoot::Scratch) {}
 
     void SetUp() override {
         const std::string dll = TestDataPath("explorerdata.dll");
