@@ -22,6 +22,7 @@
 
 #include "base/AnsiText.h"
 #include "catalogue/Schema.h"
+#include "registry/ClassesView.h"
 #include "history/ChangeHistory.h"
 #include "registry/KeySnapshot.h"
 #include "support/ScratchHistory.h"
@@ -86,21 +87,38 @@ std::vector<std::string> extensions() {
     return names;
 }
 
-// The registry work of Delete File Type.
-void deleteType() {
-    ClassesRoot FRegistry;
-    FRegistry.KeyPresent(kType);
-    FRegistry.RemoveKeyTree(kType);
+// The registry writes of Delete File Type.
+ClassesPlan deletePlan() {
+    return {DeleteTree(kType)};
 }
 
-// The registry work of the properties dialog's OK with a new name.
+// The registry writes of the properties dialog's OK with a new name.
+ClassesPlan renamePlan() {
+    ClassesPlan plan;
+    for (const std::string& ext : extensions())
+        plan.push_back(SetText(ext, kDefaultValue, kRenamed));
+    plan.push_back(MoveTree(kType, kRenamed));
+    WriteTypeKeys(plan, kRenamed, "Benchmark document", "bench.dll", 3);
+    return plan;
+}
+
+// A command's registry work, as the program does it: where each write may go, learnt before
+// the first, then the writes; recorded first in history when there is one.
+void runPlan(const ClassesPlan& plan, ChangeHistory* history = nullptr,
+             const ChangeTitle& title = {}) {
+    ClassesView view;
+    DecidePlan(plan, view);
+    if (!history) return view.Apply(plan, WriteMode::AsTheView);
+    history->Record(title, PartsWritten(plan, view, WriteMode::AsTheView),
+                    [&] { view.Apply(plan, WriteMode::AsTheView); });
+}
+
+void deleteType() {
+    runPlan(deletePlan());
+}
+
 void renameType() {
-    {
-        ClassesRoot FReg;
-        for (const std::string& ext : extensions()) FReg.WriteText(ext, kDefaultValue, kRenamed);
-        FReg.RelocateKey(kType, kRenamed);
-    }
-    WriteTypeKeys(kRenamed, "Benchmark document", "bench.dll", 3);
+    runPlan(renamePlan());
 }
 
 double millisecondsOf(const std::function<void()>& work) {
@@ -149,14 +167,12 @@ int main(int argc, char** argv) {
                rounds);
 
         const auto [deletePlain, deleteRecorded] = bestOfBoth(rounds, deleteType, [&] {
-            history.Record({"Delete File Type", {kType}}, {kType}, deleteType);
+            runPlan(deletePlan(), &history, {"Delete File Type", {kType}});
         });
         report("Delete File Type", deletePlain, deleteRecorded);
 
-        std::vector<std::string> keys = extensions();
-        keys.insert(keys.end(), {kType, kRenamed});
         const auto [renamePlain, renameRecorded] = bestOfBoth(rounds, renameType, [&] {
-            history.Record({"Rename File Type", {kType, kRenamed}}, keys, renameType);
+            runPlan(renamePlan(), &history, {"Rename File Type", {kType, kRenamed}});
         });
         report("Rename File Type", renamePlain, renameRecorded);
 

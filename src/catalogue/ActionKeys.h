@@ -1,7 +1,7 @@
 #pragma once
-// A file type's actions in the registry (actions/Verb.h shows the keys and values), read where
-// the other commands read, through ClassesRoot. ActionWriter.h writes them there; these two
-// files are the only ones that address the keys of actions.
+// A file type's actions in the registry (actions/Verb.h shows the keys and values), read as the
+// view of both parts of the classes shows them (registry/ClassesView.h). ActionWriter.h plans
+// their writes; these two files are the only ones that address the keys of actions.
 
 #include <string>
 

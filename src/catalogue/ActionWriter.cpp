@@ -9,10 +9,6 @@
 
 namespace {
 
-std::string fromRoot(const std::string& path) {
-    return "\\" + path;
-}
-
 bool sameRegistryName(const std::string& a, const std::string& b) {
     return SameRegistryName(a, b);
 }
@@ -24,7 +20,7 @@ std::string ActionWriter::ShellKey() const {
 }
 
 void ActionWriter::AddVerb(const actions::ActionDraft& draft) {
-    ClassesRoot().MakeKey(fromRoot(VerbKeyPath(typeName_, draft.name)));
+    plan_.push_back(MakeKey(VerbKeyPath(typeName_, draft.name)));
     WriteValues(actions::Verb{}, draft);
 }
 
@@ -32,45 +28,42 @@ void ActionWriter::EditVerb(const actions::TypeActions& actions,
                             const actions::ActionDraft& draft) {
     const actions::Verb& stored = actions.verbs.at(draft.editing.value());
     if (draft.name != stored.name) {
-        ClassesRoot reg;
-        reg.RelocateKey(fromRoot(VerbKeyPath(typeName_, stored.name)),
-                        fromRoot(VerbKeyPath(typeName_, draft.name)));
+        plan_.push_back(
+            MoveTree(VerbKeyPath(typeName_, stored.name), VerbKeyPath(typeName_, draft.name)));
         const std::optional<std::string> renamed =
             actions.defaultVerb ? actions::DefaultAfterRename(*actions.defaultVerb, stored.name,
                                                               draft.name, sameRegistryName)
                                 : std::nullopt;
-        if (renamed) reg.WriteText(fromRoot(ShellKey()), kDefaultValue, *renamed);
+        if (renamed) plan_.push_back(SetText(ShellKey(), kDefaultValue, *renamed));
     }
     WriteValues(stored, draft);
 }
 
 void ActionWriter::WriteValues(const actions::Verb& stored, const actions::ActionDraft& draft) {
-    const std::string verbKey = fromRoot(VerbKeyPath(typeName_, draft.name));
-    ClassesRoot reg;
-    if (draft.text != stored.text) reg.WriteText(verbKey, kDefaultValue, draft.text);
-    if (draft.extended && !stored.extended) reg.WriteText(verbKey, kExtendedValue, "");
-    if (!draft.extended && stored.extended && reg.SelectKey(verbKey, false))
-        reg.DeleteValue(kExtendedValue);
+    const std::string verbKey = VerbKeyPath(typeName_, draft.name);
+    if (draft.text != stored.text) plan_.push_back(SetText(verbKey, kDefaultValue, draft.text));
+    if (draft.extended && !stored.extended) plan_.push_back(SetText(verbKey, kExtendedValue, ""));
+    if (!draft.extended && stored.extended) plan_.push_back(DeleteValue(verbKey, kExtendedValue));
     // A handler runs such a verb: no command line of the user's is to be written beside it.
     const bool handlerOnly = stored.runByHandler() && draft.command.empty();
     if (handlerOnly || stored.command == draft.command) return;
     // The command keeps the type it is stored with; a new one is expandable when it names a
     // variable (the registry layer's rule).
-    reg.WriteText(verbKey + "\\" + kCommandKey, kDefaultValue, draft.command);
+    plan_.push_back(SetText(verbKey + "\\" + kCommandKey, kDefaultValue, draft.command));
 }
 
 void ActionWriter::RemoveVerb(const std::string& verb) {
-    ClassesRoot().RemoveKeyTree(fromRoot(VerbKeyPath(typeName_, verb)));
+    plan_.push_back(DeleteTree(VerbKeyPath(typeName_, verb)));
 }
 
 void ActionWriter::SetDefaultVerb(const std::string& verb) {
-    ClassesRoot().WriteText(fromRoot(ShellKey()), kDefaultValue, verb);
+    plan_.push_back(SetText(ShellKey(), kDefaultValue, verb));
 }
 
 void ActionWriter::RemoveDde(const std::string& verb) {
-    ClassesRoot().RemoveKeyTree(fromRoot(VerbKeyPath(typeName_, verb) + "\\" + kDdeKey));
+    plan_.push_back(DeleteTree(VerbKeyPath(typeName_, verb) + "\\" + kDdeKey));
 }
 
 void ActionWriter::ClearDefaultVerb() {
-    ClassesRoot().WriteText(fromRoot(ShellKey()), kDefaultValue, "");
+    plan_.push_back(SetText(ShellKey(), kDefaultValue, ""));
 }

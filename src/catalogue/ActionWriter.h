@@ -1,22 +1,25 @@
 #pragma once
-// The one writer of a file type's actions, one method a kind of change. It writes where the
-// other commands write, through ClassesRoot, and edits in place: the shell key and the verb
-// keys are never deleted and made again, and what the program does not edit (MUIVerb, Icon,
-// DelegateExecute, the ddeexec key unless asked, anything unknown) stays as it is. Each method
-// raises as the registry layer does; what was written before the error stays.
+// The one writer of a file type's actions, one method a kind of change: each adds its writes to
+// the writer's plan (registry/ClassesPlan.h), which the command then writes where the view of
+// the classes puts them. It edits in place: the shell key and the verb keys are never deleted
+// and made again, and what the program does not edit (MUIVerb, Icon, DelegateExecute, the
+// ddeexec key unless asked, anything unknown) stays as it is.
 
 #include <string>
 #include <utility>
 
 #include "actions/Draft.h"
 #include "actions/Verb.h"
+#include "registry/ClassesPlan.h"
 
 class ActionWriter {
 public:
     explicit ActionWriter(std::string typeName) : typeName_(std::move(typeName)) {}
 
-    // The key below which every write of this writer lands: the history records it.
+    // The key below which every write of this writer lands.
     std::string ShellKey() const;
+    // The writes planned so far, in their order.
+    const ClassesPlan& Plan() const { return plan_; }
 
     // A new verb as draft gives it: its key, its menu text and Extended where set, and its
     // command, expandable when it names an environment variable.
@@ -40,4 +43,5 @@ private:
     void WriteValues(const actions::Verb& stored, const actions::ActionDraft& draft);
 
     std::string typeName_;
+    ClassesPlan plan_;
 };

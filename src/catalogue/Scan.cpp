@@ -4,6 +4,8 @@
 
 #include "base/Utf8.h"
 #include "catalogue/Schema.h"
+#include "registry/ClassesView.h"
+#include "registry/ERegistryException.h"
 
 namespace {
 
@@ -13,8 +15,8 @@ constexpr const char* kAbsent = "-";
 }  // namespace
 
 std::vector<std::string> ScanRegistry(TCatalogue& catalogue, std::vector<std::string>& keyNames) {
-    ClassesRoot reg;
-    reg.ListSubkeys(keyNames);
+    ClassesView reg;
+    keyNames = reg.SubkeyNames();
     std::vector<std::string> leftOut;
     // A default value that cannot be read as text leaves its key out, as "-" does; the scan
     // goes on with the keys after it.

@@ -6,7 +6,8 @@
 
 #include "catalogue/Catalogue.h"
 
-// Puts every subkey name of HKEY_CLASSES_ROOT into keyNames (enumeration order) and calls
+// Puts every subkey name of the classes (the user's and the machine's, ClassesView.h) into
+// keyNames (enumeration order) and calls
 // AddEntry for each extension key that names a type key with a description; no icon is
 // extracted: a row gets its icon when it is first drawn (TCatalogue::RowIcon). A value of "-"
 // counts as missing. An extension is left out, too, when a default value the scan reads for

@@ -12,18 +12,23 @@
 #include "regscript/Script.h"
 #include "registry/KeyName.h"
 #include "registry/KeySnapshot.h"
+#include "registry/PartClasses.h"
 #include "base/WideText.h"
 
 using regscript::KeyState;
 
 namespace {
 
-constexpr std::u16string_view kRoot = u"HKEY_CLASSES_ROOT";
 // File times count in steps of 100 nanoseconds.
 constexpr std::uint64_t kMillisecond = 10000;
 
-std::u16string fullPath(const std::u16string& key) {
-    return std::u16string(kRoot) + u"\\" + key;
+std::u16string fullPath(const HistoryKey& key) {
+    return PartClassesPath(key.part) + u"\\" + key.name;
+}
+
+// The key's path below its part's root: Software\Classes\name.
+std::u16string pathBelowRoot(const HistoryKey& key) {
+    return ToU16(kClassesKey) + u"\\" + key.name;
 }
 
 std::uint64_t ticksOf(const FILETIME& time) {
@@ -45,15 +50,15 @@ Stamp localStamp(std::uint64_t ticks) {
     return Stamp{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
 }
 
-// The keys once each, the registry's way of comparing names; a name that addresses the root
-// itself (no command writes there) is left out.
-std::vector<std::u16string> addressed(const std::vector<std::string>& keys) {
-    std::vector<std::u16string> names;
-    for (const std::string& key : keys) {
-        if (key.find_first_not_of('\\') == std::string::npos) continue;
-        std::u16string name = ToU16(key);
-        const bool seen = std::any_of(names.begin(), names.end(), [&](const std::u16string& n) {
-            return SameRegistryName(n, name);
+// The keys once each, the registry's way of comparing names; a name that addresses the classes
+// themselves (no command writes there) is left out.
+std::vector<HistoryKey> addressed(const std::vector<PartKey>& keys) {
+    std::vector<HistoryKey> names;
+    for (const PartKey& key : keys) {
+        if (key.key.find_first_not_of('\\') == std::string::npos) continue;
+        HistoryKey name{key.part, ToU16(key.key)};
+        const bool seen = std::any_of(names.begin(), names.end(), [&](const HistoryKey& n) {
+            return n.part == name.part && SameRegistryName(n.name, name.name);
         });
         if (!seen) names.push_back(std::move(name));
     }
@@ -66,7 +71,7 @@ std::string fileText(const std::wstring& file) {
 
 }  // namespace
 
-HistoryEntry ChangeHistory::Begin(const ChangeTitle& title, const std::vector<std::string>& keys) {
+HistoryEntry ChangeHistory::Begin(const ChangeTitle& title, const std::vector<PartKey>& keys) {
     HistoryEntry entry{title, {}, addressed(keys), std::nullopt, std::nullopt};
     try {
         entry.file = WriteRecord(title, ReadStates(entry.keys));
@@ -151,18 +156,45 @@ void ChangeHistory::Redo() {
     ++done_;
 }
 
-std::vector<KeyState> ChangeHistory::ReadStates(const std::vector<std::u16string>& keys) const {
+std::vector<KeyState> ChangeHistory::ReadStates(const std::vector<HistoryKey>& keys) const {
     std::vector<KeyState> states;
     states.reserve(keys.size());
-    for (const std::u16string& key : keys)
-        states.push_back(KeyState{fullPath(key), ReadKeySnapshot(HKEY_CLASSES_ROOT, key)});
+    for (const HistoryKey& key : keys)
+        states.push_back(
+            KeyState{fullPath(key), ReadKeySnapshot(PartRoot(key.part), pathBelowRoot(key))});
     return states;
 }
 
-void ChangeHistory::Restore(const std::vector<std::u16string>& keys,
+void ChangeHistory::Restore(const std::vector<HistoryKey>& keys,
                             const std::vector<KeyState>& states) {
     for (size_t i = 0; i < keys.size(); ++i)
-        RestoreKeySnapshot(HKEY_CLASSES_ROOT, keys[i], states[i].key);
+        RestoreKeySnapshot(PartRoot(keys[i].part), pathBelowRoot(keys[i]), states[i].key);
+}
+
+std::vector<std::string> ChangeHistory::MachineKeysChanged(
+    const HistoryEntry& entry, const std::vector<KeyState>& wanted) const {
+    std::vector<std::string> changed;
+    const std::vector<KeyState> now = ReadStates(entry.keys);
+    for (size_t i = 0; i < entry.keys.size() && i < wanted.size(); ++i)
+        if (entry.keys[i].part == Part::Machine && now[i] != wanted[i])
+            changed.push_back(AnsiFromWide(AsWide(entry.keys[i].name)));
+    return changed;
+}
+
+std::vector<std::string> ChangeHistory::MachineKeysOfUndo() const {
+    const HistoryEntry& entry = entries_[done_ - 1];
+    try {
+        const auto decode = [](std::string_view text) { return ToU16(text); };
+        return MachineKeysChanged(entry, regscript::RecordedStates(regscript::ReadScript(
+                                             ReadHistoryFile(entry.file), decode)));
+    } catch (const Exception&) {
+        return {};  // the undo itself says what is wrong with the file
+    }
+}
+
+std::vector<std::string> ChangeHistory::MachineKeysOfRedo() const {
+    const HistoryEntry& entry = entries_[done_];
+    return entry.after ? MachineKeysChanged(entry, *entry.after) : std::vector<std::string>();
 }
 
 std::wstring ChangeHistory::WriteRecord(const ChangeTitle& title,

@@ -1,10 +1,11 @@
 #pragma once
-// The history of this run's changes to HKEY_CLASSES_ROOT, and their undo and redo.
+// The history of this run's changes to the classes (both parts of HKEY_CLASSES_ROOT), and their
+// undo and redo.
 //
-// A command hands its writes to Record, with the keys they address:
+// A command hands its writes to Record, with the keys they address in each part:
 //
-//     FHistory.Record({"Delete File Type", {name}}, {name}, [&] {
-//         ClassesRoot().RemoveKeyTree(name);  // the command's own writes
+//     FHistory.Record({"Delete File Type", {name}}, {{Part::Machine, name}}, [&] {
+//         view.Apply(plan, mode);  // the command's own writes
 //     });
 //
 // Record reads the present state of each key (all of it, or the fact that it does not exist)
@@ -27,12 +28,19 @@
 #include "history/ChangeTitle.h"
 #include "history/HistoryFolder.h"
 #include "regscript/RegKey.h"
+#include "registry/ClassesPlan.h"
+
+// A key of the classes in one part, as the history names it.
+struct HistoryKey {
+    Part part = Part::Machine;
+    std::u16string name;  // below the part's classes
+};
 
 // One change in the list: its title, its history file, its keys and their states after it.
 struct HistoryEntry {
     ChangeTitle title;
     std::wstring file;
-    std::vector<std::u16string> keys;  // below HKEY_CLASSES_ROOT
+    std::vector<HistoryKey> keys;
     // The keys right after the change, and right after its latest undo; empty when they could
     // not be read.
     std::optional<std::vector<regscript::KeyState>> after;
@@ -41,11 +49,11 @@ struct HistoryEntry {
 
 class ChangeHistory {
 public:
-    // Records the keys (names below HKEY_CLASSES_ROOT, in the program's code page) and then
-    // runs writes, the command called title. Raises HistoryError, before any write: "The change
-    // cannot be recorded, so it was not made: " and why; and what writes raises.
+    // Records the keys (names below the classes of their part, in the program's code page) and
+    // then runs writes, the command called title. Raises HistoryError, before any write: "The
+    // change cannot be recorded, so it was not made: " and why; and what writes raises.
     template <class Writes>
-    void Record(const ChangeTitle& title, const std::vector<std::string>& keys, Writes&& writes) {
+    void Record(const ChangeTitle& title, const std::vector<PartKey>& keys, Writes&& writes) {
         HistoryEntry entry = Begin(title, keys);
         try {
             writes();
@@ -66,6 +74,10 @@ public:
     // them: another program changed them since.
     bool UndoTargetChanged() const;
     bool RedoTargetChanged() const;
+    // The keys of the machine's part that Undo (or Redo) would write: those whose state is not
+    // the one it puts back.
+    std::vector<std::string> MachineKeysOfUndo() const;
+    std::vector<std::string> MachineKeysOfRedo() const;
 
     // Undo puts the keys of the newest change not undone back as its history file holds them;
     // Redo puts the keys of the newest undone change back as the change left them. Each first
@@ -77,16 +89,18 @@ public:
 
 private:
     // The entry of a change about to be made, its keys' states written to its history file.
-    HistoryEntry Begin(const ChangeTitle& title, const std::vector<std::string>& keys);
+    HistoryEntry Begin(const ChangeTitle& title, const std::vector<PartKey>& keys);
     // The change joins the list, with its keys' states after it. Raises nothing: room for it
     // was made by Begin, and keys that cannot be read leave it without a redo.
     void Add(HistoryEntry entry) noexcept;
     // Writes the states of keys under title into a new history file; returns its path.
     std::wstring WriteRecord(const ChangeTitle& title,
                              const std::vector<regscript::KeyState>& states);
-    std::vector<regscript::KeyState> ReadStates(const std::vector<std::u16string>& keys) const;
-    void Restore(const std::vector<std::u16string>& keys,
+    std::vector<regscript::KeyState> ReadStates(const std::vector<HistoryKey>& keys) const;
+    void Restore(const std::vector<HistoryKey>& keys,
                  const std::vector<regscript::KeyState>& states);
+    std::vector<std::string> MachineKeysChanged(
+        const HistoryEntry& entry, const std::vector<regscript::KeyState>& wanted) const;
 
     std::vector<HistoryEntry> entries_;
     size_t done_ = 0;  // entries_[0, done_) are done, the rest undone

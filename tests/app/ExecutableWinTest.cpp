@@ -82,10 +82,12 @@ TEST(Executable, ManifestMakesEveryAnsiCallSpeakUtf8) {
     EXPECT_EQ(ElementText(manifest, "activeCodePage"), "UTF-8");
 }
 
-TEST(Executable, ManifestAsksForTheHighestAvailableLevel) {
+// The program starts without a prompt; it asks for elevation only when a change for all users
+// wants it.
+TEST(Executable, ManifestRunsAsTheInvoker) {
     const std::vector<std::string> tags = Tags(ProgramManifest(), "requestedExecutionLevel");
     ASSERT_EQ(tags.size(), 1u);
-    EXPECT_EQ(Attribute(tags[0], "level"), "highestAvailable");
+    EXPECT_EQ(Attribute(tags[0], "level"), "asInvoker");
     EXPECT_EQ(Attribute(tags[0], "uiAccess"), "false");
 }
 

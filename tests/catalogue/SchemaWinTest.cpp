@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/Schema.h"
+#include "registry/ClassesView.h"
 #include "support/ScratchRegistry.h"
 
 using rawreg::Bytes;
@@ -19,6 +20,14 @@ protected:
     ScratchRegistry scratch;
 };
 
+// The writer's plan, written where the view puts it.
+void writeTypeKeys(const std::string& name, const std::string& description, const std::string& file,
+                   std::int32_t index) {
+    ClassesPlan plan;
+    WriteTypeKeys(plan, name, description, file, index);
+    ClassesView().Apply(plan, WriteMode::AsTheView);
+}
+
 }  // namespace
 
 TEST(SchemaPaths, TheIconKeyIsTheDefaultIconSubkeyOfTheType) {
@@ -34,28 +43,32 @@ TEST(SchemaPaths, ExtensionKeysAreTheNamesBeginningWithADot) {
     EXPECT_FALSE(IsExtensionKey("Word.Document.8"));
 }
 
-TEST_F(SchemaTest, ClassesRootMakesRelativePathsNameSubkeysOfTheRoot) {
+TEST_F(SchemaTest, TheViewReadsTheUsersClassesOverTheMachinesAndNothingElse) {
     PutText(HKEY_CLASSES_ROOT, "kstfile", "", "Kestrune file");
-    PutText(HKEY_CURRENT_USER, "kstfile", "", "the user's key");
-    ClassesRoot reg;
-    EXPECT_EQ(reg.Root(), HKEY_CLASSES_ROOT);
-    EXPECT_EQ(reg.ReadText("kstfile", kDefaultValue, "-"), "Kestrune file");
+    PutText(HKEY_CLASSES_ROOT, "kstfile", "Extra", "the machine's");
+    PutText(HKEY_CURRENT_USER, "Software\\Classes\\KSTFILE", "", "the user's");
+    PutText(HKEY_CURRENT_USER, "kstfile", "Extra", "no classes");
+    ClassesView view;
+    EXPECT_EQ(view.ReadText("kstfile", kDefaultValue, "-"), "the user's");
+    EXPECT_EQ(view.ReadText("kstfile", "Extra", "-"), "the machine's");
+    EXPECT_EQ(view.KeyIn("kstfile"), Where::Both);
+    EXPECT_EQ(view.SubkeyNames(), std::vector<std::string>{"kstfile"});
 }
 
 TEST_F(SchemaTest, WriteTypeKeysWritesTheDescriptionAndTheIconLocation) {
-    WriteTypeKeys("kstfile", "Kestrune file", "C:\\x.dll", 3);
+    writeTypeKeys("kstfile", "Kestrune file", "C:\\x.dll", 3);
     EXPECT_TRUE(HasValue(HKEY_CLASSES_ROOT, "kstfile", "", REG_SZ, Bytes("Kestrune file")));
     EXPECT_TRUE(
         HasValue(HKEY_CLASSES_ROOT, "kstfile\\DefaultIcon", "", REG_SZ, Bytes("C:\\x.dll,3")));
 }
 
 TEST_F(SchemaTest, WriteTypeKeysWritesANegativeIndexWithItsSign) {
-    WriteTypeKeys("kstfile", "Kestrune file", "C:\\x.dll", -2);
+    writeTypeKeys("kstfile", "Kestrune file", "C:\\x.dll", -2);
     EXPECT_EQ(GetText(HKEY_CLASSES_ROOT, "kstfile\\DefaultIcon", ""), "C:\\x.dll,-2");
 }
 
 TEST_F(SchemaTest, WriteTypeKeysKeepsThePathAsGiven) {
-    WriteTypeKeys("kstfile", "K", "\"%ProgramFiles%\\Kestrune\\k.icl\"", 0);
+    writeTypeKeys("kstfile", "K", "\"%ProgramFiles%\\Kestrune\\k.icl\"", 0);
     EXPECT_EQ(GetText(HKEY_CLASSES_ROOT, "kstfile\\DefaultIcon", ""),
               "\"%ProgramFiles%\\Kestrune\\k.icl\",0");
 }
@@ -63,10 +76,10 @@ TEST_F(SchemaTest, WriteTypeKeysKeepsThePathAsGiven) {
 TEST_F(SchemaTest, WriteTypeKeysKeepsAnExpandableLocationExpandableAndMakesANewOneSo) {
     rawreg::Put(HKEY_CLASSES_ROOT, "kstfile\\DefaultIcon", "", REG_EXPAND_SZ,
                 Bytes("%SystemRoot%\\a.dll,1"));
-    WriteTypeKeys("kstfile", "Kestrune file", "C:\\b.dll", 5);
+    writeTypeKeys("kstfile", "Kestrune file", "C:\\b.dll", 5);
     EXPECT_TRUE(HasValue(HKEY_CLASSES_ROOT, "kstfile\\DefaultIcon", "", REG_EXPAND_SZ,
                          Bytes("C:\\b.dll,5")));
-    WriteTypeKeys("newtype", "%USERNAME%'s", "%SystemRoot%\\c.dll", -2);
+    writeTypeKeys("newtype", "%USERNAME%'s", "%SystemRoot%\\c.dll", -2);
     EXPECT_TRUE(HasValue(HKEY_CLASSES_ROOT, "newtype", "", REG_EXPAND_SZ));
     EXPECT_TRUE(HasValue(HKEY_CLASSES_ROOT, "newtype\\DefaultIcon", "", REG_EXPAND_SZ));
 }
@@ -75,20 +88,20 @@ TEST_F(SchemaTest, WriteTypeKeysLeavesTheTypesOtherContentsAlone) {
     PutText(HKEY_CLASSES_ROOT, "kstfile", "", "Old description");
     PutText(HKEY_CLASSES_ROOT, "kstfile", "FriendlyTypeName", "@k.dll,-1");
     PutText(HKEY_CLASSES_ROOT, "kstfile\\shell\\open\\command", "", "k.exe \"%1\"");
-    WriteTypeKeys("kstfile", "New description", "C:\\k.dll", 1);
+    writeTypeKeys("kstfile", "New description", "C:\\k.dll", 1);
     EXPECT_EQ(GetText(HKEY_CLASSES_ROOT, "kstfile", ""), "New description");
     EXPECT_EQ(GetText(HKEY_CLASSES_ROOT, "kstfile", "FriendlyTypeName"), "@k.dll,-1");
     EXPECT_EQ(GetText(HKEY_CLASSES_ROOT, "kstfile\\shell\\open\\command", ""), "k.exe \"%1\"");
 }
 
 TEST_F(SchemaTest, WriteTypeKeysWritesBelowClassesRootOnly) {
-    WriteTypeKeys("kstfile", "Kestrune file", "C:\\x.dll", 3);
+    writeTypeKeys("kstfile", "Kestrune file", "C:\\x.dll", 3);
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "kstfile"));
     EXPECT_TRUE(rawreg::Subkeys(HKEY_CURRENT_USER, "").empty());
 }
 
 TEST_F(SchemaTest, WriteTypeKeysWithAnEmptyNameWritesNothing) {
-    WriteTypeKeys("", "Kestrune file", "C:\\x.dll", 3);
+    writeTypeKeys("", "Kestrune file", "C:\\x.dll", 3);
     EXPECT_FALSE(Get(HKEY_CLASSES_ROOT, "", ""));
     EXPECT_TRUE(rawreg::Subkeys(HKEY_CLASSES_ROOT, "").empty());
 }

@@ -58,8 +58,11 @@ protected:
 
     // A command as the program runs one: recorded, then its writes.
     template <class Writes>
+    // The keys are the machine's, which HKEY_CLASSES_ROOT shows in the scratch registry.
     void Command(const ChangeTitle& title, const std::vector<std::string>& keys, Writes writes) {
-        history.Record(title, keys, writes);
+        std::vector<PartKey> machineKeys;
+        for (const std::string& key : keys) machineKeys.push_back({Part::Machine, key});
+        history.Record(title, machineKeys, writes);
     }
 
     ScratchRegistry scratch;
@@ -88,9 +91,10 @@ TEST_F(History, RecordWritesOneFileBeforeTheChangeThatPutsItsKeysBack) {
         regscript::ReadScript(FileBytes(PathOf(files[0])), [](std::string_view) { return u""; });
     ASSERT_EQ(script.comments.size(), 1u);
     EXPECT_TRUE(script.comments[0].ends_with(u" Rename File Type \"kstfile\" to \"Épreuve\""));
-    EXPECT_EQ(regscript::RecordedStates(script),
-              (std::vector<KeyState>{{u"HKEY_CLASSES_ROOT\\kstfile", before},
-                                     {u"HKEY_CLASSES_ROOT\\Épreuve", std::nullopt}}));
+    EXPECT_EQ(
+        regscript::RecordedStates(script),
+        (std::vector<KeyState>{{u"HKEY_LOCAL_MACHINE\\Software\\Classes\\kstfile", before},
+                               {u"HKEY_LOCAL_MACHINE\\Software\\Classes\\Épreuve", std::nullopt}}));
 }
 
 TEST_F(History, UndoAndRedoWalkThroughTheChangesAndEachLeavesARecord) {
@@ -141,7 +145,7 @@ TEST_F(History, RefusesToRecordWhenAKeyCannotBeRead) {
                           [] { FAIL() << "the command ran"; });
               }),
               "The change cannot be recorded, so it was not made: Failed to read key "
-              "kstfile\\shell");
+              "Software\\Classes\\kstfile\\shell");
     EXPECT_FALSE(history.CanUndo());
     EXPECT_TRUE(scratchHistory.Files().empty());
 }

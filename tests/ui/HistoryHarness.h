@@ -16,6 +16,7 @@
 #include "MouseDrag.h"
 #include "PropertiesHarness.h"
 #include "registry/KeySnapshot.h"
+#include "registry/PartClasses.h"
 #include "support/ScriptPrinters.h"
 #include "ui/dialogs/UAddExt.h"
 
@@ -28,7 +29,15 @@ public:
     ~HistoryTest() override { frmAddExt = nullptr; }
 
     // The whole of the scratch HKEY_CLASSES_ROOT, read exactly.
-    static regscript::Key Root() { return *ReadKeySnapshot(HKEY_CLASSES_ROOT, u""); }
+    // Both parts of the classes, read exactly: the user's and the machine's.
+    static regscript::Key Root() {
+        regscript::Key both;
+        for (const Part part : {Part::User, Part::Machine})
+            if (std::optional<regscript::Key> key =
+                    ReadKeySnapshot(PartRoot(part), u"Software\\Classes"))
+                both.subkeys.push_back(std::move(*key));
+        return both;
+    }
 
     // Starts the window and opens icons10.dll into the library grid.
     void StartWithLibrary() {

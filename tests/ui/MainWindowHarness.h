@@ -29,7 +29,6 @@ inline int RowOfType(const std::string& typeName) {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-
     // An extension key naming a type key with a description and, unless iconLocation is
     // null, a DefaultIcon value.
     void RegisterType(const std::string& ext, const std::string& type,

@@ -84,6 +84,8 @@ void TfrmProperties::Create() {
                          75, 25, IDCANCEL);
     btnBrowse = addChild(Panel2, "BUTTON", "&Browse for Icon", WS_TABSTOP | BS_PUSHBUTTON, 271, 4,
                          93, 25, IDC_BTNBROWSE);
+    // For whom the type is set, between the buttons: the one place the designed layout leaves.
+    lblWhere = addChild(Panel2, "STATIC", "", SS_LEFT | SS_NOPREFIX, 167, 4, 102, 26, IDC_LBLWHERE);
     for (HWND label : {Label2, Label4, Label3}) fitToText(label, Font(), Scaled(kLabelHeight));
     Layout();
 }
@@ -137,6 +139,7 @@ std::optional<TypeFields> TfrmProperties::Edit(const TypeFields& fields) {
     SetWindowTextA(Edit2, fields.description.c_str());
     SetWindowTextA(Edit3, fields.name.c_str());
     SetWindowTextA(Edit4, fields.iconFile.c_str());
+    SetWindowTextA(lblWhere, fields.where.c_str());
     SelectedIconIndex = fields.iconIndex;
     FIconChosen = false;
     if (ShowModal() != mrOk) return std::nullopt;

@@ -46,6 +46,8 @@ struct TypeFields {
     // Handed back: whether the user chose the icon (picked a cell, or browsed to a file). The
     // icon the dialog shows without a choice may be its fallback, the program's own icons.
     bool iconChosen = false;
+    // Handed to the dialog: for whom the type is set (registry/ClassesPlan.h PartsText).
+    std::string where;
 };
 
 class TfrmProperties : public TForm {
@@ -63,6 +65,7 @@ public:
         IDC_LB,     // the icon grid
         IDC_PANEL2,
         IDC_BTNBROWSE,
+        IDC_LBLWHERE,  // for whom the type is set
     };
 
     // Builds the dialog hidden, centred on the screen.
@@ -122,6 +125,7 @@ private:
     HWND btnOk = nullptr;
     HWND btnCancel = nullptr;
     HWND btnBrowse = nullptr;
+    HWND lblWhere = nullptr;
     TOpenIconDialog OpenDialog;
 
     // The icons of the grid while the dialog is shown: slot i is icon i of the icon file,

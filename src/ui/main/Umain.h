@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "base/Unique.h"
 #include "catalogue/Catalogue.h"
 #include "history/ChangeHistory.h"
+#include "registry/ClassesPlan.h"
 #include "icons/IconSlots.h"
 #include "ui/main/CatalogueList.h"
 #include "ui/controls/DragTracker.h"
@@ -67,6 +69,7 @@ enum : int {
     IDM_DELETE,  // Delete: of the list that has the focus
     IDM_COPY,    // Ctrl+C: the name of the focused list's row
     IDM_ACTIONS,
+    IDM_RESTARTADMIN,  // the program started again, elevated
 };
 
 inline constexpr const char* kMainCaption = "Kestrune v1.1";
@@ -175,6 +178,19 @@ private:
     void UndoChange();
     void RedoChange();
     void RefreshLists();
+    // Writes plan as the change called title, recorded first, after asking the user where the
+    // machine's part refuses a write (or refusing, with the offer to restart as administrator):
+    // true when the change was made. before runs first, inside the change (the catalogue and
+    // the lists that follow the writes). After an error half-way the lists are read again from
+    // the registry, and the error goes on (UmainChange.cpp).
+    bool MakeChange(const ChangeTitle& title, const ClassesPlan& plan,
+                    const std::function<void()>& before = {});
+    // Undo and Redo of a change of the machine's part, where it may not be written: false after
+    // the refusal that offers the restart.
+    bool MayRestore(const std::vector<std::string>& machineKeys, const ChangeTitle& title);
+    // Starts the program again, elevated, and ends this run once the new one started; a
+    // declined elevation changes nothing.
+    void RestartAsAdministrator();
     // Enter, Delete and Ctrl+C act on the list that has the focus (UmainKeys.cpp).
     void KeyCommand(int id);
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "actions/Draft.h"
+#include "base/Utf8.h"
 #include "actions/VerbNames.h"
 #include "catalogue/ActionKeys.h"
 #include "catalogue/ActionWriter.h"
@@ -18,7 +19,6 @@
 #include "registry/KeyName.h"
 #include "ui/system/ConfirmBox.h"
 #include "ui/system/MachineCommandSystem.h"
-#include "ui/system/ShellNotify.h"
 #include "ui/window/Messages.h"
 #include "ui/main/Umain.h"
 
@@ -80,8 +80,10 @@ std::string TfrmMain::RunActionCommand(const std::string& typeName, const Action
     if (request.command != ActionCommand::New && !index) return {};
     const std::string verb = index ? actions.verbs[*index].name : std::string();
     ActionWriter writer(typeName);
-    const auto record = [&](const ChangeTitle& title, const auto& writes) {
-        FHistory.Record(title, {writer.ShellKey()}, [&] { NotifyWhenDone(writes); });
+    // The writer plans; the change writes the plan where the view puts it.
+    const auto record = [&](const ChangeTitle& title, const auto& plans) {
+        plans();
+        MakeChange(title, writer.Plan());
     };
 
     switch (request.command) {
@@ -104,8 +106,8 @@ std::string TfrmMain::RunActionCommand(const std::string& typeName, const Action
             return edited->name;
         }
         case ActionCommand::Remove:
-            if (!ConfirmBox(FActions->Handle(),
-                            "Remove action \"" + verb + "\" of \"" + typeName + "\"?"))
+            if (!ConfirmBox(FActions->Handle(), "Remove action \"" + ShownName(verb) + "\" of \"" +
+                                                    ShownName(typeName) + "\"?"))
                 return {};
             record(actionTitle("Remove Action", verb, typeName), [&] { writer.RemoveVerb(verb); });
             return {};

@@ -44,6 +44,7 @@ void TfrmMain::Command(int id, int code) {
         {IDM_OPEN, BN_CLICKED, [](F& f) { f.KeyCommand(IDM_OPEN); }},
         {IDM_DELETE, BN_CLICKED, [](F& f) { f.KeyCommand(IDM_DELETE); }},
         {IDM_COPY, BN_CLICKED, [](F& f) { f.KeyCommand(IDM_COPY); }},
+        {IDM_RESTARTADMIN, BN_CLICKED, [](F& f) { f.RestartAsAdministrator(); }},
         {IDM_ACTIONS, BN_CLICKED, [](F& f) { f.ActionsClick(); }},
     };
     for (const Route& route : kRoutes)

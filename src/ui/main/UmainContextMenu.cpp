@@ -8,6 +8,7 @@
 
 #include "base/Exception.h"
 #include "ui/system/Clipboard.h"
+#include "registry/ClassesView.h"
 #include "ui/window/Gdi.h"
 #include "ui/controls/ListBox.h"
 #include "ui/window/Messages.h"
@@ -94,6 +95,12 @@ void TfrmMain::ListContextMenu(HWND list, LPARAM at) {
     const UniqueMenu menu = list == lb ? buildMenu(kTypeMenu) : buildMenu(kExtMenu);
     if (list == lb) SetMenuDefaultItem(menu.get(), IDC_BTNCHANGEICON, FALSE);
     appendHistoryItems(menu.get(), FHistory);
+    // Last: the restart as administrator, greyed in a run that may write the machine's part
+    // already.
+    AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
+    const bool elevated = ClassesView().MachineTakes(SetText("", "", ""));
+    AppendMenuA(menu.get(), MF_STRING | (elevated ? MF_GRAYED : 0), IDM_RESTARTADMIN,
+                "Restart as Administrator");
     const int id = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, pt.x,
                                   pt.y, 0, Handle(), nullptr);
     if (id != 0) Command(id, BN_CLICKED);

@@ -7,7 +7,6 @@
 #include "icons/IconExtract.h"
 #include "ui/controls/ListBox.h"
 #include "ui/window/Messages.h"
-#include "ui/system/ShellNotify.h"
 #include "ui/main/Umain.h"
 
 namespace {
@@ -27,7 +26,9 @@ void TfrmMain::DropLibraryIcon(int target) {
     TEntry* entry = Catalogue().Entry(target);
     const int cell = selectedRow(lbLib);
     if (!entry || cell < 0) return;
-    FHistory.Record({"Change Icon", {entry->Name}}, {entry->Name}, [&] {
+    ClassesPlan plan;
+    WriteTypeKeys(plan, entry->Name, entry->Description, OpenLibDlg.FileName, cell);
+    MakeChange({"Change Icon", {entry->Name}}, plan, [&] {
         entry->IconFile = OpenLibDlg.FileName;
         entry->IconIndex = cell;
         // The entry's icon from its new location, at once; the old one is released. (The
@@ -42,11 +43,6 @@ void TfrmMain::DropLibraryIcon(int target) {
             SetLabelCaption(lblIconName, entry->IconFile);
             SetLabelCaption(lblIconOffset, std::to_string(entry->IconIndex));
         }
-        // The description may be written when the icon location then fails: the shell hears
-        // of it.
-        NotifyWhenDone([&] {
-            WriteTypeKeys(entry->Name, entry->Description, entry->IconFile, entry->IconIndex);
-        });
     });
 }
 
@@ -58,12 +54,12 @@ void TfrmMain::MoveExtension(int target) {
     const TEntry* owner = Catalogue().Entry(target);
     if (source < 0 || row < 0 || !owner) return;
     const std::string ext = rowText(lbExt, row);
-    FHistory.Record({"Move Extension", {ext, owner->Name}}, {ext}, [&] {
-        Catalogue().RemoveExt(source, ext);
-        Catalogue().AppendExt(target, ext);
-        ClassesRoot().WriteText(ext, kDefaultValue, owner->Name);
-    });
-    NotifyAssociationsChanged();
+    const bool moved = MakeChange({"Move Extension", {ext, owner->Name}},
+                                  {SetText(ext, kDefaultValue, owner->Name)}, [&] {
+                                      Catalogue().RemoveExt(source, ext);
+                                      Catalogue().AppendExt(target, ext);
+                                  });
+    if (!moved) return;
     lbClick();
     InvalidateRect(lb, nullptr, TRUE);
     UpdateWindow(lb);

@@ -15,6 +15,7 @@
 #include "regscript/Import.h"
 #include "regscript/Script.h"
 #include "registry/KeySnapshot.h"
+#include "registry/PartClasses.h"
 #include "base/WideText.h"
 #include "ui/system/FileDialog.h"
 #include "ui/main/Umain.h"
@@ -23,15 +24,19 @@ namespace {
 
 constexpr const char* kExportFilter = "Registry Files (*.reg)|*.reg|All Files (*.*)|*.*";
 
-// The script of the keys of HKEY_CLASSES_ROOT named, each with everything below it. A key that
-// does not exist is left out, and so is a name that names the root itself (a nameless type).
+// The script of the keys of the classes named, each with everything below it, under the part
+// that holds it (both, where both do: the user's first). A key that does not exist is left out,
+// and so is a name that names the classes themselves (a nameless type).
 std::vector<std::uint8_t> exportScript(const std::vector<std::string>& names) {
     regscript::Script script;
     for (const std::string& name : names) {
         if (NamesBaseKey(name)) continue;
         const std::u16string path = ToU16(name);
-        if (const std::optional<regscript::Key> key = ReadKeySnapshot(HKEY_CLASSES_ROOT, path))
-            regscript::AppendKeySections(script.sections, u"HKEY_CLASSES_ROOT\\" + path, *key);
+        for (const Part part : {Part::User, Part::Machine})
+            if (const std::optional<regscript::Key> key =
+                    ReadKeySnapshot(PartRoot(part), ToU16(kClassesKey) + u"\\" + path))
+                regscript::AppendKeySections(script.sections, PartClassesPath(part) + u"\\" + path,
+                                             *key);
     }
     return regscript::WriteScript(script);
 }

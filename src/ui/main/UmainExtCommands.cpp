@@ -12,12 +12,12 @@
 #include "base/RegistryText.h"
 #include "base/Utf8.h"
 #include "catalogue/Schema.h"
+#include "registry/ClassesView.h"
 #include "catalogue/TypeNameRules.h"
 #include "registry/KeyName.h"
 #include "ui/system/ConfirmBox.h"
 #include "ui/controls/ListBox.h"
 #include "ui/window/Messages.h"
-#include "ui/system/ShellNotify.h"
 #include "ui/dialogs/UAddExt.h"
 #include "ui/main/Umain.h"
 
@@ -59,10 +59,10 @@ bool registryKeyOfAnExtension(const std::string& ext) {
 // The type an extension key the registry holds names ("" for none, or a default value that is
 // no text); nothing when there is no such key.
 std::optional<std::string> typeOfExtensionKey(const std::string& ext) {
-    ClassesRoot reg;
-    if (!reg.KeyPresent(ext)) return std::nullopt;
+    ClassesView view;
+    if (!view.KeyPresent(ext)) return std::nullopt;
     try {
-        return reg.ReadText(ext, kDefaultValue, "");
+        return view.ReadText(ext, kDefaultValue, "");
     } catch (const ERegistryException&) {
         return std::string();
     }
@@ -92,9 +92,8 @@ void TfrmMain::btnAddExtClick() {
     if (const std::optional<std::string> holder = typeOfExtensionKey(ext))
         if (!ConfirmBox(Handle(), TakeOverQuestion(ext, *holder, typeName))) return;
 
-    FHistory.Record({"Add Extension", {ext, typeName}}, {ext},
-                    [&] { ClassesRoot().WriteText(ext, kDefaultValue, typeName); });
-    NotifyAssociationsChanged();
+    if (!MakeChange({"Add Extension", {ext, typeName}}, {SetText(ext, kDefaultValue, typeName)}))
+        return;
     Catalogue().AddEntry(ext, typeName, "", "");
     lbClick();
 }
@@ -105,11 +104,10 @@ void TfrmMain::btnDelExtClick() {
     const std::string ext = rowText(lbExt, row);
     if (!ConfirmBox(Handle(), "Delete extension \"" + ShownName(ext) + "\" ?")) return;
 
-    bool removed = false;
-    // A key that is gone already, or refused, still leaves the catalogue.
-    FHistory.Record({"Delete Extension", {ext}}, {ext},
-                    [&] { removed = ClassesRoot().RemoveKeyTree(ext); });
-    if (removed) NotifyAssociationsChanged();
+    // A key that is gone already still leaves the catalogue.
+    if (!MakeChange({"Delete Extension", {ext}}, {DeleteTree(ext)})) return;
+    // Only the user's own setting went: the one for all users shows now.
+    if (ClassesView().KeyPresent(ext)) return RefreshLists();
     Catalogue().RemoveExt(selectedRow(lb), ext);
     lbClick();
 }

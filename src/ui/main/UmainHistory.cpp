@@ -46,6 +46,7 @@ void TfrmMain::UndoChange() {
     if (!FHistory.CanUndo()) return;
     const ChangeTitle title = FHistory.UndoTitle();
     if (!ConfirmBox(Handle(), question("Undo", title, title, FHistory.UndoTargetChanged()))) return;
+    if (!MayRestore(FHistory.MachineKeysOfUndo(), title.Prefixed("Undo"))) return;
     walkAndRefresh(
         Handle(), [this] { FHistory.Undo(); }, [this] { RefreshLists(); });
 }
@@ -56,6 +57,7 @@ void TfrmMain::RedoChange() {
     const ChangeTitle undone = title.Prefixed("Undo");
     if (!ConfirmBox(Handle(), question("Redo", title, undone, FHistory.RedoTargetChanged())))
         return;
+    if (!MayRestore(FHistory.MachineKeysOfRedo(), title.Prefixed("Redo"))) return;
     walkAndRefresh(
         Handle(), [this] { FHistory.Redo(); }, [this] { RefreshLists(); });
 }

@@ -11,10 +11,10 @@
 #include "catalogue/Schema.h"
 #include "catalogue/TypeNameRules.h"
 #include "icons/IconExtract.h"
+#include "registry/ClassesView.h"
 #include "registry/KeyName.h"
 #include "ui/controls/ListBox.h"
 #include "ui/window/Messages.h"
-#include "ui/system/ShellNotify.h"
 #include "ui/dialogs/UProperties.h"
 #include "ui/main/Umain.h"
 
@@ -32,7 +32,7 @@ bool isExtensionKey(const std::string& name) {
 }
 
 bool keyPresent(const std::string& name) {
-    return ClassesRoot().KeyPresent(name);
+    return ClassesView().KeyPresent(name);
 }
 
 }  // namespace
@@ -45,7 +45,8 @@ void TfrmMain::btnChangeIconClick() {
 
     const std::string oldName = entry->Name;
     const std::optional<TypeFields> edited =
-        frmProperties->Edit({entry->Description, entry->Name, entry->IconFile, entry->IconIndex});
+        frmProperties->Edit({entry->Description, entry->Name, entry->IconFile, entry->IconIndex,
+                             false, PartsText(ClassesView().KeyIn(oldName))});
     if (!edited) return;
 
     const std::string& name = edited->name;
@@ -58,14 +59,22 @@ void TfrmMain::btnChangeIconClick() {
     if (!SameRegistryName(name, oldName) && isExtensionKey(oldName))
         return PlainMessage(Handle(), ExtensionKeyRenameRefusal(oldName));
 
-    // The writes below address every extension key of the type, and the type key under its
-    // old and its new name.
-    std::vector<std::string> keys;
-    for (const TExt* ext = entry->FirstExt; ext; ext = ext->NextInType) keys.push_back(ext->Name);
-    keys.insert(keys.end(), {oldName, name});
+    // Every extension key is pointed at the type again; a new name moves the type key. Keys
+    // are compared case-blind by the registry, so a case-only rename finds its own key under the
+    // new name and moves nothing; a type without a key of its own (its name names the root) has
+    // nothing to move.
+    ClassesPlan plan;
+    for (const TExt* ext = entry->FirstExt; ext; ext = ext->NextInType)
+        plan.push_back(SetText(ext->Name, kDefaultValue, name));
+    if (!SameRegistryName(name, oldName) && !NamesBaseKey(oldName))
+        plan.push_back(MoveTree(oldName, name));
+    if (edited->iconChosen)
+        WriteTypeKeys(plan, name, edited->description, edited->iconFile, edited->iconIndex);
+    else
+        WriteTypeDescription(plan, name, edited->description);
     const ChangeTitle title = name != oldName ? ChangeTitle{"Rename File Type", {oldName, name}}
                                               : ChangeTitle{"File Type Properties", {name}};
-    FHistory.Record(title, keys, [&] {
+    MakeChange(title, plan, [&] {
         entry->Description = edited->description;
         Catalogue().RenameEntry(slot, name);
         // Without a choice of the user's, the icon stays as it was: the dialog may have shown
@@ -79,22 +88,5 @@ void TfrmMain::btnChangeIconClick() {
         setRowText(lb, slot, RowLabel(*entry));
         lbClick();
         InvalidateRect(lb, nullptr, TRUE);
-
-        NotifyWhenDone([&] {
-            {
-                ClassesRoot FReg;
-                for (int row = 0; row < rowCount(lbExt); ++row)
-                    FReg.WriteText(rowText(lbExt, row), kDefaultValue, entry->Name);
-                // Keys are compared case-blind by the registry, so a case-only rename finds its
-                // own key under the new name and moves nothing. A type without a key of its own
-                // (its name names the root) has nothing to move.
-                if (entry->Name != oldName && !NamesBaseKey(oldName))
-                    FReg.RelocateKey(oldName, entry->Name);
-            }
-            if (edited->iconChosen)
-                WriteTypeKeys(entry->Name, entry->Description, entry->IconFile, entry->IconIndex);
-            else
-                WriteTypeDescription(entry->Name, entry->Description);
-        });
     });
 }

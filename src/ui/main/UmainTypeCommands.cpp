@@ -9,10 +9,10 @@
 #include "base/Exception.h"
 #include "catalogue/Schema.h"
 #include "catalogue/TypeNameRules.h"
+#include "registry/ClassesView.h"
 #include "registry/KeyName.h"
 #include "ui/controls/ListBox.h"
 #include "ui/window/Messages.h"
-#include "ui/system/ShellNotify.h"
 #include "ui/dialogs/UProperties.h"
 #include "ui/main/Umain.h"
 
@@ -22,14 +22,14 @@ namespace {
 bool typeKeyTaken(const std::string& name) {
     for (std::int32_t slot = 0; slot < Catalogue().EntryCount; ++slot)
         if (SameRegistryName(Catalogue().Entry(slot)->Name, name)) return true;
-    return ClassesRoot().KeyPresent(name);
+    return ClassesView().KeyPresent(name);
 }
 
 }  // namespace
 
 void TfrmMain::btnAddFileTypeClick() {
     if (!frmProperties) throw Exception("The properties dialog does not exist");
-    const std::optional<TypeFields> added = frmProperties->Edit({"", "", "", 0});
+    const std::optional<TypeFields> added = frmProperties->Edit({"", "", "", 0, false, ""});
     if (!added) return;
 
     if (Catalogue().EntryCount >= kMaxEntries) return PlainMessage(Handle(), kTableFullMessage);
@@ -42,19 +42,16 @@ void TfrmMain::btnAddFileTypeClick() {
     // icon replaced, and a second row shown for it.
     if (typeKeyTaken(name)) return PlainMessage(Handle(), KeyExistsMessage(name));
 
-    FHistory.Record({"Add File Type", {name}}, {name}, [&] {
+    ClassesPlan plan;
+    WriteTypeKeys(plan, name, added->description, added->iconFile, added->iconIndex);
+    MakeChange({"Add File Type", {name}}, plan, [&] {
         const int slot =
             Catalogue().AppendType(added->description, name, added->iconFile, added->iconIndex);
-        const TEntry* entry = Catalogue().Entry(slot);
-        if (!entry) return PlainMessage(Handle(), kTableFullMessage);
+        if (!Catalogue().Entry(slot)) throw Exception(kTableFullMessage);
         // Selecting the row scrolls the list to it.
         selectRow(lb, slot);
         lbClick();
         RedrawWindow(lb, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-
-        NotifyWhenDone([&] {
-            WriteTypeKeys(entry->Name, entry->Description, entry->IconFile, entry->IconIndex);
-        });
     });
 }
 
@@ -67,16 +64,11 @@ void TfrmMain::btnDelFileTypeClick() {
     // every key of HKEY_CLASSES_ROOT.
     if (NamesBaseKey(entry->Name)) return PlainMessage(Handle(), kNamelessTypeUndeletable);
 
-    bool present = false;
-    FHistory.Record({"Delete File Type", {entry->Name}}, {entry->Name}, [&] {
-        ClassesRoot FRegistry;
-        // A key that is gone already, or refused, still leaves the catalogue. A refusal part
-        // of the way down may have taken some subkeys, so the shell hears of any key that was
-        // there.
-        present = FRegistry.KeyPresent(entry->Name);
-        FRegistry.RemoveKeyTree(entry->Name);
-    });
-    if (present) NotifyAssociationsChanged();
+    // A key that is gone already still leaves the catalogue.
+    const std::string name = entry->Name;
+    if (!MakeChange({"Delete File Type", {name}}, {DeleteTree(name)})) return;
+    // Only the user's own setting went: the one for all users shows now.
+    if (ClassesView().KeyPresent(name)) return RefreshLists();
     Catalogue().RemoveEntry(slot);
     // The row above takes the selection; after the first row, the new first row does.
     const int rows = rowCount(lb);

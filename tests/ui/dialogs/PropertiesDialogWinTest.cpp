@@ -24,7 +24,7 @@ protected:
         PropertiesUser user(modal, dialog);
         user.Answer(std::move(answer));
         const std::optional<TypeFields> edited =
-            dialog.Edit({description, typeName, iconFile, index});
+            dialog.Edit({description, typeName, iconFile, index, false, ""});
         result = edited ? mrOk : mrCancel;
         handed = edited.value_or(TypeFields{});
         PumpMessages();

@@ -21,7 +21,7 @@ protected:
         answer.onOpen = look;
         answer.button = IDCANCEL;
         user.Answer(answer);
-        dialog.Edit({"D", "T", file, index});
+        dialog.Edit({"D", "T", file, index, false, ""});
         PumpMessages();
         EXPECT_TRUE(user.Seen().shown);
     }

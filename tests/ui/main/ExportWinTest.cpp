@@ -18,7 +18,8 @@ namespace {
 
 const std::string kType = "Kst.Тип文";  // as the lists hold it, in UTF-8
 const std::u16string kTypeU = u"Kst.Тип文";
-const std::u16string kRoot = u"HKEY_CLASSES_ROOT\\";
+// The keys are the machine's, and the script names that part.
+const std::u16string kRoot = u"HKEY_LOCAL_MACHINE\\Software\\Classes\\";
 
 // Values of every type, names and text in Cyrillic and CJK, subkeys three deep.
 Key TypeTree() {
@@ -75,7 +76,7 @@ protected:
         return suggested;
     }
 
-    // The file's sections moved from HKEY_CLASSES_ROOT to the key "imported" below the real
+    // The file's sections moved from the machine's classes to the key "imported" below the real
     // HKEY_CURRENT_USER's scratch user key, and imported there with the registry editor.
     void Import() {
         regscript::Script read = regscript::ReadScript(

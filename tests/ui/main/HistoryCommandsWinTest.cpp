@@ -21,7 +21,8 @@ constexpr const char* kCharlie = "Charlie";
 constexpr const char* kLocked = "Locked.Type";
 
 // Alpha.Type with .aaa and .aab; Rich.Type with .bbb, every value type at depth 3; Charlie
-// with .ccc; Locked.Type with .ro1 and .ro2, whose key refuses every write.
+// with .ccc; Locked.Type with .ro1 and .ro2, which the user holds and whose key refuses every
+// write.
 class History : public HistoryTest {
 protected:
     void SetUp() override {
@@ -31,8 +32,10 @@ protected:
         widereg::WriteTree(HKEY_CLASSES_ROOT, u"Rich.Type", EveryValueType());
         RegisterType(".ccc", kCharlie, "Charlie files");
         RegisterType(".ro1", kLocked, "Locked files");
-        RegisterType(".ro2", kLocked, "Locked files");
-        widereg::SetAccess(HKEY_CLASSES_ROOT, u".ro2", "D:(A;;KR;;;WD)(A;;0x50000;;;WD)");
+        // The user's own, made read-only: nothing checks the user's part before it is written.
+        rawreg::PutText(HKEY_CURRENT_USER, "Software\\Classes\\.ro2", "", kLocked);
+        widereg::SetAccess(HKEY_CURRENT_USER, u"Software\\Classes\\.ro2",
+                           "D:(A;;KR;;;WD)(A;;0x50000;;;WD)");
         StartWithLibrary();
     }
 };
