@@ -47,6 +47,12 @@ public:
             if (within(path, it->to) || within(path, it->from)) return KeyIn(path);
         return parts_.ValueIn(path, name);
     }
+    // True when a move before touched path: what the probe says of it is no longer so.
+    bool Touched(const std::string& path) const {
+        return std::any_of(moves_.begin(), moves_.end(), [&](const Move& move) {
+            return within(path, move.from) || within(path, move.to);
+        });
+    }
     void Moved(const ClassesWrite& write, Where where) {
         moves_.push_back({write.path, write.to, where});
     }
@@ -159,6 +165,22 @@ std::vector<PartKey> PartsWritten(const ClassesPlan& plan, PartsProbe& parts, Wr
         if (write.kind == Kind::MoveTree) landed.Moved(write, where);
     }
     return keys;
+}
+
+ClassesPlan LeaveOutUnchanged(const ClassesPlan& plan, PartsProbe& parts) {
+    ClassesPlan needed;
+    Landed landed(parts);
+    for (const ClassesWrite& write : plan) {
+        const Where where = write.kind == Kind::DeleteValue ? landed.ValueIn(write.path, write.name)
+                                                            : landed.KeyIn(write.path);
+        const bool unchanged = write.kind == Kind::SetText && !landed.Touched(write.path) &&
+                               TargetsOf(write.kind, where, WriteMode::AsTheView).machine &&
+                               !parts.MachineTakes(write) &&
+                               parts.HoldsText(write.path, write.name, write.text);
+        if (!unchanged) needed.push_back(write);
+        if (write.kind == Kind::MoveTree) landed.Moved(write, where);
+    }
+    return needed;
 }
 
 PlanDecision DecidePlan(const ClassesPlan& plan, PartsProbe& parts) {

@@ -58,6 +58,9 @@ public:
     // True when the machine's part takes write, asked by opening the keys it writes with the
     // access it needs, never by trying it.
     virtual bool MachineTakes(const ClassesWrite& write) = 0;
+    // True when the view shows text in the value already: setting it again changes nothing.
+    virtual bool HoldsText(const std::string& path, const std::string& name,
+                           const std::string& text) = 0;
 };
 
 // The parts a write goes to, given where its key (or value) is now.
@@ -80,6 +83,11 @@ struct PartKey {
 // The top keys that plan's writes change in mode, in each part they go to, once each and in
 // the order they are first written.
 std::vector<PartKey> PartsWritten(const ClassesPlan& plan, PartsProbe& parts, WriteMode mode);
+
+// plan without the values set to the text the view shows already, where the machine's part
+// would refuse them: such a write changes nothing, and made for the user only it would hide
+// later changes of the value for all users. With the rights, nothing is left out.
+ClassesPlan LeaveOutUnchanged(const ClassesPlan& plan, PartsProbe& parts);
 
 // Whether a plan may be written as the view puts it, and if not, what to ask or refuse.
 struct PlanDecision {

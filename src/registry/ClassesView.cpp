@@ -120,6 +120,17 @@ DWORD ClassesView::ValueType(const std::string& path, const std::string& name) {
     return type;
 }
 
+bool ClassesView::HoldsText(const std::string& path, const std::string& name,
+                            const std::string& text) {
+    PartClasses* holder = Holder(path, name);
+    if (!holder) return false;
+    try {
+        return holder->ReadText(path, name, "") == text;
+    } catch (const ERegistryException&) {
+        return false;  // a value that is no text is changed by writing one
+    }
+}
+
 bool ClassesView::MachineTakes(const ClassesWrite& write) {
     if (!machine_.Present()) return false;
     const auto opens = [this](const std::string& path, REGSAM access) {

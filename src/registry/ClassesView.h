@@ -37,6 +37,8 @@ public:
     Where KeyIn(const std::string& path) override;
     Where ValueIn(const std::string& path, const std::string& name) override;
     bool MachineTakes(const ClassesWrite& write) override;
+    bool HoldsText(const std::string& path, const std::string& name,
+                   const std::string& text) override;
 
     // Writes plan in its order, each write into the parts TargetsOf gives for where its key is
     // then. Raises as the registry layer does; what was written before the error stays.

@@ -143,8 +143,8 @@ std::optional<TypeFields> TfrmProperties::Edit(const TypeFields& fields) {
     SelectedIconIndex = fields.iconIndex;
     FIconChosen = false;
     if (ShowModal() != mrOk) return std::nullopt;
-    return TypeFields{WindowText(Edit2), WindowText(Edit3), IconFile(), SelectedIconIndex,
-                      FIconChosen};
+    return TypeFields{WindowText(Edit2), WindowText(Edit3), IconFile(),
+                      SelectedIconIndex, FIconChosen,       fields.where};
 }
 
 std::string TfrmProperties::IconFile() const {

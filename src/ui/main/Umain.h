@@ -180,7 +180,8 @@ private:
     void RefreshLists();
     // Writes plan as the change called title, recorded first, after asking the user where the
     // machine's part refuses a write (or refusing, with the offer to restart as administrator):
-    // true when the change was made. before runs first, inside the change (the catalogue and
+    // true when the change was made. Values the machine's part refuses and that hold the text
+    // already are left out (LeaveOutUnchanged). before runs first, inside the change (the catalogue and
     // the lists that follow the writes). After an error half-way the lists are read again from
     // the registry, and the error goes on (UmainChange.cpp).
     bool MakeChange(const ChangeTitle& title, const ClassesPlan& plan,

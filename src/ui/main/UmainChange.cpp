@@ -29,7 +29,13 @@ HWND ownerOf(HWND main) {
 bool TfrmMain::MakeChange(const ChangeTitle& title, const ClassesPlan& plan,
                           const std::function<void()>& before) {
     ClassesView view;
-    const PlanDecision decision = DecidePlan(plan, view);
+    const ClassesPlan needed = LeaveOutUnchanged(plan, view);
+    if (needed.empty()) {
+        // Nothing changes in the registry: nothing to ask or to record.
+        if (before) before();
+        return true;
+    }
+    const PlanDecision decision = DecidePlan(needed, view);
     WriteMode mode = WriteMode::AsTheView;
     switch (decision.kind) {
         case PlanDecision::Kind::Write:
@@ -45,9 +51,9 @@ bool TfrmMain::MakeChange(const ChangeTitle& title, const ClassesPlan& plan,
             return false;
     }
     try {
-        FHistory.Record(title, PartsWritten(plan, view, mode), [&] {
+        FHistory.Record(title, PartsWritten(needed, view, mode), [&] {
             if (before) before();
-            NotifyWhenDone([&] { view.Apply(plan, mode); });
+            NotifyWhenDone([&] { view.Apply(needed, mode); });
         });
     } catch (...) {
         // The lists show what the registry holds, not what the command meant to write.

@@ -45,8 +45,9 @@ void walkAndRefresh(HWND owner, Walk walk, Refresh refresh) {
 void TfrmMain::UndoChange() {
     if (!FHistory.CanUndo()) return;
     const ChangeTitle title = FHistory.UndoTitle();
-    if (!ConfirmBox(Handle(), question("Undo", title, title, FHistory.UndoTargetChanged()))) return;
+    // What this run may not put back is refused before the question: no answer could help.
     if (!MayRestore(FHistory.MachineKeysOfUndo(), title.Prefixed("Undo"))) return;
+    if (!ConfirmBox(Handle(), question("Undo", title, title, FHistory.UndoTargetChanged()))) return;
     walkAndRefresh(
         Handle(), [this] { FHistory.Undo(); }, [this] { RefreshLists(); });
 }
@@ -55,9 +56,9 @@ void TfrmMain::RedoChange() {
     if (!FHistory.CanRedo()) return;
     const ChangeTitle title = FHistory.RedoTitle();
     const ChangeTitle undone = title.Prefixed("Undo");
+    if (!MayRestore(FHistory.MachineKeysOfRedo(), title.Prefixed("Redo"))) return;
     if (!ConfirmBox(Handle(), question("Redo", title, undone, FHistory.RedoTargetChanged())))
         return;
-    if (!MayRestore(FHistory.MachineKeysOfRedo(), title.Prefixed("Redo"))) return;
     walkAndRefresh(
         Handle(), [this] { FHistory.Redo(); }, [this] { RefreshLists(); });
 }
