@@ -43,18 +43,6 @@ TEST(SchemaPaths, ExtensionKeysAreTheNamesBeginningWithADot) {
     EXPECT_FALSE(IsExtensionKey("Word.Document.8"));
 }
 
-TEST_F(SchemaTest, TheViewReadsTheUsersClassesOverTheMachinesAndNothingElse) {
-    PutText(HKEY_CLASSES_ROOT, "kstfile", "", "Kestrune file");
-    PutText(HKEY_CLASSES_ROOT, "kstfile", "Extra", "the machine's");
-    PutText(HKEY_CURRENT_USER, "Software\\Classes\\KSTFILE", "", "the user's");
-    PutText(HKEY_CURRENT_USER, "kstfile", "Extra", "no classes");
-    ClassesView view;
-    EXPECT_EQ(view.ReadText("kstfile", kDefaultValue, "-"), "the user's");
-    EXPECT_EQ(view.ReadText("kstfile", "Extra", "-"), "the machine's");
-    EXPECT_EQ(view.KeyIn("kstfile"), Where::Both);
-    EXPECT_EQ(view.SubkeyNames(), std::vector<std::string>{"kstfile"});
-}
-
 TEST_F(SchemaTest, WriteTypeKeysWritesTheDescriptionAndTheIconLocation) {
     writeTypeKeys("kstfile", "Kestrune file", "C:\\x.dll", 3);
     EXPECT_TRUE(HasValue(HKEY_CLASSES_ROOT, "kstfile", "", REG_SZ, Bytes("Kestrune file")));

@@ -56,9 +56,9 @@ protected:
         return titles;
     }
 
-    // A command as the program runs one: recorded, then its writes.
+    // A command as the program runs one: recorded, then its writes. The keys are the
+    // machine's, which HKEY_CLASSES_ROOT shows in the scratch registry.
     template <class Writes>
-    // The keys are the machine's, which HKEY_CLASSES_ROOT shows in the scratch registry.
     void Command(const ChangeTitle& title, const std::vector<std::string>& keys, Writes writes) {
         std::vector<PartKey> machineKeys;
         for (const std::string& key : keys) machineKeys.push_back({Part::Machine, key});

@@ -28,7 +28,6 @@ public:
     }
     ~HistoryTest() override { frmAddExt = nullptr; }
 
-    // The whole of the scratch HKEY_CLASSES_ROOT, read exactly.
     // Both parts of the classes, read exactly: the user's and the machine's.
     static regscript::Key Root() {
         regscript::Key both;
