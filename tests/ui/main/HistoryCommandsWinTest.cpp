@@ -146,6 +146,8 @@ INSTANTIATE_TEST_SUITE_P(
                                          modal.ExpectMessageBox("Failed to create key .ro2.");
                                      });
                         EXPECT_EQ(rawreg::GetText(HKEY_CLASSES_ROOT, ".ro1", ""), "Locked.Renamed");
+                        EXPECT_GE(RowOfType(kLocked), 0)
+                            << "the lists show what the registry holds";
                     },
                     "Rename File Type \"Locked.Type\" to \"Locked.Renamed\""}),
     CaseName());
