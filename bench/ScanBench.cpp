@@ -1,6 +1,6 @@
 // How long the start-up takes over a HKEY_CLASSES_ROOT of realistic size, against what the
-// registry alone costs. The synthetic root lives in a scratch key behind a redirected
-// HKEY_CLASSES_ROOT; the real one is never touched.
+// registry alone costs. The synthetic classes, the machine's and a small part of the user's,
+// live in scratch keys behind the redirected roots; the real ones are never touched.
 //
 //   wine ScanBench.exe [rounds]
 //
@@ -49,6 +49,7 @@ constexpr int kTypes = 2500;
 constexpr int kOtherKeys = 3000;
 constexpr int kClsids = 1500;
 constexpr int kLooseExtensions = 400;  // extensions that name no type, or a missing one
+constexpr int kUserTypes = 60;         // registered for the user only, as installers often do
 
 using Clock = std::chrono::steady_clock;
 
@@ -131,6 +132,15 @@ void fill(const std::vector<IconFile>& files) {
     for (int c = 0; c < kClsids; ++c)
         PutText(HKEY_CLASSES_ROOT, "CLSID\\" + guid(c) + "\\InprocServer32", "",
                 "%SystemRoot%\\system32\\bench" + std::to_string(c) + ".dll");
+    // The user's part: types and extensions of the user's own, and the user's description of
+    // as many types of the machine's, which hides the machine's one.
+    const std::string user = "Software\\Classes\\";
+    for (int t = 0; t < kUserTypes; ++t) {
+        const std::string type = numbered("User.Type.", t);
+        PutText(HKEY_CURRENT_USER, user + type, "", "User's own type " + std::to_string(t));
+        PutText(HKEY_CURRENT_USER, user + numbered(".ux", t), "", type);
+        PutText(HKEY_CURRENT_USER, user + numbered("Bench.Type.", t * 41), "", "User's view");
+    }
 }
 
 // The same registry work as the scan, with the raw API and nothing else: the floor.
@@ -378,8 +388,9 @@ int main(int argc, char** argv) {
         fill(files);
         printf(
             "synthetic root: %d extensions naming %d types, %d loose extensions, %d other "
-            "keys, %d CLSIDs; filled in %.0f ms\n",
-            kExtensions, kTypes, kLooseExtensions, kOtherKeys, kClsids,
+            "keys, %d CLSIDs; the user's part: %d types, %d descriptions of the machine's; "
+            "filled in %.0f ms\n",
+            kExtensions, kTypes, kLooseExtensions, kOtherKeys, kClsids, kUserTypes, kUserTypes,
             millisecondsSince(fillStart));
 
         baselineScan();  // warms the registry caches for every run alike
