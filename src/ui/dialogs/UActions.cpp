@@ -2,11 +2,10 @@
 
 #include <commctrl.h>
 
-#include <iterator>
-
 #include "actions/ActionsList.h"
 #include "actions/DefaultVerb.h"
 #include "registry/KeyName.h"
+#include "ui/controls/ReportList.h"
 #include "ui/window/ErrorBoundary.h"
 
 namespace {
@@ -15,32 +14,10 @@ constexpr int kClientWidth = 620;
 constexpr int kClientHeight = 280;
 constexpr int kButtonLeft = 528, kButtonWidth = 84, kButtonHeight = 25;
 
-struct Column {
-    const char* title;
-    int width;
-};
-constexpr Column kColumns[] = {{"Action", 100}, {"Text in menu", 150}, {"Command", 258}};
+constexpr ReportColumn kColumns[] = {{"Action", 100}, {"Text in menu", 150}, {"Command", 258}};
 
 bool sameRegistryName(const std::string& a, const std::string& b) {
     return SameRegistryName(a, b);
-}
-
-void setCell(HWND list, int row, int column, const std::string& text) {
-    LVITEMA item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = row;
-    item.iSubItem = column;
-    item.pszText = const_cast<char*>(text.c_str());
-    SendMessageA(list, column == 0 ? LVM_INSERTITEMA : LVM_SETITEMTEXTA, row,
-                 reinterpret_cast<LPARAM>(&item));
-}
-
-void selectListRow(HWND list, int row) {
-    LVITEMA item{};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
-    SendMessageA(list, LVM_ENSUREVISIBLE, row, FALSE);
 }
 
 }  // namespace
@@ -63,16 +40,7 @@ void TfrmActions::Create(HWND owner) {
         AddControl(WC_LISTVIEWA, "",
                    WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
                    8, 8, 512, 264, IDC_LVACTIONS, WS_EX_CLIENTEDGE);
-    SendMessageA(lvActions, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT,
-                 LVS_EX_FULLROWSELECT);
-    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
-        LVCOLUMNA column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-        column.pszText = const_cast<char*>(kColumns[i].title);
-        column.cx = Scaled(kColumns[i].width);
-        column.iSubItem = i;
-        SendMessageA(lvActions, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
-    }
+    AddReportColumns(lvActions, kColumns, Dpi());
     const auto button = [this](const char* caption, DWORD style, int y, int id) {
         return AddControl("BUTTON", caption, WS_TABSTOP | style, kButtonLeft, y, kButtonWidth,
                           kButtonHeight, id);
@@ -87,7 +55,7 @@ void TfrmActions::Create(HWND owner) {
 void TfrmActions::ShowFor(const std::string& typeName, const ActionsCommands& commands) {
     SetCaption(ActionsCaption(typeName));
     Fill(commands.read(), "");
-    if (!actions_.verbs.empty()) selectListRow(lvActions, 0);
+    if (!actions_.verbs.empty()) SelectReportRow(lvActions, 0);
     commands_ = &commands;
     ShowModal();
     commands_ = nullptr;
@@ -103,12 +71,12 @@ void TfrmActions::Fill(const actions::TypeActions& actions, const std::string& s
         const actions::Verb& verb = actions_.verbs[i];
         const actions::ActionsRow row = actions::ActionsListRow(verb, runs == i);
         const int at = static_cast<int>(i);
-        setCell(lvActions, at, 0, verb.name);
-        setCell(lvActions, at, 1, row.text);
-        setCell(lvActions, at, 2, row.command);
+        SetReportCell(lvActions, at, 0, verb.name);
+        SetReportCell(lvActions, at, 1, row.text);
+        SetReportCell(lvActions, at, 2, row.command);
         if (!select.empty() && SameRegistryName(verb.name, select)) selected = at;
     }
-    if (selected >= 0) selectListRow(lvActions, selected);
+    if (selected >= 0) SelectReportRow(lvActions, selected);
     lvActionsChange();
 }
 
@@ -212,6 +180,5 @@ LRESULT TfrmActions::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
 
 void TfrmActions::DpiChanged() {
     PlaceControls();
-    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
-        SendMessageA(lvActions, LVM_SETCOLUMNWIDTH, i, Scaled(kColumns[i].width));
+    ScaleReportColumns(lvActions, kColumns, Dpi());
 }

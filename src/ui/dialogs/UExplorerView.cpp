@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "explorer/ShellLookupSource.h"
+#include "ui/controls/ReportList.h"
 #include "ui/window/WindowText.h"
 
 namespace {
@@ -12,26 +13,11 @@ namespace {
 constexpr int kClientWidth = 720;
 constexpr int kClientHeight = 400;
 
-struct Column {
-    const char* title;
-    int width;
-};
-constexpr Column kColumns[] = {{"Step", 150}, {"What Explorer reads", 300}, {"Read from", 250}};
+constexpr ReportColumn kColumns[] = {
+    {"Step", 150}, {"What Explorer reads", 300}, {"Read from", 250}};
 
 void setIcon(HWND picture, const TIcon& icon) {
     SendMessageA(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
-}
-
-void setCell(HWND list, int row, int column, const std::string& text) {
-    LVITEMA item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = row;
-    item.iSubItem = column;
-    item.pszText = const_cast<char*>(text.c_str());
-    if (column == 0)
-        SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    else
-        SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
 }
 
 }  // namespace
@@ -56,15 +42,7 @@ void TfrmExplorerView::Create() {
                              36, 704, 84, IDC_MEMWARNINGS, WS_EX_CLIENTEDGE);
     lvSteps = AddControl(WC_LISTVIEWA, "", WS_TABSTOP | LVS_REPORT | LVS_NOSORTHEADER, 8, 128, 704,
                          212, IDC_LVSTEPS, WS_EX_CLIENTEDGE);
-    SendMessageA(lvSteps, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
-        LVCOLUMNA column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-        column.pszText = const_cast<char*>(kColumns[i].title);
-        column.cx = Scaled(kColumns[i].width);
-        column.iSubItem = i;
-        SendMessageA(lvSteps, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
-    }
+    AddReportColumns(lvSteps, kColumns, Dpi());
     lblIcon = AddControl("STATIC", "DefaultIcon:", SS_LEFT, 8, 361, 64, 13);
     imgIcon = AddControl("STATIC", "", SS_ICON, 76, 352, 32, 32, IDC_IMGICON);
     lblShellIcon = AddControl("STATIC", "Shell's icon:", SS_LEFT, 124, 361, 64, 13);
@@ -121,8 +99,7 @@ void TfrmExplorerView::ShowIcons() {
 
 void TfrmExplorerView::DpiChanged() {
     PlaceControls();
-    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
-        SendMessageA(lvSteps, LVM_SETCOLUMNWIDTH, i, Scaled(kColumns[i].width));
+    ScaleReportColumns(lvSteps, kColumns, Dpi());
     if (!icon_.empty() || !shellIcon_.empty()) ShowIcons();
 }
 
@@ -130,9 +107,9 @@ void TfrmExplorerView::FillSteps() {
     SendMessageA(lvSteps, LVM_DELETEALLITEMS, 0, 0);
     int row = 0;
     for (const explorer::ViewLine& line : explorer::ViewLines(view_)) {
-        setCell(lvSteps, row, 0, line.step);
-        setCell(lvSteps, row, 1, line.text);
-        setCell(lvSteps, row, 2, line.where);
+        SetReportCell(lvSteps, row, 0, line.step);
+        SetReportCell(lvSteps, row, 1, line.text);
+        SetReportCell(lvSteps, row, 2, line.where);
         ++row;
     }
 }
