@@ -24,14 +24,8 @@ Merged readMerged(LookupSource& source, const std::string& key, const std::strin
     const std::optional<std::string> machine =
         source.ReadText(Hive::Machine, classesPath(key), valueName);
     Merged merged;
-    if (user && machine) {
-        merged.where = Where::Both;
-        merged.machineText = *machine;
-    } else if (user) {
-        merged.where = Where::User;
-    } else if (machine) {
-        merged.where = Where::Machine;
-    }
+    merged.where = WhereOf(user.has_value(), machine.has_value());
+    if (user && machine) merged.machineText = *machine;
     merged.text = user ? *user : machine.value_or("");
     return merged;
 }

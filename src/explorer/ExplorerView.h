@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "icons/IconLocation.h"
+#include "registry/ClassesParts.h"
 
 namespace explorer {
 
@@ -48,7 +49,7 @@ public:
 };
 
 // Which parts of the classes hold a value.
-enum class Where { Nowhere, User, Machine, Both };
+using ::Where;
 
 // A value read from the merged classes: the user's text where the user's part holds it.
 struct Merged {

@@ -98,12 +98,6 @@ PlanDecision::Kind refusalOf(Kind kind, Where where) {
 
 }  // namespace
 
-Where WhereOf(bool user, bool machine) {
-    if (user && machine) return Where::Both;
-    if (user) return Where::User;
-    return machine ? Where::Machine : Where::Nowhere;
-}
-
 std::string PartsText(Where where) {
     switch (where) {
         case Where::User:

@@ -17,12 +17,7 @@
 #include <string>
 #include <vector>
 
-enum class Part { User, Machine };
-
-// Which parts hold a key or a value.
-enum class Where { Nowhere, User, Machine, Both };
-
-Where WhereOf(bool user, bool machine);
+#include "registry/ClassesParts.h"
 
 // How the program names the parts that hold something: "for you only", "for all users",
 // "both: yours hides the one for all users"; empty for nothing.
