@@ -66,6 +66,18 @@ private:
     std::vector<Move> moves_;
 };
 
+// Calls visit(write, where) for each write of plan in its order, where being the parts that hold
+// its key (its value, for a DeleteValue) as the writes before it leave them.
+template <class Visit>
+void walk(const ClassesPlan& plan, Landed& landed, Visit visit) {
+    for (const ClassesWrite& write : plan) {
+        const Where where = write.kind == Kind::DeleteValue ? landed.ValueIn(write.path, write.name)
+                                                            : landed.KeyIn(write.path);
+        visit(write, where);
+        if (write.kind == Kind::MoveTree) landed.Moved(write, where);
+    }
+}
+
 int rank(PlanDecision::Kind kind) {
     switch (kind) {
         case PlanDecision::Kind::Write:
@@ -147,52 +159,42 @@ std::vector<PartKey> PartsWritten(const ClassesPlan& plan, PartsProbe& parts, Wr
         if (!seen) keys.push_back(key);
     };
     Landed landed(parts);
-    for (const ClassesWrite& write : plan) {
-        const Where where = write.kind == Kind::DeleteValue ? landed.ValueIn(write.path, write.name)
-                                                            : landed.KeyIn(write.path);
+    walk(plan, landed, [&](const ClassesWrite& write, Where where) {
         const Targets targets = TargetsOf(write.kind, where, mode);
         for (const Part part : {Part::User, Part::Machine}) {
             if (!(part == Part::User ? targets.user : targets.machine)) continue;
             add(part, write.path);
             if (write.kind == Kind::MoveTree) add(part, write.to);
         }
-        if (write.kind == Kind::MoveTree) landed.Moved(write, where);
-    }
+    });
     return keys;
 }
 
 ClassesPlan LeaveOutUnchanged(const ClassesPlan& plan, PartsProbe& parts) {
     ClassesPlan needed;
     Landed landed(parts);
-    for (const ClassesWrite& write : plan) {
-        const Where where = write.kind == Kind::DeleteValue ? landed.ValueIn(write.path, write.name)
-                                                            : landed.KeyIn(write.path);
+    walk(plan, landed, [&](const ClassesWrite& write, Where where) {
         const bool unchanged = write.kind == Kind::SetText && !landed.Touched(write.path) &&
                                TargetsOf(write.kind, where, WriteMode::AsTheView).machine &&
                                !parts.MachineTakes(write) &&
                                parts.HoldsText(write.path, write.name, write.text);
         if (!unchanged) needed.push_back(write);
-        if (write.kind == Kind::MoveTree) landed.Moved(write, where);
-    }
+    });
     return needed;
 }
 
 PlanDecision DecidePlan(const ClassesPlan& plan, PartsProbe& parts) {
     PlanDecision decision;
     Landed landed(parts);
-    for (const ClassesWrite& write : plan) {
-        const Where where = write.kind == Kind::DeleteValue ? landed.ValueIn(write.path, write.name)
-                                                            : landed.KeyIn(write.path);
-        const Targets targets = TargetsOf(write.kind, where, WriteMode::AsTheView);
-        if (targets.machine && !parts.MachineTakes(write)) {
-            const PlanDecision::Kind kind = refusalOf(write.kind, where);
-            if (rank(kind) > rank(decision.kind)) {
-                const std::string subject = topKey(write.path);
-                decision = {kind, subject, landed.KeyIn(subject) == Where::Nowhere};
-            }
-        }
-        if (write.kind == Kind::MoveTree) landed.Moved(write, where);
-    }
+    walk(plan, landed, [&](const ClassesWrite& write, Where where) {
+        if (!TargetsOf(write.kind, where, WriteMode::AsTheView).machine ||
+            parts.MachineTakes(write))
+            return;
+        const PlanDecision::Kind kind = refusalOf(write.kind, where);
+        if (rank(kind) <= rank(decision.kind)) return;
+        const std::string subject = topKey(write.path);
+        decision = {kind, subject, landed.KeyIn(subject) == Where::Nowhere};
+    });
     return decision;
 }
 
