@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/DpiScale.h"
+#include "res/resource.h"
 #include "ui/window/Gdi.h"
 #include "ui/window/Picture.h"
 #include "ui/window/WindowText.h"
@@ -30,6 +31,19 @@ void drawGlyph(HDC dc, HBITMAP glyph, SIZE size, int x, int y) {
 
 UniqueBitmap LoadGlyph(const char* name, UINT dpi) {
     return LoadScaledPicture(name, dpi, LR_DEFAULTCOLOR);
+}
+
+void OkCancelGlyphs::Load(UINT dpi) {
+    ok_ = LoadGlyph(BMP_OK, dpi);
+    cancel_ = LoadGlyph(BMP_CANCEL, dpi);
+}
+
+bool OkCancelGlyphs::Draw(const DRAWITEMSTRUCT& item, HWND ok, HWND cancel, HWND defaultButton,
+                          UINT dpi) const {
+    if (item.hwndItem != ok && item.hwndItem != cancel) return false;
+    DrawGlyphButton(item, item.hwndItem == ok ? ok_.get() : cancel_.get(),
+                    item.hwndItem == defaultButton, dpi);
+    return true;
 }
 
 void DrawGlyphButton(const DRAWITEMSTRUCT& item, HBITMAP glyph, bool isDefault, UINT dpi) {

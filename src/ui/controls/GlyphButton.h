@@ -14,3 +14,16 @@ void DrawGlyphButton(const DRAWITEMSTRUCT& item, HBITMAP glyph, bool isDefault, 
 
 // The executable's bitmap resource called name, for a glyph at dpi; empty when it is missing.
 UniqueBitmap LoadGlyph(const char* name, UINT dpi = 96);
+
+// The tick and the cross of a dialog's OK and Cancel buttons, at the dialog's DPI.
+class OkCancelGlyphs {
+public:
+    // Made anew at dpi: when the dialog is made, and when it moves to a screen of another scale.
+    void Load(UINT dpi);
+    // Draws item when it is the ok or the cancel button, and says whether it was.
+    bool Draw(const DRAWITEMSTRUCT& item, HWND ok, HWND cancel, HWND defaultButton, UINT dpi) const;
+
+private:
+    UniqueBitmap ok_;
+    UniqueBitmap cancel_;
+};

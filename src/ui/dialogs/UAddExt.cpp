@@ -2,7 +2,6 @@
 
 #include "res/resource.h"
 #include "ui/controls/EditBox.h"
-#include "ui/controls/GlyphButton.h"
 #include "ui/window/WindowText.h"
 
 TfrmAddExt* frmAddExt = nullptr;
@@ -19,7 +18,7 @@ void TfrmAddExt::Create() {
     style.centred = true;
     CreateForm(style);
 
-    LoadGlyphs();
+    glyphs_.Load(Dpi());
 
     Label1 = AddControl("STATIC", "Enter Extension:", SS_LEFT, 4, 4, 77, 13);
     Edit1 = CreateEditBox(Handle(), WS_TABSTOP | ES_AUTOHSCROLL, 4, 20, 155, 21, IDC_EDIT1, Font());
@@ -32,14 +31,9 @@ void TfrmAddExt::Create() {
                          IDCANCEL);
 }
 
-void TfrmAddExt::LoadGlyphs() {
-    okGlyph_ = LoadGlyph(BMP_OK, Dpi());
-    cancelGlyph_ = LoadGlyph(BMP_CANCEL, Dpi());
-}
-
 void TfrmAddExt::DpiChanged() {
     PlaceControls();
-    LoadGlyphs();
+    glyphs_.Load(Dpi());
 }
 
 std::optional<std::string> TfrmAddExt::Ask(const std::string& caption) {
@@ -79,12 +73,7 @@ LRESULT TfrmAddExt::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
-            if (item.hwndItem == BitBtn1 || item.hwndItem == BitBtn2) {
-                DrawGlyphButton(item,
-                                item.hwndItem == BitBtn1 ? okGlyph_.get() : cancelGlyph_.get(),
-                                item.hwndItem == DefaultButton(), Dpi());
-                return TRUE;
-            }
+            if (glyphs_.Draw(item, BitBtn1, BitBtn2, DefaultButton(), Dpi())) return TRUE;
             break;
         }
     }

@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "ui/controls/GlyphButton.h"
 #include "ui/window/Form.h"
-#include "ui/window/Gdi.h"
 
 class TfrmAddExt : public TForm {
 public:
@@ -31,8 +31,6 @@ protected:
     void DpiChanged() override;
 
 private:
-    // The OK and Cancel glyphs at the window's DPI.
-    void LoadGlyphs();
     void BitBtn1Click() { ModalResult = mrOk; }
     void BitBtn2Click() { ModalResult = mrCancel; }
 
@@ -40,8 +38,7 @@ private:
     HWND Edit1 = nullptr;
     HWND BitBtn1 = nullptr;  // OK: the default button
     HWND BitBtn2 = nullptr;  // Cancel: answers Escape
-    UniqueBitmap okGlyph_;
-    UniqueBitmap cancelGlyph_;
+    OkCancelGlyphs glyphs_;
 };
 
 extern TfrmAddExt* frmAddExt;

@@ -9,7 +9,6 @@
 #include "registry/KeyName.h"
 #include "res/resource.h"
 #include "ui/controls/EditBox.h"
-#include "ui/controls/GlyphButton.h"
 #include "ui/window/Messages.h"
 #include "ui/window/WindowText.h"
 
@@ -44,7 +43,7 @@ void TfrmEditAction::Create(HWND owner) {
                 .clientHeight = kClientHeight,
                 .centred = true,
                 .owner = owner});
-    LoadGlyphs();
+    glyphs_.Load(Dpi());
 
     // Creation order is tab order: the fields, the mends, OK and Cancel.
     AddControl("STATIC", "Action:", SS_LEFT | SS_NOPREFIX, 8, 12, 80, 13);
@@ -79,14 +78,9 @@ void TfrmEditAction::Create(HWND owner) {
                            25, IDCANCEL);
 }
 
-void TfrmEditAction::LoadGlyphs() {
-    okGlyph_ = LoadGlyph(BMP_OK, Dpi());
-    cancelGlyph_ = LoadGlyph(BMP_CANCEL, Dpi());
-}
-
 void TfrmEditAction::DpiChanged() {
     PlaceControls();
-    LoadGlyphs();
+    glyphs_.Load(Dpi());
 }
 
 std::optional<actions::ActionDraft> TfrmEditAction::Edit(const actions::ActionDraft& draft,
@@ -228,10 +222,8 @@ LRESULT TfrmEditAction::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
             return WarningColours(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
-            if (item.hwndItem != btnOk && item.hwndItem != btnCancel) break;
-            DrawGlyphButton(item, item.hwndItem == btnOk ? okGlyph_.get() : cancelGlyph_.get(),
-                            item.hwndItem == DefaultButton(), Dpi());
-            return TRUE;
+            if (glyphs_.Draw(item, btnOk, btnCancel, DefaultButton(), Dpi())) return TRUE;
+            break;
         }
     }
     return TForm::WndProc(msg, wp, lp);

@@ -16,6 +16,7 @@
 #include "actions/DraftWarnings.h"
 #include "actions/Verb.h"
 #include "ui/system/OpenProgramDialog.h"
+#include "ui/controls/GlyphButton.h"
 #include "ui/window/Form.h"
 #include "ui/window/Gdi.h"
 
@@ -56,8 +57,6 @@ protected:
     HWND DefaultButton() const override;
 
 private:
-    // The OK and Cancel pictures at the window's DPI.
-    void LoadGlyphs();
     void btnOkClick();
     void btnCancelClick() { ModalResult = mrCancel; }
     void btnBrowseClick();
@@ -79,8 +78,7 @@ private:
     HWND btnOk = nullptr;
     HWND btnCancel = nullptr;
     TOpenProgramDialog OpenDialog;
-    UniqueBitmap okGlyph_;
-    UniqueBitmap cancelGlyph_;
+    OkCancelGlyphs glyphs_;
 
     // While shown: the action edited, with the mends chosen, what it is checked against, and
     // the warnings the rows show.

@@ -6,7 +6,6 @@
 #include "icons/LibraryIcons.h"
 #include "res/resource.h"
 #include "ui/controls/EditBox.h"
-#include "ui/controls/GlyphButton.h"
 #include "ui/controls/ListBox.h"
 #include "ui/controls/Panel.h"
 #include "ui/window/WindowText.h"
@@ -42,7 +41,7 @@ void TfrmProperties::Create() {
     style.centred = true;
     CreateForm(style);
 
-    LoadGlyphs();
+    glyphs_.Load(Dpi());
 
     // Creation order is tab order: the fields, the grid, the buttons. The panels and the grid
     // are put in their places by Layout.
@@ -90,11 +89,6 @@ void TfrmProperties::Create() {
     Layout();
 }
 
-void TfrmProperties::LoadGlyphs() {
-    okGlyph_ = LoadGlyph(BMP_OK, Dpi());
-    cancelGlyph_ = LoadGlyph(BMP_CANCEL, Dpi());
-}
-
 // The cells take their new height before the grid is laid out again; a grid that is shown
 // extracts its icons anew at the new size as its cells are drawn.
 void TfrmProperties::DpiChanged() {
@@ -102,7 +96,7 @@ void TfrmProperties::DpiChanged() {
     PlaceControls();
     for (HWND label : {Label2, Label4, Label3}) fitToText(label, Font(), Scaled(kLabelHeight));
     Layout();
-    LoadGlyphs();
+    glyphs_.Load(Dpi());
     if (FIcons.IconCount() > 0)
         FIcons.Assign(FIcons.IconCount(), IconRunsOf(iconPath_, Scaled(kIconSize)));
 }
@@ -211,11 +205,7 @@ LRESULT TfrmProperties::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
                 });
                 return TRUE;
             }
-            if (item.hwndItem == btnOk || item.hwndItem == btnCancel) {
-                DrawGlyphButton(item, item.hwndItem == btnOk ? okGlyph_.get() : cancelGlyph_.get(),
-                                item.hwndItem == DefaultButton(), Dpi());
-                return TRUE;
-            }
+            if (glyphs_.Draw(item, btnOk, btnCancel, DefaultButton(), Dpi())) return TRUE;
             break;
         }
         case WM_CTLCOLORSTATIC:

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "icons/IconSlots.h"
+#include "ui/controls/GlyphButton.h"
 #include "ui/window/Form.h"
 #include "ui/window/Gdi.h"
 #include "ui/system/OpenIconDialog.h"
@@ -109,8 +110,6 @@ private:
     void ClearIcons();
     // Panel1 along the top, Panel2 along the bottom, the grid between them.
     void Layout();
-    // The OK and Cancel glyphs at the window's DPI.
-    void LoadGlyphs();
     void Command(int id, int code, HWND control);
 
     HWND Panel1 = nullptr;
@@ -137,8 +136,7 @@ private:
     // The icon index chosen in the grid; given by the caller, handed back on OK.
     std::int32_t SelectedIconIndex = 0;
     bool FIconChosen = false;
-    UniqueBitmap okGlyph_;
-    UniqueBitmap cancelGlyph_;
+    OkCancelGlyphs glyphs_;
 };
 
 extern TfrmProperties* frmProperties;
